@@ -4,18 +4,6 @@
 #include <cstdio>
 #include <ctime>
 
-bool IsValidMapSize(int size) {
-    return size == 27 || size == 36 || size == 45 || size == 54 || size == 63;
-}
-
-bool IsValidUnitType(int type) {
-    return type == kStandard || (type >= kBase && type <= kArtillery);
-}
-
-bool IsValidGameType(int type) {
-    return type == kSinglePlayer || type == kHotSeat || type == kPlayByMail;
-}
-
 uint32_t SystemTickCount() {
     using namespace std::chrono;
     return static_cast<uint32_t>(

@@ -31,9 +31,15 @@ enum Terrain : int {
     kCrossingHorizontal = 1005,  // water left and right
 };
 
-bool IsValidMapSize(int size);            // 27, 36, 45, 54 or 63
-bool IsValidUnitType(int type);           // 0, 4, 5, 6 or 7
-bool IsValidGameType(int type);           // 130, 140 or 150
+inline bool IsValidMapSize(int size) {
+    return size == 27 || size == 36 || size == 45 || size == 54 || size == 63;
+}
+inline bool IsValidUnitType(int type) {
+    return type == kStandard || (type >= kBase && type <= kArtillery);
+}
+inline bool IsValidGameType(int type) {
+    return type == kSinglePlayer || type == kHotSeat || type == kPlayByMail;
+}
 
 // What ResetGameState puts in every password: a seat nobody has given a
 // password to still has a non-empty one.
