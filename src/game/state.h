@@ -123,8 +123,25 @@ struct GameMap {
 struct GameHooks {
     std::function<uint32_t()> tickCount;
     std::function<void(const std::string&)> playSound;
+    // Tools that need reproducible files fix the saved game's scrambling key
+    // (0..9998); -1 draws it from the clock as the game does.
+    int fixedSaveKey = -1;
 };
 uint32_t SystemTickCount();
+
+// The unit commands the turn panel offers for the selection, and the two
+// labels that change with it, worked out by the rules and copied into the
+// button table by the turn screen.
+struct TurnPanel {
+    bool repairShown = false;
+    std::string repairLabel;
+    // STANDARD, BASE, AIR, TANK, ARTILLERY, in the order of the panel's buttons.
+    std::array<bool, 5> typeShown{};
+    bool powerShown = false;
+    std::string powerLabel;
+    // Set when a unit's sight changed, so the screen rebuilds its mini-map.
+    bool miniMapStale = false;
+};
 
 // A whole game and the values the screens share about it.
 struct Game {
@@ -140,6 +157,8 @@ struct Game {
     int selectedUnit = 0;
     std::string statusMessage;
     std::string saveFileName;
+    // The folder of saved games; tools working on a file elsewhere point it there.
+    std::string saveFolder = "Saved Games";
 
     // What the current player can see: [x][y], 1 = seen. Fog is off only in
     // the game-over view, where the whole map is shown.
@@ -147,6 +166,7 @@ struct Game {
     uint8_t fogOfWar = 1;
     // Where the searches for the next unit to move or attack go on from.
     int nextUnitCursor = 0;
+    TurnPanel panel;
 
     uint32_t TickCount() const { return hooks.tickCount ? hooks.tickCount() : 0; }
     void PlaySound(const std::string& file) const {
