@@ -1,0 +1,7 @@
+#pragma once
+#include "game/state.h"
+
+// Places a BASE and four STANDARD units for every open seat in a corner
+// drawn at random, and points each such seat's view at its corner. Expects
+// maxScrollX and maxScrollY to be set for the map size.
+void PlaceStartingUnits(Game& game);
