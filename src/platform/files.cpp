@@ -120,7 +120,6 @@ bool ReplaceGameFile(std::string_view gameName, const std::string& bytes) {
     if (!file) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = (std::fflush(file) == 0) && ok;
-    ok = (::fsync(::fileno(file)) == 0) && ok;
     ok = (std::fclose(file) == 0) && ok;
     std::error_code ec;
     if (ok) fs::rename(temporary, path, ec);

@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "game_json.h"
+#include "platform/files.h"
+#include "save/saved_game.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+const char* const kGoldenGames[] = {"SOLO-GAME-01", "HOTS-FRIDAY NIGHT", "PBEM-LONG WAR"};
+
+std::filesystem::path Golden(const std::string& name) { return std::filesystem::path(KV_TEST_DATA) / "golden" / name; }
+
+TEST(GoldenFiles, ReadToTheirJsonAndWriteBackToTheSameBytes) {
+    for (const char* name : kGoldenGames) {
+        SCOPED_TRACE(name);
+        const std::string bytes = ReadBytes(Golden(std::string(name) + ".KV1"));
+        const nlohmann::json expected = nlohmann::json::parse(ReadBytes(Golden(std::string(name) + ".json")));
+        LoadedGame game;
+        std::string problem;
+        ASSERT_TRUE(DecodeSavedGame(bytes, game, problem)) << problem;
+        EXPECT_EQ(SavedGameToJson(game), expected);
+
+        LoadedGame fromJson;
+        ASSERT_TRUE(JsonToSavedGame(expected, fromJson, problem)) << problem;
+        Rng rng;
+        EXPECT_EQ(EncodeSavedGame(fromJson.state, fromJson.mapSeed, fromJson.mapSize, expected["key"], rng), bytes);
+        EXPECT_EQ(rng.state, game.rng.state) << "both sides end on the same draw";
+    }
+}
+
+// A small game of two seats with a few units, as the end of a turn holds it.
+Game SampleGame() {
+    Game game;
+    game.hooks.tickCount = [] { return 4242u; };
+    game.state.gameType = kHotSeat;
+    ResetGameState(game);
+    game.state.gameName = "NIGHT OWLS";
+    game.state.startDate = "TUESDAY, MARCH 14, 1995, 12:41:29";
+    game.state.terrainName = "DESERT.BMP";
+    game.map.mapSeed = 123456;
+    game.map.mapSize = 36;
+    game.state.players[0].name = "ANNA B.";
+    CreateUnit(game, 2, 2, 0, kBase);
+    CreateUnit(game, 2, 4, 0, kStandard);
+    CreateUnit(game, 33, 33, 1, kTank);
+    MakeSaveFileName(game);
+    return game;
+}
+
+class SaveAndLoad : public InTempDir {
+protected:
+    void SetUp() override {
+        InTempDir::SetUp();
+        std::filesystem::create_directory("Saved Games");
+    }
+};
+
+TEST_F(SaveAndLoad, RoundTripsTheStoredFieldsOnly) {
+    Game game = SampleGame();
+    EXPECT_EQ(game.saveFileName, "HOTS-NIGHT OWLS.KV1");
+    game.state.units[1].state = kDestroyed;  // exploding: not stored
+    game.state.units[5] = game.state.units[2];  // slot 5 packs down after slot 2
+    game.state.units[5].x = 20;
+    game.state.players[2].destroyer = -1;
+    ASSERT_TRUE(SaveGameToFile(game));
+    const uint32_t rngAfterSave = game.rng.state;
+
+    Game loaded;
+    loaded.saveFileName = game.saveFileName;
+    ASSERT_TRUE(LoadGameFromFile(loaded));
+    EXPECT_EQ(loaded.rng.state, rngAfterSave);
+    EXPECT_EQ(loaded.map.mapSeed, 123456);
+    EXPECT_EQ(loaded.map.mapSize, 36);
+    EXPECT_EQ(loaded.state.players, game.state.players);
+    EXPECT_EQ(loaded.state.gameName, "NIGHT OWLS");
+    EXPECT_EQ(loaded.state.units[0].type, kBase);
+    EXPECT_EQ(loaded.state.units[1].type, kTank);
+    EXPECT_EQ(loaded.state.units[2].x, 20);
+    EXPECT_EQ(loaded.state.units[3].state, kFree);
+}
+
+TEST_F(SaveAndLoad, EachSaveDrawsANewKeyButReadsBackTheSame) {
+    Game game = SampleGame();
+    ASSERT_TRUE(SaveGameToFile(game));
+    const std::string first = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    game.hooks.tickCount = [] { return 99999u; };
+    ASSERT_TRUE(SaveGameToFile(game));
+    const std::string second = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    EXPECT_NE(first, second);
+    LoadedGame a, b;
+    std::string problem;
+    ASSERT_TRUE(DecodeSavedGame(first, a, problem));
+    ASSERT_TRUE(DecodeSavedGame(second, b, problem));
+    EXPECT_NE(a.key, b.key);
+    EXPECT_EQ(a.state, b.state);
+}
+
+TEST(Encoding, KeysAndNegativeNumbersAreStoredAsText) {
+    GameState state;
+    state.players[0].destroyer = -1;
+    Rng rng;
+    const std::string bytes = EncodeSavedGame(state, -1, 27, 7, rng);
+    EXPECT_EQ(bytes.substr(0, 2), std::string("\x01" "7", 2));
+    EXPECT_EQ(EncodeSavedGame(state, -1, 27, 0, rng).substr(0, 2), std::string("\x01" "0", 2));
+    EXPECT_EQ(EncodeSavedGame(state, -1, 27, 9998, rng).substr(0, 5), std::string("\x04" "9998", 5));
+
+    // The field after the header is gameName (empty here); mapSeed -1 is the
+    // two characters "-1" under its offset.
+    Rng replay;
+    replay.Seed(7);
+    std::string expected;
+    for (int i = 0; i < 9; ++i) replay.Draw();  // gameName .. mapSize
+    const int offset = 32 + replay.Draw() / 512;
+    expected.push_back(static_cast<char>(2 + offset));
+    expected.push_back(static_cast<char>('-' + offset));
+    expected.push_back(static_cast<char>('1' + offset));
+    const std::string seven = EncodeSavedGame(state, -1, 27, 7, rng);
+    EXPECT_NE(seven.find(expected), std::string::npos);
+}
+
+TEST(Encoding, AGameWithoutUnitsStoresACountOfZeroAndFreesEverySlot) {
+    GameState state;
+    state.gameType = kSinglePlayer;
+    state.computerLevel = kFair;
+    Rng rng;
+    const std::string bytes = EncodeSavedGame(state, -1, 45, 12, rng);
+    LoadedGame game;
+    for (Unit& u : game.state.units) u.state = kActive;
+    std::string problem;
+    ASSERT_TRUE(DecodeSavedGame(bytes, game, problem)) << problem;
+    for (const Unit& u : game.state.units) EXPECT_EQ(u.state, kFree);
+}
+
+TEST_F(SaveAndLoad, AMissingFileIsLoggedAndChangesNothing) {
+    Game game = SampleGame();
+    game.saveFileName = "NOPE.KV1";
+    const GameState before = game.state;
+    const uint32_t rngBefore = game.rng.state;
+    EXPECT_FALSE(LoadGameFromFile(game));
+    EXPECT_EQ(game.state, before);
+    EXPECT_EQ(game.rng.state, rngBefore);
+    EXPECT_EQ(ReadBytes("Run.log"), "*ERROR* : LoadGameFromFile()\nfopen(\"Saved Games\\NOPE.KV1\") == NULL\n");
+}
+
+TEST_F(SaveAndLoad, AFailedWriteKeepsTheOldFileAndTheGame) {
+    Game game = SampleGame();
+    ASSERT_TRUE(SaveGameToFile(game));
+    const std::string good = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    game.saveFolder = "No Such Folder";
+    const uint32_t rngBefore = game.rng.state;
+    EXPECT_FALSE(SaveGameToFile(game));
+    EXPECT_EQ(game.rng.state, rngBefore);
+    EXPECT_EQ(ReadBytes("Run.log"),
+              "*ERROR* : SaveGameToFile()\nfopen(\"No Such Folder\\HOTS-NIGHT OWLS.KV1\") == NULL\n");
+    EXPECT_EQ(ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1"), good);
+    size_t files = 0;
+    for (auto& entry : std::filesystem::directory_iterator("Saved Games")) files += entry.is_regular_file();
+    EXPECT_EQ(files, 1u) << "no temporary file is left behind";
+}
+
+TEST_F(SaveAndLoad, FilesAreFoundWhateverTheCaseOfTheirNames) {
+    Game game = SampleGame();
+    ASSERT_TRUE(SaveGameToFile(game));
+    std::filesystem::rename("Saved Games/HOTS-NIGHT OWLS.KV1", "Saved Games/hots-night owls.kv1");
+    std::filesystem::rename("Saved Games", "saved games");
+    EXPECT_TRUE(FileExists("Saved Games\\HOTS-NIGHT OWLS.KV1"));
+    EXPECT_EQ(FindGameFiles("Saved Games\\*.KV1"), std::vector<std::string>{"hots-night owls.kv1"});
+    Game loaded;
+    loaded.saveFileName = "HOTS-NIGHT OWLS.KV1";
+    EXPECT_TRUE(LoadGameFromFile(loaded));
+    EXPECT_EQ(loaded.state.gameName, "NIGHT OWLS");
+}
+
+// Damaged files: every cut of a good file and random bytes are refused
+// without a crash, and the game in memory is left exactly as it was.
+TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
+    Game game = SampleGame();
+    ASSERT_TRUE(SaveGameToFile(game));
+    const std::string good = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    Game victim = SampleGame();
+    victim.state.players[3].name = "UNTOUCHED";
+    const GameState before = victim.state;
+    for (size_t cut = 0; cut < good.size(); ++cut) {
+        std::ofstream("Saved Games/CUT.KV1", std::ios::binary) << good.substr(0, cut);
+        victim.saveFileName = "CUT.KV1";
+        ASSERT_FALSE(LoadGameFromFile(victim)) << "cut at " << cut;
+        ASSERT_EQ(victim.state, before);
+    }
+    Rng noise;
+    noise.Seed(1);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = good;
+        for (int flips = 0; flips < 1 + round % 5; ++flips)
+            bytes[noise.Below(static_cast<int>(bytes.size()))] = static_cast<char>(noise.Below(256));
+        LoadedGame loaded;
+        std::string problem;
+        if (DecodeSavedGame(bytes, loaded, problem)) {
+            for (const Unit& u : loaded.state.units) {
+                if (u.state != kActive) continue;
+                ASSERT_TRUE(IsValidUnitType(u.type));
+                ASSERT_TRUE(u.x >= 0 && u.x < loaded.mapSize && u.y >= 0 && u.y < loaded.mapSize);
+            }
+        }
+    }
+}
+
+TEST(Checks, EveryIndexOrCodeFromAFileIsChecked) {
+    const std::string bytes = ReadBytes(Golden("PBEM-LONG WAR.KV1"));
+    const nlohmann::json good = nlohmann::json::parse(ReadBytes(Golden("PBEM-LONG WAR.json")));
+    struct Damage {
+        const char* what;
+        std::function<void(nlohmann::json&)> apply;
+    };
+    const Damage damages[] = {
+        {"mapSize", [](nlohmann::json& j) { j["mapSize"] = 44; }},
+        {"currentPlayer", [](nlohmann::json& j) { j["currentPlayer"] = 4; }},
+        {"gameType", [](nlohmann::json& j) { j["gameType"] = 135; }},
+        {"victoryType", [](nlohmann::json& j) { j["victoryType"] = 3; }},
+        {"computerLevel", [](nlohmann::json& j) { j["computerLevel"] = 0; }},
+        {"faction", [](nlohmann::json& j) { j["players"][2]["faction"] = 4; }},
+        {"colour", [](nlohmann::json& j) { j["players"][1]["colour"] = -1; }},
+        {"destroyer", [](nlohmann::json& j) { j["players"][0]["destroyer"] = -2; }},
+        {"lifeState", [](nlohmann::json& j) { j["players"][3]["lifeState"] = 3; }},
+        {"owner", [](nlohmann::json& j) { j["units"][0]["owner"] = 4; }},
+        {"type", [](nlohmann::json& j) { j["units"][5]["type"] = 2; }},
+        {"x", [](nlohmann::json& j) { j["units"][3]["x"] = 63; }},
+        {"y", [](nlohmann::json& j) { j["units"][3]["y"] = -1; }},
+    };
+    for (const Damage& damage : damages) {
+        nlohmann::json bad = good;
+        damage.apply(bad);
+        LoadedGame game;
+        std::string problem;
+        // Encode without the JSON checks to get a file holding the bad value.
+        ASSERT_TRUE(JsonToSavedGame(good, game, problem));
+        LoadedGame raw;
+        JsonToSavedGame(bad, raw, problem);
+        EXPECT_NE(problem.find(damage.what), std::string::npos) << damage.what << ": " << problem;
+        Rng rng;
+        const std::string file = EncodeSavedGame(raw.state, raw.mapSeed, raw.mapSize, 5, rng);
+        LoadedGame decoded;
+        EXPECT_FALSE(DecodeSavedGame(file, decoded, problem)) << damage.what;
+    }
+    LoadedGame fine;
+    std::string problem;
+    EXPECT_TRUE(DecodeSavedGame(bytes, fine, problem)) << problem;
+}
+
+}  // namespace
