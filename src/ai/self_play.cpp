@@ -1,0 +1,107 @@
+#include "ai/self_play.h"
+
+#include <ctime>
+#include <filesystem>
+#include <random>
+
+#include "ai/turn_cycle.h"
+#include "game/turns.h"
+#include "save/saved_game.h"
+
+namespace {
+
+// The world of a self-play game grows from its seed; -1 would mean "no world".
+int WorldSeedFor(uint32_t seed) { return static_cast<int>((seed * 2654435761u + 12345u) & 0x7FFFFFFFu); }
+
+std::string FixedStartDate() {
+    std::tm when{};
+    when.tm_year = 2026 - 1900;
+    when.tm_mon = 0;
+    when.tm_mday = 1;
+    when.tm_hour = 12;
+    when.tm_wday = 4;
+    return LongDateText(when);
+}
+
+// Seat 0's set-up turn as the first seat would play it: three computer seats
+// join, every seat gets its faction, the game is launched.
+void SetUpGame(Game& game, const SelfPlayOptions& options) {
+    const uint32_t seed = options.seed;
+    game.hooks.tickCount = [seed] { return seed; };
+    game.hooks.fixedSaveKey = static_cast<int>(seed % 9999);
+    game.state.gameType = kSinglePlayer;
+    ResetGameState(game);
+    GameState& s = game.state;
+    game.map.mapSize = options.mapSize;
+    s.computerLevel = options.computerLevel;
+    s.gameName = "SELFPLAY-" + std::to_string(seed);
+    s.startDate = FixedStartDate();
+    s.terrainName = "SELFPLAY.BMP";
+    for (int seat = 0; seat < kSeats; ++seat) {
+        Player& p = s.players[seat];
+        p.seatOpen = 1;
+        p.lifeState = kAlive;
+        p.faction = (seat + options.factionShift) % kSeats;
+    }
+    s.players[0].setupDone = 1;
+}
+
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string& wanted, uint32_t seed) : path_(wanted) {
+        if (!path_.empty()) return;
+        owned_ = true;
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("kv-selfplay-" + std::to_string(seed) + "-" + std::to_string(std::random_device{}()) +
+                  ".KV1"))
+                    .string();
+    }
+    ~TemporaryFile() {
+        std::error_code ignored;
+        if (owned_) std::filesystem::remove(path_, ignored);
+    }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    bool owned_ = false;
+};
+
+void Summarise(const Game& game, SelfPlayResult& result) {
+    const GameState& s = game.state;
+    // Turn 0 is the set-up cycle; a turn counts once its first seat has played.
+    result.turnsPlayed = s.currentPlayer == 0 ? s.turn - 1 : s.turn;
+    result.winner = Winner(game);
+    result.winnerFaction = s.players[result.winner].faction;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        result.scores[seat] = s.players[seat].score;
+        result.factions[seat] = s.players[seat].faction;
+    }
+}
+
+}  // namespace
+
+bool PlaySelfPlayGame(const SelfPlayOptions& options, SelfPlayResult& result, std::string& problem) {
+    result = SelfPlayResult{};
+    const TemporaryFile temporary(options.path, options.seed);
+    const TurnFile file(temporary.Path());
+    Game game;
+    SetUpGame(game, options);
+    if (!EndTurnToFile(game, file, problem)) return false;
+    const int worldSeed = WorldSeedFor(options.seed);
+    for (;;) {
+        const SeatStepResult step = PlaySeatStep(game, file, worldSeed);
+        if (step.step == SeatStep::kGameOver) {
+            result.gameOver = true;
+            break;
+        }
+        if (IsStop(step.step)) {
+            problem = step.problem.empty() ? "the game stopped unexpectedly" : step.problem;
+            return false;
+        }
+        ++result.seatTurns;
+        if (game.state.turn > options.turns) break;
+    }
+    Summarise(game, result);
+    return true;
+}

@@ -1,0 +1,90 @@
+#include "ai/turn_cycle.h"
+
+#include <array>
+
+#include "ai/computer_player.h"
+#include "game/turns.h"
+#include "world/starting_units.h"
+#include "world/terrain.h"
+
+void PlayComputerTurn(Game& game) {
+    GenerateTerrain(game);
+    BeginComputerTurn(game);
+    RunComputerPlayer(game);
+}
+
+void SetUpComputerSeat(Game& game) {
+    static constexpr std::array<const char*, 4> kNames = {"GREEN COMP", "RED COMP", "BLUE COMP",
+                                                          "PURPLE COMP"};
+    Player& seat = game.state.players[game.state.currentPlayer];
+    seat.setupDone = 1;
+    if (seat.colour >= 0 && seat.colour < 4) seat.name = kNames[seat.colour];
+}
+
+HumanTurnStart StartHumanTurn(Game& game, const TurnFile& file, std::optional<int> worldSeed,
+                              std::string& problem) {
+    game.maxScrollX = game.map.mapSize - 13;
+    game.maxScrollY = game.map.mapSize - 12;
+    if (game.map.mapSeed == -1) {
+        if (!worldSeed) return HumanTurnStart::kNoWorldSeed;
+        game.map.mapSeed = *worldSeed;
+        PlaceStartingUnits(game);
+        if (!file.Save(game, problem)) return HumanTurnStart::kWorldNotSaved;
+    }
+    GenerateTerrain(game);
+    BeginHumanTurn(game);
+    return HumanTurnStart::kStarted;
+}
+
+bool EndTurnToFile(Game& game, const TurnFile& file, std::string& problem) {
+    AdvanceSeat(game);
+    return file.Save(game, problem);
+}
+
+bool IsStop(SeatStep step) {
+    return step == SeatStep::kGameOver || step == SeatStep::kHumanSetUpNeeded ||
+           step == SeatStep::kNoWorldSeed || step == SeatStep::kFileProblem;
+}
+
+namespace {
+
+// Plays the seat's part of the step; the caller ends the turn unless the
+// result is a stop.
+SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed,
+                  SeatStepResult& result) {
+    switch (SeatDestination(game)) {
+        case kToGameOver:
+            result.winner = Winner(game);
+            return SeatStep::kGameOver;
+        case kToEndTurn: return SeatStep::kPassedOver;
+        case kToSetup:
+            if (game.state.players[game.state.currentPlayer].isHuman) return SeatStep::kHumanSetUpNeeded;
+            SetUpComputerSeat(game);
+            return SeatStep::kSetUp;
+        case kToComputerTurn: PlayComputerTurn(game); return SeatStep::kComputerTurn;
+        default: break;
+    }
+    if (TakeHumanSeat(game, nullptr) == kToEndTurn) return SeatStep::kDyingSeatTold;
+    switch (StartHumanTurn(game, file, worldSeed, result.problem)) {
+        case HumanTurnStart::kNoWorldSeed: return SeatStep::kNoWorldSeed;
+        case HumanTurnStart::kWorldNotSaved: return SeatStep::kFileProblem;
+        case HumanTurnStart::kStarted: break;
+    }
+    ShowPendingNotices(game);  // taken as shown: the flags are cleared
+    return SeatStep::kIdleHumanTurn;
+}
+
+}  // namespace
+
+SeatStepResult PlaySeatStep(Game& game, const TurnFile& file, std::optional<int> worldSeed) {
+    SeatStepResult result;
+    if (!file.Load(game, result.problem)) {
+        result.step = SeatStep::kFileProblem;
+        return result;
+    }
+    result.seat = game.state.currentPlayer;
+    result.step = PlaySeat(game, file, worldSeed, result);
+    if (IsStop(result.step)) return result;
+    if (!EndTurnToFile(game, file, result.problem)) result.step = SeatStep::kFileProblem;
+    return result;
+}

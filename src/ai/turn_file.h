@@ -1,0 +1,26 @@
+#pragma once
+// The saved-game file a headless run of the turn cycle plays through, by its
+// path on this system. Every turn passes through it as in the game: the end of
+// a turn writes it and the hand-over reads it back.
+#include <string>
+
+#include "game/state.h"
+
+class TurnFile {
+public:
+    explicit TurnFile(std::string path) : path_(std::move(path)) {}
+
+    const std::string& Path() const { return path_; }
+
+    // Reads the game as the hand-over does: the action flags of the unit slots
+    // survive. On failure the game is unchanged and `problem` says why.
+    bool Load(Game& game, std::string& problem) const;
+
+    // Writes the game with the key of game.hooks.fixedSaveKey when it is set,
+    // otherwise with a key drawn from the tick count as the game draws it; the
+    // generator goes on from the last field. On failure nothing changes.
+    bool Save(Game& game, std::string& problem) const;
+
+private:
+    std::string path_;
+};

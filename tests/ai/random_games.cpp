@@ -1,0 +1,163 @@
+#include "random_games.h"
+
+#include <random>
+#include <vector>
+
+#include "game/unit_types.h"
+#include "world/terrain.h"
+
+namespace {
+
+using Random = std::mt19937;
+
+int Pick(Random& random, int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+bool Chance(Random& random, int percent) { return Pick(random, 0, 99) < percent; }
+
+void MakePlayers(Game& game, Random& random) {
+    GameState& s = game.state;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        Player& p = s.players[seat];
+        p.seatOpen = seat < 2 || Chance(random, 70) ? 1 : 0;
+        p.isHuman = Chance(random, 30) ? 1 : 0;
+        p.lifeState = p.seatOpen ? kAlive : kDead;
+        p.faction = Pick(random, 0, 3);
+        p.colour = seat;
+        p.destroyer = -1;
+        p.name = "SEAT " + std::to_string(seat);
+        static const int kEnergies[] = {0, 1, 3, 99, 100, 250, 600, 1500, 5000, 40000};
+        p.energy = kEnergies[Pick(random, 0, 9)] + Pick(random, 0, 50);
+        p.powerLevel = Chance(random, 10) ? Pick(random, 97, 99) * 10 : Pick(random, 1, 25) * 10;
+        p.score = Pick(random, 0, 20000);
+    }
+}
+
+int UnitCount(Random& random, Density density) {
+    switch (density) {
+        case Density::kSparse: return Pick(random, 2, 30);
+        case Density::kMedium: return Pick(random, 40, 120);
+        case Density::kCrowded: return Pick(random, 190, 240);
+    }
+    return 0;
+}
+
+int RandomType(Random& random) {
+    static const int kTypes[] = {kStandard, kStandard, kStandard, kBase, kAir, kTank, kArtillery};
+    return kTypes[Pick(random, 0, 6)];
+}
+
+// A tile that suits the unit: bases on clearings, ground units off water and
+// rough ground, mostly a free tile; now and then anything goes.
+void PlaceUnit(const Game& game, Random& random, Unit& u) {
+    const int n = game.map.mapSize;
+    for (int attempt = 0; attempt < 60; ++attempt) {
+        u.x = Pick(random, 0, n - 1);
+        u.y = Pick(random, 0, n - 1);
+        const int terrain = game.map.tiles[u.x][u.y].terrain;
+        const bool free = UnitAt(game, u.x, u.y) == -1;
+        if (!free && attempt < 50) continue;
+        if (u.type == kBase && terrain != kClearing && attempt < 40) continue;
+        if (u.type != kAir && (terrain == kWater || terrain == kRough) && attempt < 30) continue;
+        return;
+    }
+}
+
+void MakeUnits(Game& game, Random& random, Density density) {
+    std::vector<int> open;
+    for (int seat = 0; seat < kSeats; ++seat)
+        if (game.state.players[seat].seatOpen) open.push_back(seat);
+    const int count = UnitCount(random, density);
+    std::vector<int> slots(kMaxUnits);
+    for (int i = 0; i < kMaxUnits; ++i) slots[i] = i;
+    std::shuffle(slots.begin(), slots.end(), random);
+    for (int i = 0; i < count; ++i) {
+        Unit& u = game.state.units[slots[i]];
+        u.owner = open[Pick(random, 0, static_cast<int>(open.size()) - 1)];
+        u.type = RandomType(random);
+        PlaceUnit(game, random, u);
+        const int power = game.state.players[u.owner].powerLevel;
+        u.health = Chance(random, 50) ? power : Pick(random, 1, power);
+        u.canAttack = Chance(random, 85) ? 1 : 0;
+        u.canMove = Chance(random, 80) ? 1 : 0;
+        u.explosionFrame = 0;
+        u.state = Chance(random, 5) ? kDestroyed : kActive;
+        if (u.state == kDestroyed) u.explosionFrame = Pick(random, 0, 15);
+    }
+}
+
+int NextOpenSeat(const Game& game, int from) {
+    for (int step = 1; step <= kSeats; ++step) {
+        const int seat = (from + step) % kSeats;
+        const Player& p = game.state.players[seat];
+        if (p.seatOpen && p.lifeState == kAlive) return seat;
+    }
+    return from;
+}
+
+}  // namespace
+
+Game MakeRandomGame(uint32_t seed, int mapSize, Density density) {
+    Random random(seed);
+    Game game;
+    game.hooks.tickCount = [] { return 0u; };
+    game.state.gameType = kSinglePlayer;
+    game.state.computerLevel = Pick(random, kEasy, kHard);
+    game.map.mapSize = mapSize;
+    game.map.mapSeed = Pick(random, 0, 1000000);
+    GenerateTerrain(game);
+    game.unitCap = UnitCapForMapSize(mapSize);
+    MakePlayers(game, random);
+    MakeUnits(game, random, density);
+    game.state.currentPlayer = NextOpenSeat(game, Pick(random, 0, 3));
+    game.state.players[game.state.currentPlayer].isHuman = 0;
+    game.rng.Seed(static_cast<uint32_t>(random()));
+    return game;
+}
+
+void PassToNextComputerSeat(Game& game, uint32_t seed) {
+    Random random(seed);
+    const int seat = NextOpenSeat(game, game.state.currentPlayer);
+    if (Chance(random, 50)) {
+        for (Unit& u : game.state.units) {
+            u.canAttack = 1;
+            u.canMove = u.type == kBase ? 0 : 1;
+        }
+    }
+    game.state.currentPlayer = seat;
+    game.state.players[seat].isHuman = 0;
+}
+
+namespace {
+
+std::string UnitText(const Unit& u) {
+    return "state " + std::to_string(u.state) + " type " + std::to_string(u.type) + " owner " +
+           std::to_string(u.owner) + " at " + std::to_string(u.x) + "," + std::to_string(u.y) + " health " +
+           std::to_string(u.health) + " flags " + std::to_string(u.canAttack) + std::to_string(u.canMove);
+}
+
+std::string PlayerText(const Player& p) {
+    return "energy " + std::to_string(p.energy) + " score " + std::to_string(p.score) + " power " +
+           std::to_string(p.powerLevel) + " life " + std::to_string(p.lifeState);
+}
+
+}  // namespace
+
+std::string DescribeDifference(const Game& expected, const Game& actual) {
+    for (int slot = 0; slot < kMaxUnits; ++slot) {
+        const Unit& e = expected.state.units[slot];
+        const Unit& a = actual.state.units[slot];
+        if (!(e == a)) return "unit " + std::to_string(slot) + ": expected " + UnitText(e) + ", got " + UnitText(a);
+    }
+    for (int seat = 0; seat < kSeats; ++seat) {
+        const Player& e = expected.state.players[seat];
+        const Player& a = actual.state.players[seat];
+        if (!(e == a)) return "seat " + std::to_string(seat) + ": expected " + PlayerText(e) + ", got " + PlayerText(a);
+    }
+    if (!(expected.state == actual.state)) return "game options or turn differ";
+    if (expected.rng.state != actual.rng.state)
+        return "random generator: expected " + std::to_string(expected.rng.state) + ", got " +
+               std::to_string(actual.rng.state);
+    if (expected.statusMessage != actual.statusMessage)
+        return "status line: expected '" + expected.statusMessage + "', got '" + actual.statusMessage + "'";
+    if (expected.unitCap != actual.unitCap) return "unit cap differs";
+    return "";
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Random but lawful game states for testing the computer player: a grown
+// world, up to four seats of any faction and level, and units scattered over
+// the map in any density, with the odd explosion still on the board.
+#include <cstdint>
+#include <string>
+
+#include "game/state.h"
+
+enum class Density { kSparse, kMedium, kCrowded };
+
+// A game whose current seat is a computer seat ready to play its turn.
+Game MakeRandomGame(uint32_t seed, int mapSize, Density density);
+
+// Hands the turn to the next open, living seat as the cycle would, making it
+// a computer seat; now and then the units are readied as a human turn would.
+void PassToNextComputerSeat(Game& game, uint32_t seed);
+
+// Empty when the two games are the same in every field the rules keep
+// (records, random generator, status line, unit cap); otherwise the first
+// difference in words.
+std::string DescribeDifference(const Game& expected, const Game& actual);
