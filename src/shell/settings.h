@@ -4,6 +4,7 @@
 // once over the defaults at start, written at the end of a run and whenever
 // a game is launched or the scroll delay changes.
 #include <string>
+#include <string_view>
 
 struct Settings {
     std::string lastGame;   // file name inside "Saved Games", upper case
@@ -24,3 +25,8 @@ void LoadINI(Settings& values);
 // lastGame becomes the upper-cased saveFileName, then the four lines are
 // written. False (and logged) when the file cannot be created or written.
 bool SaveINI(Settings& values, const std::string& saveFileName);
+
+// The decimal reading of the settings file and of typed numbers: leading
+// blanks skipped, an optional sign, the leading digits; no digits gives 0.
+// Values beyond the int range stop at its ends instead of overflowing.
+int ParseDecimal(std::string_view text);

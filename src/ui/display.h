@@ -6,6 +6,7 @@
 // Run.log, so a machine where the game does not start can be diagnosed from
 // the log alone. There is one Display, `display`, filled in by the start-up
 // and set up before the screen loop.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,7 @@ private:
     bool Fail();
     bool SetDisplayModeWithFallbacks();
     bool CreateSurfaces();
-    bool ReportFormatAndPlacement(uint32_t videoMemoryUsed);
+    bool ReportFormatAndPlacement(int64_t videoMemoryUsed);
 };
 
 extern Display display;

@@ -158,7 +158,7 @@ private:
     ~DrawSurface();
     bool Lost() const;
     HResult CheckUsable() const;
-    void Lose();
+    void CopyFrom(const DrawSurface& src, const DdRect& from, const DdRect& to, bool keyed);
 
     DrawDevice* device_;
     int width_, height_;
@@ -167,7 +167,8 @@ private:
     bool hasColorKey_ = false;
     DdColorKey colorKey_;
     uint32_t lossSeen_ = 0;
-    bool picturesGone_ = false;
+    uint32_t bytes_ = 0;        // as the display mode stores them
+    bool inVideoMemory_ = false;
     uint32_t refs_ = 1;
     DrawSurface* attached_ = nullptr;  // the primary's back buffer
     DrawSurface* owner_ = nullptr;     // the back buffer's primary

@@ -48,6 +48,7 @@ constexpr HResult DDERR_OUTOFVIDEOMEMORY = MakeDrawResult(380);
 constexpr HResult DDERR_SURFACEBUSY = MakeDrawResult(430);
 constexpr HResult DDERR_SURFACELOST = MakeDrawResult(450);
 constexpr HResult DDERR_SURFACENOTATTACHED = MakeDrawResult(460);
+constexpr HResult DDERR_TOOBIGSIZE = MakeDrawResult(480);
 constexpr HResult DDERR_UNSUPPORTEDMODE = MakeDrawResult(590);
 constexpr HResult DDERR_WASSTILLDRAWING = MakeDrawResult(540);
 constexpr HResult DDERR_PRIMARYSURFACEALREADYEXISTS = MakeDrawResult(564);

@@ -1,0 +1,174 @@
+#include <algorithm>
+
+#include "platform/sdl_parts.h"
+
+namespace {
+constexpr int kFramesPerSecond = 60;
+constexpr int kIconSize = 32;
+}  // namespace
+
+PictureViewport FitPicture(int windowWidth, int windowHeight) {
+    PictureViewport v;
+    if (windowWidth <= 0 || windowHeight <= 0) return v;
+    // The larger of the two picture sides that fits decides the scale.
+    if (static_cast<int64_t>(windowWidth) * kPictureHeight <=
+        static_cast<int64_t>(windowHeight) * kPictureWidth) {
+        v.width = windowWidth;
+        v.height = static_cast<int>(static_cast<int64_t>(windowWidth) * kPictureHeight /
+                                    kPictureWidth);
+    } else {
+        v.height = windowHeight;
+        v.width = static_cast<int>(static_cast<int64_t>(windowHeight) * kPictureWidth /
+                                   kPictureHeight);
+    }
+    v.x = (windowWidth - v.width) / 2;
+    v.y = (windowHeight - v.height) / 2;
+    return v;
+}
+
+bool WindowToPicture(const PictureViewport& v, int wx, int wy, Point& picture) {
+    if (v.width <= 0 || v.height <= 0) return false;
+    const int64_t dx = wx - v.x;
+    const int64_t dy = wy - v.y;
+    if (dx < 0 || dy < 0 || dx >= v.width || dy >= v.height) {
+        picture.x = static_cast<int>(std::clamp<int64_t>(dx * kPictureWidth / v.width, 0,
+                                                         kPictureWidth - 1));
+        picture.y = static_cast<int>(std::clamp<int64_t>(dy * kPictureHeight / v.height, 0,
+                                                         kPictureHeight - 1));
+        return false;
+    }
+    picture.x = static_cast<int>(dx * kPictureWidth / v.width);
+    picture.y = static_cast<int>(dy * kPictureHeight / v.height);
+    return true;
+}
+
+std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title) {
+    std::unique_ptr<SdlWindow> w(new SdlWindow);
+    // Sharp pixels when the picture is scaled.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    w->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                  SDL_WINDOWPOS_CENTERED, kPictureWidth, kPictureHeight,
+                                  SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
+    if (!w->window_) return nullptr;
+    w->id_ = SDL_GetWindowID(w->window_);
+    w->renderer_ = SDL_CreateRenderer(w->window_, -1,
+                                      SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!w->renderer_) w->renderer_ = SDL_CreateRenderer(w->window_, -1, 0);
+    if (!w->renderer_) return nullptr;
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(w->renderer_, &info) == 0) {
+        w->accelerated_ = (info.flags & SDL_RENDERER_ACCELERATED) != 0;
+        w->vsync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    }
+    w->texture_ = SDL_CreateTexture(w->renderer_, SDL_PIXELFORMAT_RGB888,
+                                    SDL_TEXTUREACCESS_STREAMING, kPictureWidth, kPictureHeight);
+    if (!w->texture_) return nullptr;
+    const std::vector<uint32_t> emblem = GameEmblem(kIconSize);
+    w->SetIcon(emblem.data(), kIconSize, kIconSize);
+    SDL_SetRenderDrawColor(w->renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(w->renderer_);
+    SDL_RenderPresent(w->renderer_);
+    return w;
+}
+
+SdlWindow::~SdlWindow() { Destroy(); }
+
+void SdlWindow::Destroy() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) {
+        SDL_DestroyWindow(window_);
+        ++lossCount_;
+    }
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+}
+
+void SdlWindow::PresentPicture(const uint32_t* pixels, int width, int height, int pitch) {
+    if (!window_ || minimised_ || !pixels) {
+        SDL_Delay(1000 / kFramesPerSecond);
+        return;
+    }
+    SDL_Rect area{0, 0, std::min(width, kPictureWidth), std::min(height, kPictureHeight)};
+    SDL_UpdateTexture(texture_, &area, pixels, pitch * static_cast<int>(sizeof(uint32_t)));
+    ShowLastPicture();
+    PaceFrame();
+}
+
+void SdlWindow::ShowLastPicture() {
+    if (!renderer_) return;
+    int outW = 0, outH = 0;
+    SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+    const PictureViewport v = FitPicture(outW, outH);
+    const SDL_Rect target{v.x, v.y, v.width, v.height};
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    SDL_RenderPresent(renderer_);
+}
+
+// Holds the rate at 60 frames a second where the present does not wait for
+// the display's refresh, so an idle screen does not burn a processor core.
+void SdlWindow::PaceFrame() {
+    const uint64_t frequency = SDL_GetPerformanceFrequency();
+    const uint64_t frame = frequency / kFramesPerSecond;
+    const uint64_t now = SDL_GetPerformanceCounter();
+    if (nextFrameAt_ == 0 || now > nextFrameAt_ + frame) {
+        nextFrameAt_ = now + frame;  // first frame, or far behind: start afresh
+        return;
+    }
+    if (!vsync_ && now < nextFrameAt_) {
+        SDL_Delay(static_cast<uint32_t>((nextFrameAt_ - now) * 1000 / frequency));
+    }
+    nextFrameAt_ += frame;
+}
+
+void SdlWindow::SetIcon(const uint32_t* pixels, int width, int height) {
+    if (!window_ || !pixels) return;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(pixels), width, height, 32, width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
+}
+
+void SdlWindow::ToggleFullScreen() {
+    if (!window_) return;
+    const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (full) {
+        SDL_SetWindowSize(window_, kPictureWidth, kPictureHeight);
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    ShowLastPicture();
+}
+
+void SdlWindow::Minimise() {
+    if (window_) SDL_MinimizeWindow(window_);
+}
+
+void SdlWindow::Restore() {
+    if (window_) SDL_RestoreWindow(window_);
+}
+
+bool SdlWindow::NoteMinimised(bool minimised) {
+    if (minimised == minimised_) return false;
+    minimised_ = minimised;
+    if (minimised) ++lossCount_;
+    return true;
+}
+
+Point SdlWindow::ToPicture(int wx, int wy, bool& inside) const {
+    Point p;
+    if (!window_ || !renderer_) {
+        inside = false;
+        return p;
+    }
+    // Events come in window units, which differ from the drawing size on
+    // screens that scale windows up.
+    int winW = 0, winH = 0;
+    SDL_GetWindowSize(window_, &winW, &winH);
+    inside = WindowToPicture(FitPicture(winW, winH), wx, wy, p);
+    return p;
+}
