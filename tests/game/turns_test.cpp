@@ -1,0 +1,293 @@
+// The turn cycle: seat order, where each seat goes, the notices of
+// eliminations, the end of the game and its winner.
+#include <filesystem>
+
+#include "game/combat.h"
+#include "game/turns.h"
+#include "rules_fixture.h"
+#include "save/saved_game.h"
+
+namespace {
+
+class TurnsTest : public RulesTest {
+protected:
+    Player& P(int seat) { return game.state.players[seat]; }
+};
+
+TEST_F(TurnsTest, SeatsFollowInOrderAndTheTurnCountsCycles) {
+    game.state.turn = 3;
+    game.state.currentPlayer = 2;
+    game.scrollX = 5;
+    game.scrollY = 6;
+    AdvanceSeat(game);
+    EXPECT_EQ(P(2).viewX, 5);
+    EXPECT_EQ(P(2).viewY, 6);
+    EXPECT_EQ(game.state.currentPlayer, 3);
+    EXPECT_EQ(game.state.turn, 3);
+    AdvanceSeat(game);
+    EXPECT_EQ(game.state.currentPlayer, 0);
+    EXPECT_EQ(game.state.turn, 4);
+}
+
+TEST_F(TurnsTest, ClosedAndDeadSeatsArePassedOver) {
+    Place(1, 1, 0, kBase);
+    Place(20, 20, 1, kBase);
+    game.state.turn = 1;
+    game.state.currentPlayer = 2;  // closed
+    EXPECT_EQ(SeatDestination(game), kToEndTurn);
+    OpenSeat(3, true);
+    P(3).lifeState = kDead;
+    game.state.currentPlayer = 3;
+    EXPECT_EQ(SeatDestination(game), kToEndTurn);
+}
+
+TEST_F(TurnsTest, EachOpenSeatGoesWhereItsKindAndSetUpSay) {
+    OpenSeat(2, false);
+    game.state.currentPlayer = 1;
+    P(1).setupDone = 0;
+    EXPECT_EQ(SeatDestination(game), kToSetup);
+    P(1).setupDone = 1;
+    EXPECT_EQ(SeatDestination(game), kToHumanTurn);
+    game.state.currentPlayer = 2;
+    EXPECT_EQ(SeatDestination(game), kToComputerTurn);
+}
+
+TEST_F(TurnsTest, TheGameOverTestComesFirst) {
+    P(1).lifeState = kDead;  // one seat left alive
+    game.state.currentPlayer = 1;
+    EXPECT_EQ(SeatDestination(game), kToGameOver);
+}
+
+TEST_F(TurnsTest, OnlySinglePlayerGamesSkipTheIdentityCheck) {
+    EXPECT_TRUE(NeedsIdentityCheck(game));
+    game.state.gameType = kPlayByMail;
+    EXPECT_TRUE(NeedsIdentityCheck(game));
+    game.state.gameType = kSinglePlayer;
+    EXPECT_FALSE(NeedsIdentityCheck(game));
+}
+
+TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
+    P(0).name = "ANNA";
+    P(1).name = "BORIS";
+    P(1).lifeState = kDying;
+    P(1).destroyer = 0;
+    game.state.currentPlayer = 1;
+    DestroyedNotice notice;
+    EXPECT_EQ(TakeHumanSeat(game, &notice), kToEndTurn);
+    EXPECT_EQ(P(1).lifeState, kDead);
+    EXPECT_EQ(notice.loser, 1);
+    EXPECT_EQ(notice.destroyerName, "ANNA");
+    EXPECT_EQ(notice.text, "HAS DESTROYED");
+    EXPECT_EQ(notice.loserName, "BORIS");
+    game.state.currentPlayer = 0;
+    EXPECT_EQ(TakeHumanSeat(game, &notice), kToHumanTurn);
+    EXPECT_EQ(P(0).lifeState, kAlive);
+}
+
+TEST_F(TurnsTest, PendingNoticesAreShownOnceInSeatOrder) {
+    OpenSeat(2, true);
+    OpenSeat(3, false);
+    P(2).destroyer = 0;
+    P(3).destroyer = 1;
+    P(0).destroyedNotice = {0, 0, 1, 1};
+    P(3).destroyedNotice = {0, 0, 1, 1};
+    const auto notices = ShowPendingNotices(game);
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_EQ(notices[0].loser, 2);
+    EXPECT_EQ(notices[0].destroyerName, "PLAYER 1");
+    EXPECT_EQ(notices[1].loserName, "PLAYER 4");
+    EXPECT_EQ(notices[1].destroyerName, "PLAYER 2");
+    EXPECT_TRUE(ShowPendingNotices(game).empty());
+    game.state.currentPlayer = 3;  // a computer seat: never shown, never cleared
+    EXPECT_TRUE(ShowPendingNotices(game).empty());
+    EXPECT_EQ(P(3).destroyedNotice[2], 1);
+}
+
+TEST_F(TurnsTest, TheHumanTurnStartReadiesEveryUnitAndPays) {
+    const int base = Place(1, 1, 0, kBase);
+    const int tank = Place(2, 1, 0, kTank);
+    const int enemy = Place(20, 20, 1, kStandard);
+    game.state.units[tank].canMove = game.state.units[tank].canAttack = 0;
+    game.state.units[enemy].canMove = 0;
+    game.state.units[base].canMove = 1;
+    game.map.tiles[4][4].reach = 3;
+    game.unitSelected = 1;
+    game.unitCap = 0;
+    game.nextUnitCursor = 17;
+    game.state.turn = 1;
+    P(0).viewX = 4;
+    P(0).viewY = 9;
+    BeginHumanTurn(game);
+    EXPECT_EQ(game.state.units[base].canMove, 0);
+    EXPECT_EQ(game.state.units[base].canAttack, 1);
+    EXPECT_EQ(game.state.units[tank].canMove, 1);
+    EXPECT_EQ(game.state.units[tank].canAttack, 1);
+    EXPECT_EQ(game.state.units[enemy].canMove, 1);
+    EXPECT_EQ(game.map.tiles[4][4].reach, -1);
+    EXPECT_EQ(game.unitSelected, 0);
+    EXPECT_EQ(game.unitCap, 20);
+    EXPECT_EQ(game.nextUnitCursor, 0);
+    EXPECT_EQ(game.rng.state, 777u);
+    EXPECT_EQ(P(0).energy, 10 + 60);
+    EXPECT_EQ(game.scrollX, 4);
+    EXPECT_EQ(game.scrollY, 9);
+    EXPECT_EQ(game.statusMessage, "PRESS F1 FOR HELP");
+    EXPECT_EQ(game.panel.powerLabel, "20 POWER FOR 500");
+    game.state.turn = 2;
+    BeginHumanTurn(game);
+    EXPECT_EQ(game.statusMessage, "");
+    EXPECT_EQ(P(0).energy, 10 + 60 + 60);
+}
+
+class GameOverTest : public TurnsTest {
+protected:
+    void SetUp() override {
+        TurnsTest::SetUp();
+        game.state.victoryType = kTurnVictory;
+        game.state.victoryTurn = 10;
+        game.state.victoryScore = 5000;
+        P(0).score = 300;
+        P(1).score = 200;
+    }
+};
+
+TEST_F(GameOverTest, ATurnTargetEndsTheGameOnceItIsPassed) {
+    game.state.turn = 10;
+    EXPECT_FALSE(IsGameOver(game));
+    game.state.turn = 11;
+    EXPECT_TRUE(IsGameOver(game));
+}
+
+TEST_F(GameOverTest, ATieForTheLeadHoldsBackVictory) {
+    game.state.turn = 11;
+    P(1).score = 300;
+    EXPECT_FALSE(IsGameOver(game));
+    P(1).score = 301;
+    EXPECT_TRUE(IsGameOver(game));
+}
+
+TEST_F(GameOverTest, TheTieLooksAtAllFourSeats) {
+    game.state.turn = 11;
+    P(0).score = 0;
+    P(1).score = 0;  // closed seats 2 and 3 share the best score of 0
+    EXPECT_FALSE(IsGameOver(game));
+    OpenSeat(2, true);
+    P(2).score = 300;
+    P(2).lifeState = kDead;  // a dead seat still ties
+    P(0).score = 300;
+    EXPECT_FALSE(IsGameOver(game));
+}
+
+TEST_F(GameOverTest, AScoreTargetMustBeExceeded) {
+    game.state.victoryType = kScoreVictory;
+    game.state.turn = 50;
+    P(0).score = 5000;
+    EXPECT_FALSE(IsGameOver(game));
+    P(0).score = 5001;
+    EXPECT_TRUE(IsGameOver(game));
+}
+
+TEST_F(GameOverTest, ConquestNeedsOneSeatLeftOrNoHuman) {
+    game.state.victoryType = kConquer;
+    game.state.turn = 500;
+    EXPECT_FALSE(IsGameOver(game));
+    P(1).lifeState = kDying;  // still counts as alive
+    EXPECT_FALSE(IsGameOver(game));
+    P(1).lifeState = kDead;
+    EXPECT_TRUE(IsGameOver(game));
+}
+
+TEST_F(GameOverTest, WhenNoHumanIsLeftTheComputersStop) {
+    game.state.victoryType = kConquer;
+    OpenSeat(2, false);
+    OpenSeat(3, false);
+    P(1).isHuman = 0;
+    P(0).lifeState = kDead;
+    EXPECT_TRUE(IsGameOver(game));
+    Place(1, 1, 2, kBase);
+    Place(5, 1, 3, kBase);
+    P(2).score = 900;
+    P(3).score = 1200;
+    EXPECT_EQ(Winner(game), 3);  // seat 0 scores best but has no base left
+}
+
+TEST_F(GameOverTest, TheWinnerOwnsABaseAndTheLowestSeatWinsATie) {
+    Place(1, 1, 0, kBase);
+    Place(5, 1, 1, kBase);
+    P(1).score = 300;
+    EXPECT_EQ(Winner(game), 0);
+    P(1).score = 301;
+    EXPECT_EQ(Winner(game), 1);
+    P(0).score = 0;
+    P(1).score = 0;
+    game.state.units[0].state = kFree;
+    EXPECT_EQ(Winner(game), 0);  // nobody with a base has scored
+}
+
+// The whole cycle through the saved-game file, as the screens run it.
+class HandOverTest : public RulesTest {
+protected:
+    void SetUp() override {
+        RulesTest::SetUp();
+        previous_ = std::filesystem::current_path();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("kv-turns-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_ / "Saved Games");
+        std::filesystem::current_path(dir_);
+        game.state.gameName = "TEST";
+        game.map.mapSeed = 4242;
+        MakeSaveFileName(game);
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(dir_);
+    }
+    std::filesystem::path previous_, dir_;
+};
+
+TEST_F(HandOverTest, PassesOverClosedSeatsToTheNextTurn) {
+    Place(1, 1, 0, kBase);
+    Place(20, 20, 1, kBase);
+    game.state.turn = 1;
+    game.state.currentPlayer = 1;
+    int next = EndTurn(game);
+    EXPECT_EQ(next, kToHandOver);
+    for (int passes = 0; passes < 2; ++passes) {
+        ASSERT_EQ(HandOver(game), kToEndTurn) << "seat " << game.state.currentPlayer;
+        EndTurn(game);
+    }
+    EXPECT_EQ(HandOver(game), kToHumanTurn);
+    EXPECT_EQ(game.state.currentPlayer, 0);
+    EXPECT_EQ(game.state.turn, 2);
+}
+
+TEST_F(HandOverTest, AnUnreadableFileIsFatal) {
+    game.saveFileName = "HOTS-MISSING.KV1";
+    EXPECT_EQ(HandOver(game), kToFatalFailure);
+}
+
+TEST_F(HandOverTest, TheLoserSeesItsEndBeforeTheGameIsOver) {
+    Place(1, 1, 0, kBase);
+    const int target = Place(2, 1, 1, kBase);
+    const int tank = Place(3, 1, 0, kTank);
+    game.state.units[target].health = 1;
+    game.state.turn = 1;
+    Attack(game, tank, target);
+    ASSERT_EQ(game.state.players[1].lifeState, kDying);
+    const auto seen = ShowPendingNotices(game);  // the attacker is told at once
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_FALSE(IsGameOver(game));
+
+    EndTurn(game);
+    ASSERT_EQ(HandOver(game), kToHumanTurn);  // the identity check comes next
+    DestroyedNotice notice;
+    EXPECT_EQ(TakeHumanSeat(game, &notice), kToEndTurn);
+    EXPECT_EQ(notice.loserName, "PLAYER 2");
+    EndTurn(game);
+    EXPECT_EQ(HandOver(game), kToGameOver);
+    EXPECT_EQ(Winner(game), 0);
+}
+
+}  // namespace
