@@ -16,6 +16,8 @@ struct Command {
 int RunTerrain(const Args& args);
 int RunShow(const Args& args);
 int RunWrite(const Args& args);
+int RunAdvance(const Args& args);
+int RunSelfPlay(const Args& args);
 
 // Every command, in the order --help lists them.
 const std::vector<Command>& AllCommands();
