@@ -16,10 +16,16 @@ namespace {
 const TextStyle kCaption{1, {236, 206, 120}, {200, 160, 80}, {16, 14, 12}, 1};
 const TextStyle kTitle{4, {255, 236, 170}, {214, 120, 40}, {20, 12, 8}, 1};
 
-// Large-font caption centred over a span of the screen.
-void CaptionOver(cairo_t* cr, int left, int right, int top, const std::string& text) {
-    const int width = TextWidth(LargeFont(), text);
-    DrawGlyphText(cr, LargeFont(), left + (right - left - width) / 2, top, text, kCaption);
+// A caption centred over a span of the screen.
+Caption Over(int left, int right, int top, const std::string& text, int scale = 1) {
+    return {text, left + (right - left - int(text.size()) * 16 * scale) / 2, top, scale};
+}
+
+void DrawCaptions(cairo_t* cr, const std::string& file) {
+    for (const Caption& c : ScreenCaptions(file)) {
+        const TextStyle style = c.scale == 1 ? kCaption : TextStyle{c.scale, kTitle.top, kTitle.bottom, kTitle.shadow, 1};
+        DrawGlyphText(cr, LargeFont(), c.x, c.y, c.text, style);
+    }
 }
 
 // Night-blue backdrop with a faint map grid, common to every screen.
@@ -81,11 +87,11 @@ Image MainMenu() {
     Mountains(cr, 600, 220, 41, {70, 46, 70});
     Mountains(cr, 660, 160, 42, {42, 32, 52});
     Mountains(cr, 720, 90, 43, {24, 22, 34});
-    const std::string title = "KORVESSA";
-    DrawGlyphText(cr, LargeFont(), (kScreenWidth - TextWidth(LargeFont(), title, 4)) / 2, 100, title, kTitle);
-    const std::string tagline = "A WAR OF FOUR FACTIONS";
-    CaptionOver(cr, 0, kScreenWidth, 240, tagline);
-    MetalPlate(cr, 352, 288, 320, 264);  // behind buttons 36 to 42
+    DrawCaptions(cr, "MainMenu.bmp");
+    cairo_rectangle(cr, 350, 286, 324, 268);  // behind buttons 36 to 42
+    SetRgb(cr, {200, 160, 80});
+    cairo_fill(cr);
+    MetalPlate(cr, 352, 288, 320, 264);
     cairo_rectangle(cr, 0, 744, kScreenWidth, 24);  // the banner line
     SetRgb(cr, {18, 16, 26});
     cairo_fill(cr);
@@ -97,26 +103,15 @@ Image Setup() {
     cairo_t* cr = canvas.Cr();
     Backdrop(cr);
     MetalPlate(cr, 0, 0, kScreenWidth, 72);
-    DrawGlyphText(cr, LargeFont(), 32, 20, "NEW GAME", kCaption);
-    DrawGlyphText(cr, LargeFont(), 464, 20, "GAME TYPE:", kCaption);
     MetalPlate(cr, 8, 80, 1008, 240);  // the seats
-    CaptionOver(cr, 16, 176, 88, "SEATS");
-    CaptionOver(cr, 192, 352, 88, "TYPE");
-    CaptionOver(cr, 368, 528, 88, "FACTION");
-    CaptionOver(cr, 544, 880, 88, "NAME");
-    CaptionOver(cr, 896, 992, 88, "COLOUR");
     for (int k = 0; k < 4; ++k) Well(cr, 956, 126 + 48 * k, 40, 36);  // behind each seat's swatch
     MetalPlate(cr, 8, 368, 1008, 240);  // the game's options
-    CaptionOver(cr, 32, 256, 376, "COMPUTER");
-    CaptionOver(cr, 304, 640, 376, "VICTORY");
-    CaptionOver(cr, 688, 992, 376, "TERRAIN");
-    CaptionOver(cr, 32, 256, 520, "MAP SIZE");
     Well(cr, 684, 460, 312, 88);  // terrain preview
     const std::string preview = "RANDOM TERRAIN";
     DrawGlyphText(cr, SmallFont(), 840 - TextWidth(SmallFont(), preview) / 2, 496, preview,
                   {1, {130, 140, 160}, {110, 120, 140}, {16, 16, 20}, 0});
     MetalPlate(cr, 8, 648, 1008, 104);  // leave, name, launch
-    CaptionOver(cr, 272, 752, 668, "GAME NAME");
+    DrawCaptions(cr, "Setup.bmp");
     return Finish(canvas);
 }
 
@@ -124,11 +119,7 @@ Image LoadGame() {
     Canvas canvas(kScreenWidth, kScreenHeight);
     cairo_t* cr = canvas.Cr();
     Backdrop(cr);
-    const std::string title = "LOAD GAME";
-    DrawGlyphText(cr, LargeFont(), (kScreenWidth - TextWidth(LargeFont(), title, 2)) / 2, 12, title,
-                  {2, kTitle.top, kTitle.bottom, kTitle.shadow, 1});
-    DrawGlyphText(cr, LargeFont(), 16, 84, "SAVED GAMES", kCaption);
-    DrawGlyphText(cr, LargeFont(), 340, 84, "GAME DETAILS", kCaption);
+    DrawCaptions(cr, "LoadGame.bmp");
     Well(cr, 6, 116, 326, 608);    // the list of files, rows at y 122 + 20k
     Well(cr, 334, 116, 684, 448);  // summary, seats and the winner's line
     return Finish(canvas);
@@ -143,6 +134,22 @@ Image Info() {
 }
 
 }  // namespace
+
+int Caption::Right() const { return x + int(text.size()) * 16 * scale; }
+
+// Headings sit above or beside the buttons they name (the button table's
+// rectangles), never on them: a button's plate is drawn over the background.
+std::vector<Caption> ScreenCaptions(const std::string& file) {
+    if (file == "MainMenu.bmp") return {Over(0, kScreenWidth, 100, "KORVESSA", 4), Over(0, kScreenWidth, 240, "A WAR OF FOUR FACTIONS")};
+    if (file == "Setup.bmp")
+        return {{"NEW GAME", 32, 20, 1},          {"GAME TYPE:", 464, 20, 1},       Over(16, 176, 88, "SEATS"),
+                Over(192, 352, 88, "TYPE"),       Over(368, 528, 88, "FACTION"),    Over(544, 880, 88, "NAME"),
+                Over(896, 992, 88, "COLOUR"),     Over(32, 256, 376, "COMPUTER"),   Over(304, 640, 376, "VICTORY"),
+                Over(688, 992, 376, "TERRAIN"),   Over(32, 256, 520, "MAP SIZE"),   Over(272, 752, 668, "GAME NAME")};
+    if (file == "LoadGame.bmp")
+        return {Over(0, kScreenWidth, 12, "LOAD GAME", 2), {"SAVED GAMES", 16, 84, 1}, {"GAME DETAILS", 340, 84, 1}};
+    return {};
+}
 
 std::vector<Background> MakeBackgrounds() {
     return {{"MainMenu.bmp", MainMenu()}, {"Setup.bmp", Setup()}, {"LoadGame.bmp", LoadGame()}, {"Info.bmp", Info()}};

@@ -16,4 +16,15 @@ struct Background {
 
 std::vector<Background> MakeBackgrounds();
 
+// A static caption of a background, in the large font at an integer scale.
+struct Caption {
+    std::string text;
+    int x, y, scale;
+    int Right() const;
+    int Bottom() const { return y + 32 * scale; }
+};
+
+// The captions drawn on a background ("MainMenu.bmp", "Setup.bmp", ...).
+std::vector<Caption> ScreenCaptions(const std::string& file);
+
 }  // namespace assetgen

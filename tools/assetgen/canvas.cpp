@@ -16,7 +16,6 @@ Canvas::~Canvas() {
 }
 
 Rgb Canvas::ColourAt(int x, int y, int* alpha) const {
-    cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
     const uint32_t p = *reinterpret_cast<const uint32_t*>(data + size_t(y) * stride + size_t(x) * 4);
@@ -28,6 +27,7 @@ Rgb Canvas::ColourAt(int x, int y, int* alpha) const {
 }
 
 void PasteOpaque(Image& into, const Canvas& from, int left, int top) {
+    from.Flush();
     for (int y = 0; y < from.Height(); ++y)
         for (int x = 0; x < from.Width(); ++x) {
             int a = 0;
@@ -37,6 +37,7 @@ void PasteOpaque(Image& into, const Canvas& from, int left, int top) {
 }
 
 void PasteKeyed(Image& into, const Canvas& from, int left, int top) {
+    from.Flush();
     for (int y = 0; y < from.Height(); ++y)
         for (int x = 0; x < from.Width(); ++x) {
             int a = 0;
@@ -46,6 +47,7 @@ void PasteKeyed(Image& into, const Canvas& from, int left, int top) {
 }
 
 void PasteOver(Image& into, const Canvas& from, int left, int top) {
+    from.Flush();
     for (int y = 0; y < from.Height(); ++y)
         for (int x = 0; x < from.Width(); ++x) {
             int a = 0;

@@ -18,8 +18,10 @@ public:
     cairo_t* Cr() const { return cr_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // Straight (not premultiplied) colour and coverage of one pixel.
+    // Straight (not premultiplied) colour and coverage of one pixel; call
+    // Flush once after drawing and before reading.
     Rgb ColourAt(int x, int y, int* alpha) const;
+    void Flush() const { cairo_surface_flush(surface_); }
 
 private:
     int width_, height_;

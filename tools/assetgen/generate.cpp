@@ -24,7 +24,13 @@ bool GenerateAll(const std::string& outDir) {
     namespace fs = std::filesystem;
     const fs::path root(outDir);
     std::error_code error;
-    for (const char* folder : {"Images", "Terrain", "Sounds"}) fs::create_directories(root / folder, error);
+    for (const char* folder : {"Images", "Terrain", "Sounds"}) {
+        fs::create_directories(root / folder, error);
+        if (!fs::is_directory(root / folder, error)) {
+            std::fprintf(stderr, "assetgen: cannot make the folder %s\n", (root / folder).c_str());
+            return false;
+        }
+    }
     bool ok = Written(WriteBmp(MakeSpriteSheet(), root / "Images" / "Sprites.bmp"), root / "Images" / "Sprites.bmp");
     for (const Background& b : MakeBackgrounds())
         ok = Written(WriteBmp(b.image, root / "Images" / b.file), root / "Images" / b.file) && ok;

@@ -136,7 +136,7 @@ void DrawExplosionFrames(Image& sheet) {
             for (int i = 0; i < puffs; ++i) {
                 const double angle = rnd() * 2 * M_PI, dist = 4 + rnd() * 14 * (0.3 + t);
                 const double life = rnd();
-                if (t > 0.55 && life < (t - 0.55) * 2.2) continue;  // puffs vanish one by one
+                if (t > 0.55 && life < (t - 0.55) * 1.7) continue;  // puffs vanish one by one
                 const double r = (5 + 9 * rnd()) * (0.4 + std::min(t, 0.5) * 1.6) * (t > 0.7 ? 1.5 - t * 0.7 : 1);
                 const double x = 32 + std::cos(angle) * dist, y = 32 + std::sin(angle) * dist - t * 8;
                 const Rgb hot = Mix({255, 250, 200}, {255, 150, 40}, t * 2.2);
