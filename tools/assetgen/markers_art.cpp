@@ -1,5 +1,6 @@
 #include "assetgen/markers_art.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "assetgen/canvas.h"
@@ -122,42 +123,66 @@ void DrawCursorFrames(Image& sheet) {
         });
 }
 
-// Sixteen frames: a flash, a fireball that swells and cools, then smoke that thins away.
+// One puff of the fireball: a red rim, an orange body and a hot core whose
+// share shrinks as the fire cools.
+void FirePuff(cairo_t* cr, double x, double y, double r, double heat) {
+    const Rgb rim = Mix({110, 96, 90}, {210, 60, 24}, heat * 1.6);
+    const Rgb body = Mix({130, 118, 108}, {255, 140, 40}, heat * 1.4);
+    const Rgb core = Mix({255, 140, 40}, {255, 244, 170}, heat);
+    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+    SetRgb(cr, rim);
+    cairo_fill(cr);
+    cairo_arc(cr, x - r * 0.15, y - r * 0.15, r * 0.75, 0, 2 * M_PI);
+    SetRgb(cr, body);
+    cairo_fill(cr);
+    if (heat > 0.15) {
+        cairo_arc(cr, x - r * 0.2, y - r * 0.25, r * 0.45 * heat, 0, 2 * M_PI);
+        SetRgb(cr, core);
+        cairo_fill(cr);
+    }
+}
+
+// Sixteen frames: a star-shaped flash, a fireball that swells and cools to
+// smoke, then smoke that rises and thins away to a last wisp.
+void ExplosionFrame(cairo_t* cr, int f) {
+    const double t = f / 15.0;
+    if (f < 3) {
+        const double r = 12 + f * 6;
+        for (int i = 0; i < 16; ++i) {
+            const double a = i * M_PI / 8, len = (i % 2 ? 0.55 : 1.0) * r * 1.4;
+            cairo_line_to(cr, 32 + std::cos(a) * len, 32 + std::sin(a) * len);
+            cairo_line_to(cr, 32 + std::cos(a + M_PI / 16) * r * 0.5, 32 + std::sin(a + M_PI / 16) * r * 0.5);
+        }
+        cairo_close_path(cr);
+        SetRgb(cr, {255, 170, 50});
+        cairo_fill(cr);
+    }
+    const int puffs = 7;
+    const double heat = std::max(0.0, 1.0 - t * 1.6);
+    for (int i = 0; i < puffs; ++i) {
+        if (f >= 9 && (i * 5 + 3) % puffs < (f - 8)) continue;  // smoke breaks up
+        const double a = i * 2 * M_PI / puffs + 0.4 * std::sin(i * 1.7);
+        const double spread = 4 + 16 * std::min(t * 2.2, 1.0);
+        const double rise = t > 0.4 ? (t - 0.4) * 18 : 0;
+        const double r = (f < 9 ? 7 + 8 * std::min(t * 2.5, 1.0) : 15 - (f - 8) * 1.2) * (0.8 + 0.3 * ((i * 3) % 4) / 3);
+        FirePuff(cr, 32 + std::cos(a) * spread, 32 + std::sin(a) * spread * 0.8 - rise, std::max(r, 3.0), heat);
+    }
+    if (f < 12) {  // the heart of the blast, last to cool
+        const double r = f < 9 ? 10 + 6 * std::min(t * 3, 1.0) : 16 - (f - 8) * 3;
+        FirePuff(cr, 32, 32 - t * 6, r, std::min(1.0, heat + 0.3));
+    }
+    if (f >= 2 && f < 8) {  // embers thrown out
+        for (int i = 0; i < 8; ++i) {
+            const double a = i * M_PI / 4 + 0.2, d = 14 + f * 4;
+            cairo_arc(cr, 32 + std::cos(a) * d, 32 + std::sin(a) * d + f * f * 0.15, 1.6, 0, 2 * M_PI);
+            SetRgb(cr, {255, 220, 110});
+            cairo_fill(cr);
+        }
+    }
+}
+
 void DrawExplosionFrames(Image& sheet) {
-    for (int f = 0; f < 16; ++f)
-        Keyed(sheet, sheet::Explosion(f), [f](cairo_t* cr) {
-            uint32_t seed = 977u;
-            auto rnd = [&seed]() {
-                seed = seed * 1103515245u + 12345u;
-                return double((seed >> 8) & 0xFFFF) / 65535.0;
-            };
-            const double t = f / 15.0;
-            const int puffs = 9;
-            for (int i = 0; i < puffs; ++i) {
-                const double angle = rnd() * 2 * M_PI, dist = 4 + rnd() * 14 * (0.3 + t);
-                const double life = rnd();
-                if (t > 0.55 && life < (t - 0.55) * 1.7) continue;  // puffs vanish one by one
-                const double r = (5 + 9 * rnd()) * (0.4 + std::min(t, 0.5) * 1.6) * (t > 0.7 ? 1.5 - t * 0.7 : 1);
-                const double x = 32 + std::cos(angle) * dist, y = 32 + std::sin(angle) * dist - t * 8;
-                const Rgb hot = Mix({255, 250, 200}, {255, 150, 40}, t * 2.2);
-                const Rgb cool = Mix({255, 120, 30}, {96, 88, 82}, (t - 0.25) * 2.2);
-                const Rgb c = t < 0.3 ? hot : cool;
-                cairo_arc(cr, x, y, std::max(r, 1.5), 0, 2 * M_PI);
-                SetRgb(cr, Shade(c, 0.75));
-                cairo_fill(cr);
-                cairo_arc(cr, x - r * 0.25, y - r * 0.25, std::max(r * 0.6, 1.0), 0, 2 * M_PI);
-                SetRgb(cr, c);
-                cairo_fill(cr);
-            }
-            if (f < 5) {  // sparks
-                for (int i = 0; i < 10; ++i) {
-                    const double angle = i * 2 * M_PI / 10 + 0.3, d = 10 + f * 5;
-                    cairo_arc(cr, 32 + std::cos(angle) * d, 32 + std::sin(angle) * d, 1.6, 0, 2 * M_PI);
-                    SetRgb(cr, {255, 230, 120});
-                    cairo_fill(cr);
-                }
-            }
-        });
+    for (int f = 0; f < 16; ++f) Keyed(sheet, sheet::Explosion(f), [f](cairo_t* cr) { ExplosionFrame(cr, f); });
 }
 
 // A plain bright outline: its inside is the key, so the mini-map shows through.
