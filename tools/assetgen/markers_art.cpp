@@ -160,7 +160,7 @@ void ExplosionFrame(cairo_t* cr, int f) {
     const int puffs = 7;
     const double heat = std::max(0.0, 1.0 - t * 1.6);
     for (int i = 0; i < puffs; ++i) {
-        if (f >= 9 && (i * 5 + 3) % puffs < (f - 8)) continue;  // smoke breaks up
+        if (f >= 9 && (i * 5 + 3) % puffs < std::min(f - 8, puffs - 1)) continue;  // smoke breaks up, a wisp stays
         const double a = i * 2 * M_PI / puffs + 0.4 * std::sin(i * 1.7);
         const double spread = 4 + 16 * std::min(t * 2.2, 1.0);
         const double rise = t > 0.4 ? (t - 0.4) * 18 : 0;
