@@ -42,6 +42,15 @@ void Clearing(Image& picture, const Image& land, const TerrainTheme& theme) {
     picture.Paste(land, 0, 0, 64, 64, r.left, r.top);
     Canvas pad(64, 64);
     cairo_t* cr = pad.Cr();
+    // Worn ground around the pad fades out before the tile's edge, so the
+    // clearing sits on whatever land surrounds it without a hard square.
+    cairo_pattern_t* worn = cairo_pattern_create_radial(32, 32, 18, 32, 32, 32);
+    const Rgb w = Mix(theme.landLow, theme.path, 0.5);
+    cairo_pattern_add_color_stop_rgba(worn, 0, w.r / 255.0, w.g / 255.0, w.b / 255.0, 0.9);
+    cairo_pattern_add_color_stop_rgba(worn, 1, w.r / 255.0, w.g / 255.0, w.b / 255.0, 0);
+    cairo_set_source(cr, worn);
+    cairo_paint(cr);
+    cairo_pattern_destroy(worn);
     cairo_arc(cr, 32, 32, 22, 0, 2 * M_PI);
     SetRgb(cr, Shade(theme.path, 0.7), 0.9);
     cairo_fill(cr);
@@ -52,9 +61,9 @@ void Clearing(Image& picture, const Image& land, const TerrainTheme& theme) {
     SetRgb(cr, {250, 236, 150});
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    for (int i = 0; i < 4; ++i) {  // landing lights
-        const double a = M_PI / 4 + i * M_PI / 2;
-        cairo_arc(cr, 32 + 26 * std::cos(a), 32 + 26 * std::sin(a), 2, 0, 2 * M_PI);
+    for (int i = 0; i < 4; ++i) {  // landing lights on the rim of the pad
+        const double a = i * M_PI / 2;
+        cairo_arc(cr, 32 + 20.5 * std::cos(a), 32 + 20.5 * std::sin(a), 2, 0, 2 * M_PI);
         SetRgb(cr, {255, 230, 110});
         cairo_fill(cr);
     }

@@ -87,7 +87,7 @@ void Pine(cairo_t* cr, double r, Rgb needles) {
 }  // namespace
 
 Image LandTexture(const TerrainTheme& theme) {
-    Image land = NoiseField(theme.seed, 384, 32, theme.landLow, theme.landHigh, 0.12);
+    Image land = NoiseField(theme.seed, 384, 16, theme.landLow, theme.landHigh, 0.12);
     Canvas marks(384, 384);
     cairo_t* cr = marks.Cr();
     for (int i = 0; i < 260; ++i) {
