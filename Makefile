@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build play test bench sanitize clean
+.PHONY: deps build play test bench sanitize fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -26,4 +26,11 @@ sanitize: deps
 	@cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
+
+# Every fuzz target for FUZZ_SECONDS each, from the seed corpus in the tree.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_FUZZ=ON -DKV_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzzers
+	@scripts/run-fuzzers.sh $(BUILD)-fuzz $(FUZZ_SECONDS)

@@ -159,8 +159,12 @@ void RoundOffBlock(const GameMap& map, int x, int y, int plainLeft, int curvedLe
 // Land: fill the inner corner where two sides meet rough ground, then,
 // taking precedence, where two sides meet water.
 void FillLandCorners(const GameMap& map, int x, int y, Tile& tile) {
-    for (const auto& [terrain, left] : {std::pair{kRough, 192}, std::pair{kWater, 0}}) {
-        auto is = [&](int dx, int dy) { return TerrainAt(map, x + dx, y + dy) == terrain; };
+    struct Meeting {
+        int terrain, left;
+    };
+    for (const Meeting meeting : {Meeting{kRough, 192}, Meeting{kWater, 0}}) {
+        const int left = meeting.left;
+        auto is = [&](int dx, int dy) { return TerrainAt(map, x + dx, y + dy) == meeting.terrain; };
         if (is(0, -1)) {
             if (is(-1, 0)) tile.cornerRect[0] = Quarter(left, 0);
             if (is(1, 0)) tile.cornerRect[1] = Quarter(left, 1);
