@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/picture_fit.h"
 #include "platform/platform.h"
 
 // ---- Keys (sdl_keys.cpp)
@@ -20,15 +21,6 @@ int ControlCharacterFor(SDL_Keycode key);
 
 // ---- The window's emblem (window_icon.cpp): size x size, 0xAARRGGBB.
 std::vector<uint32_t> GameEmblem(int size);
-
-// ---- Where the picture sits in a window of a given size: scaled to fit by
-// the largest factor that keeps its aspect, centred, bars around.
-struct PictureViewport {
-    int x = 0, y = 0, width = kPictureWidth, height = kPictureHeight;
-};
-PictureViewport FitPicture(int windowWidth, int windowHeight);
-// A window position in picture coordinates; false when outside the picture.
-bool WindowToPicture(const PictureViewport& viewport, int wx, int wy, Point& picture);
 
 // ---- The window (sdl_window.cpp)
 class SdlWindow : public Window {
@@ -64,9 +56,8 @@ private:
     uint32_t id_ = 0;
     bool minimised_ = false;
     bool accelerated_ = false;
-    bool vsync_ = false;
     uint32_t lossCount_ = 0;
-    uint64_t nextFrameAt_ = 0;  // in performance-counter ticks
+    uint64_t lastFrameAt_ = 0;  // in performance-counter ticks
 };
 
 // ---- Sound (sdl_sound.cpp)

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <vector>
 
 #include "platform/sdl_parts.h"
 
@@ -6,41 +7,6 @@ namespace {
 constexpr int kFramesPerSecond = 60;
 constexpr int kIconSize = 32;
 }  // namespace
-
-PictureViewport FitPicture(int windowWidth, int windowHeight) {
-    PictureViewport v;
-    if (windowWidth <= 0 || windowHeight <= 0) return v;
-    // The larger of the two picture sides that fits decides the scale.
-    if (static_cast<int64_t>(windowWidth) * kPictureHeight <=
-        static_cast<int64_t>(windowHeight) * kPictureWidth) {
-        v.width = windowWidth;
-        v.height = static_cast<int>(static_cast<int64_t>(windowWidth) * kPictureHeight /
-                                    kPictureWidth);
-    } else {
-        v.height = windowHeight;
-        v.width = static_cast<int>(static_cast<int64_t>(windowHeight) * kPictureWidth /
-                                   kPictureHeight);
-    }
-    v.x = (windowWidth - v.width) / 2;
-    v.y = (windowHeight - v.height) / 2;
-    return v;
-}
-
-bool WindowToPicture(const PictureViewport& v, int wx, int wy, Point& picture) {
-    if (v.width <= 0 || v.height <= 0) return false;
-    const int64_t dx = wx - v.x;
-    const int64_t dy = wy - v.y;
-    if (dx < 0 || dy < 0 || dx >= v.width || dy >= v.height) {
-        picture.x = static_cast<int>(std::clamp<int64_t>(dx * kPictureWidth / v.width, 0,
-                                                         kPictureWidth - 1));
-        picture.y = static_cast<int>(std::clamp<int64_t>(dy * kPictureHeight / v.height, 0,
-                                                         kPictureHeight - 1));
-        return false;
-    }
-    picture.x = static_cast<int>(dx * kPictureWidth / v.width);
-    picture.y = static_cast<int>(dy * kPictureHeight / v.height);
-    return true;
-}
 
 std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title) {
     std::unique_ptr<SdlWindow> w(new SdlWindow);
@@ -58,7 +24,6 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title) {
     SDL_RendererInfo info{};
     if (SDL_GetRendererInfo(w->renderer_, &info) == 0) {
         w->accelerated_ = (info.flags & SDL_RENDERER_ACCELERATED) != 0;
-        w->vsync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
     }
     w->texture_ = SDL_CreateTexture(w->renderer_, SDL_PIXELFORMAT_RGB888,
                                     SDL_TEXTUREACCESS_STREAMING, kPictureWidth, kPictureHeight);
@@ -108,20 +73,19 @@ void SdlWindow::ShowLastPicture() {
     SDL_RenderPresent(renderer_);
 }
 
-// Holds the rate at 60 frames a second where the present does not wait for
-// the display's refresh, so an idle screen does not burn a processor core.
+// Holds the rate at 60 frames a second at most, so an idle screen does not
+// burn a processor core where presenting does not wait for the display's
+// refresh (some drivers claim to wait and do not). Where it does wait, the
+// frames already come a refresh apart and nothing is added.
 void SdlWindow::PaceFrame() {
     const uint64_t frequency = SDL_GetPerformanceFrequency();
     const uint64_t frame = frequency / kFramesPerSecond;
+    const uint64_t slack = frequency / 500;  // 2 ms
     const uint64_t now = SDL_GetPerformanceCounter();
-    if (nextFrameAt_ == 0 || now > nextFrameAt_ + frame) {
-        nextFrameAt_ = now + frame;  // first frame, or far behind: start afresh
-        return;
+    if (lastFrameAt_ != 0 && now + slack < lastFrameAt_ + frame) {
+        SDL_Delay(static_cast<uint32_t>((lastFrameAt_ + frame - now) * 1000 / frequency));
     }
-    if (!vsync_ && now < nextFrameAt_) {
-        SDL_Delay(static_cast<uint32_t>((nextFrameAt_ - now) * 1000 / frequency));
-    }
-    nextFrameAt_ += frame;
+    lastFrameAt_ = SDL_GetPerformanceCounter();
 }
 
 void SdlWindow::SetIcon(const uint32_t* pixels, int width, int height) {

@@ -190,6 +190,7 @@ struct DeviceFaults {
     HResult pixelFormat = 0;
     HResult surfaceDesc = 0;
     HResult restore = 0;            // every Restore
+    HResult restorePictures = 0;    // Restore of off-screen surfaces only
     uint32_t videoMemory = 64u << 20;  // bytes; surfaces beyond it go to system memory
 };
 DeviceFaults& CurrentDeviceFaults();

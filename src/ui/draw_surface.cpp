@@ -68,7 +68,10 @@ HResult DrawSurface::IsLost() { return CheckUsable(); }
 HResult DrawSurface::Restore() {
     if (owner_) return owner_->Restore();  // the back buffer comes back with its chain
     if (!Lost()) return DD_OK;
-    if (device_->faults_.restore != DD_OK) return device_->faults_.restore;
+    const DeviceFaults& faults = device_->faults_;
+    if (faults.restore != DD_OK) return faults.restore;
+    if ((caps_ & DDSCAPS_OFFSCREENPLAIN) && faults.restorePictures != DD_OK)
+        return faults.restorePictures;
     const Window* window = device_->window_;
     if (!window || window->IsDestroyed()) return DDERR_NOHWND;
     if (window->IsMinimised()) return DDERR_WRONGMODE;

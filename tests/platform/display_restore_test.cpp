@@ -1,0 +1,134 @@
+// Showing frames, blanking the screen, and coming back after the window was
+// minimised or closed.
+#include <gtest/gtest.h>
+
+#include "display_fixture.h"
+#include "shell/run_log.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void Fill(DrawSurface* surface, uint32_t colour) {
+    DdBltFx fx;
+    fx.fillColor = colour;
+    ASSERT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
+}
+
+// Takes every waiting message, as the shell's pump would, and lets the
+// window manager act on what the game leaves to it.
+void DrainMessages(FakePlatform& platform) {
+    WindowMessage m;
+    while (platform.PeekMessage(m)) platform.DefaultHandling(m);
+}
+
+class DisplayReady : public DisplayTest {
+protected:
+    void SetUp() override {
+        DisplayTest::SetUp();
+        ASSERT_TRUE(screen.Setup());
+        StartLog("Korvessa");  // only what follows the set-up is looked at
+    }
+};
+
+TEST_F(DisplayReady, PresentShowsTheBackBufferAndTheOldPictureBecomesTheBackBuffer) {
+    Fill(screen.backSurface, 0x00112233);
+    const int before = platform.Frames();
+    screen.Present();
+    EXPECT_EQ(platform.Frames(), before + 1);
+    EXPECT_EQ(platform.Fake()->PixelAt(0, 0), 0x00112233u);
+    EXPECT_EQ(platform.Fake()->PixelAt(1023, 767), 0x00112233u);
+    Fill(screen.backSurface, 0x00445566);
+    screen.Present();
+    EXPECT_EQ(platform.Fake()->PixelAt(512, 384), 0x00445566u);
+    // The page shown before is now the one drawn into.
+    EXPECT_EQ(screen.backSurface->Pixels()[0], 0x00112233u);
+}
+
+TEST_F(DisplayReady, ClearScreenBlanksBothPages) {
+    Fill(screen.backSurface, 0x00FFFFFF);
+    screen.Present();
+    Fill(screen.backSurface, 0x00FF0000);
+    screen.ClearScreen();
+    EXPECT_EQ(platform.Fake()->PixelAt(100, 100), 0u);
+    const uint32_t* back = screen.backSurface->Pixels();
+    const uint32_t* front = screen.frontSurface->Pixels();
+    for (size_t i = 0; i < size_t{1024} * 768; i += 997) {
+        ASSERT_EQ(back[i], 0u) << i;
+        ASSERT_EQ(front[i], 0u) << i;
+    }
+}
+
+TEST_F(DisplayReady, CopySurfaceMovesTheWholePictureIncludingBlack) {
+    Fill(Slot(1), 0x00000000);
+    uint32_t* pixels = Slot(1)->Pixels();
+    pixels[0] = 0x00ABCDEF;
+    pixels[1024 * 768 - 1] = 0x00010203;
+    Fill(screen.backSurface, 0x00FFFFFF);
+    EXPECT_EQ(screen.CopySurface(screen.backSurface, Slot(1)), DD_OK);
+    EXPECT_EQ(screen.backSurface->Pixels()[0], 0x00ABCDEFu);
+    EXPECT_EQ(screen.backSurface->Pixels()[1024 * 768 - 1], 0x00010203u);
+    EXPECT_EQ(screen.backSurface->Pixels()[5000], 0u) << "no colour key: black is copied";
+    EXPECT_EQ(screen.CopySurface(nullptr, Slot(1)), DDERR_INVALIDPARAMS);
+}
+
+TEST_F(DisplayReady, RestoringWhenNothingIsLostWritesNothing) {
+    Fill(Slot(0), 0x00336699);
+    EXPECT_TRUE(screen.RestoreSurfaces());
+    EXPECT_EQ(ReadLogLines(), Lines{"Korvessa"});
+    EXPECT_EQ(Slot(0)->Pixels()[77], 0x00336699u) << "pictures stay";
+}
+
+TEST_F(DisplayReady, MinimisingLosesEverySurfaceAndItsPicture) {
+    Fill(Slot(0), 0x00336699);
+    platform.Minimise();
+    DrainMessages(platform);
+    EXPECT_EQ(screen.frontSurface->IsLost(), DDERR_SURFACELOST);
+    EXPECT_EQ(Slot(0)->IsLost(), DDERR_SURFACELOST);
+    EXPECT_EQ(Slot(0)->Pixels(), nullptr);
+    EXPECT_EQ(screen.CopySurface(screen.backSurface, Slot(0)), DDERR_SURFACELOST);
+    EXPECT_EQ(screen.frontSurface->Flip(nullptr, DDFLIP_WAIT), DDERR_SURFACELOST);
+
+    // Still minimised: nothing can come back yet.
+    EXPECT_FALSE(screen.RestoreSurfaces());
+    EXPECT_EQ(ReadLogLines(),
+              (Lines{"Korvessa", "Front->Restore()", "*** FAILED ***", "DDERR_WRONGMODE"}));
+
+    platform.Restore();
+    DrainMessages(platform);
+    StartLog("Korvessa");
+    EXPECT_TRUE(screen.RestoreSurfaces());
+    EXPECT_EQ(ReadLogLines(), Lines{"Korvessa"});
+    for (int slot = 0; slot < 3; ++slot) {
+        ASSERT_EQ(Slot(slot)->IsLost(), DD_OK) << slot;
+        EXPECT_EQ(Slot(slot)->Pixels()[77], 0u) << "the picture has to be loaded again";
+    }
+    EXPECT_EQ(screen.backSurface->IsLost(), DD_OK) << "the back buffer comes back with the front";
+    Fill(screen.backSurface, 0x00123456);
+    screen.Present();
+    EXPECT_EQ(platform.Fake()->PixelAt(3, 3), 0x00123456u);
+}
+
+TEST_F(DisplayTest, APictureSurfaceThatCannotComeBackIsNamedBySlotFromZero) {
+    CurrentDeviceFaults().restorePictures = DDERR_OUTOFVIDEOMEMORY;
+    ASSERT_TRUE(screen.Setup());
+    StartLog("Korvessa");
+    platform.Minimise();
+    platform.Restore();
+    DrainMessages(platform);
+    EXPECT_FALSE(screen.RestoreSurfaces());
+    EXPECT_EQ(ReadLogLines(), (Lines{"Korvessa", "Restore Offscreen Surface 0", "*** FAILED ***",
+                                     "DDERR_OUTOFVIDEOMEMORY"}));
+    EXPECT_EQ(screen.frontSurface->IsLost(), DD_OK) << "the primary came back first";
+}
+
+TEST_F(DisplayReady, ClosingTheWindowMakesRestoreFailSoTheScreenLoopEnds) {
+    platform.Close();
+    DrainMessages(platform);  // SC_CLOSE, then WM_CLOSE destroys the window
+    EXPECT_TRUE(window->IsDestroyed());
+    EXPECT_FALSE(screen.RestoreSurfaces());
+    EXPECT_EQ(ReadLogLines(),
+              (Lines{"Korvessa", "Front->Restore()", "*** FAILED ***", "DDERR_NOHWND"}));
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+// The real platform starts, shows a window and runs the display on SDL's
+// dummy video driver, so it is tried on machines without a screen.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/sdl_platform.h"
+#include "support/temp_dir.h"
+#include "ui/display.h"
+
+namespace {
+
+class SdlSmoke : public InTempDir {
+protected:
+    void SetUp() override {
+        InTempDir::SetUp();
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        platform = CreateSdlPlatform();
+        if (!platform) GTEST_SKIP() << "no SDL video driver available";
+        SetPlatform(platform.get());
+    }
+    void TearDown() override {
+        SetPlatform(nullptr);
+        platform.reset();
+        InTempDir::TearDown();
+    }
+    std::unique_ptr<Platform> platform;
+};
+
+TEST_F(SdlSmoke, WindowDisplayAndPumpWork) {
+    Window* window = platform->CreateMainWindow("Korvessa");
+    if (!window) GTEST_SKIP() << "the video driver makes no windows";
+    EXPECT_EQ(platform->CreateMainWindow("Korvessa"), window) << "one window only";
+    EXPECT_FALSE(window->IsMinimised());
+    EXPECT_FALSE(window->IsDestroyed());
+
+    ResetDeviceFaults();
+    Display screen;
+    screen.WinHandle = window;
+    screen.screenWidth = 1024;
+    screen.screenHeight = 768;
+    screen.bitsPerPixel = 32;
+    screen.offscreenCount = 3;
+    ASSERT_TRUE(screen.Setup());
+    screen.ClearScreen();
+
+    // Frames are held to about 60 a second at most.
+    const uint32_t start = platform->TickCount();
+    for (int i = 0; i < 10; ++i) {
+        WindowMessage m;
+        while (platform->PeekMessage(m)) platform->DefaultHandling(m);
+        screen.Present();
+    }
+    EXPECT_GE(platform->TickCount() - start, 120u);
+
+    platform->PlaySound("Sounds\\No Such Sound.wav");  // silently nothing
+    const Point cursor = platform->CursorPos();
+    EXPECT_GE(cursor.x, 0);
+    EXPECT_LT(cursor.x, 1024);
+    EXPECT_GE(cursor.y, 0);
+    EXPECT_LT(cursor.y, 768);
+    EXPECT_FALSE(platform->KeyHeld(VK_LEFT));
+    screen.Shutdown();
+}
+
+TEST_F(SdlSmoke, CloseCommandDestroysTheWindowAndQuitFollows) {
+    Window* window = platform->CreateMainWindow("Korvessa");
+    if (!window) GTEST_SKIP() << "the video driver makes no windows";
+    WindowMessage close;
+    close.message = WM_SYSCOMMAND;
+    close.wParam = SC_CLOSE;
+    platform->DefaultHandling(close);
+    std::vector<uint32_t> seen;
+    WindowMessage m;
+    for (int i = 0; i < 100 && (seen.empty() || seen.back() != WM_QUIT); ++i) {
+        while (platform->PeekMessage(m)) {
+            seen.push_back(m.message);
+            if (m.message == WM_DESTROY) platform->PostQuit(0);
+            else if (m.message != WM_QUIT) platform->DefaultHandling(m);
+        }
+    }
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), WM_QUIT);
+    EXPECT_TRUE(window->IsDestroyed());
+}
+
+}  // namespace
