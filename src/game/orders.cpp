@@ -64,13 +64,15 @@ void Act(Game& game, int x, int y) {
     }
 }
 
+// The place of a type among the panel's type buttons, or -1.
+int PanelIndex(int type) {
+    const auto at = std::find(kPanelTypes.begin(), kPanelTypes.end(), type);
+    return at == kPanelTypes.end() ? -1 : static_cast<int>(at - kPanelTypes.begin());
+}
+
 // Which type buttons a unit of this type may use on this terrain.
 void OfferTypes(Game& game, int type, int terrain) {
-    auto& shown = game.panel.typeShown;
-    auto offer = [&shown](int offered) {
-        const auto at = std::find(kPanelTypes.begin(), kPanelTypes.end(), offered);
-        shown[static_cast<size_t>(at - kPanelTypes.begin())] = true;
-    };
+    auto offer = [&game](int offered) { game.panel.typeShown[PanelIndex(offered)] = true; };
     switch (type) {
         case kStandard:
             offer(kAir);
@@ -176,8 +178,8 @@ namespace {
 // a command that is not on offer is ignored like any order that does not apply.
 bool TypeOffered(Game& game, int type) {
     OfferedCommands(game);
-    const auto at = std::find(kPanelTypes.begin(), kPanelTypes.end(), type);
-    return at != kPanelTypes.end() && game.panel.typeShown[static_cast<size_t>(at - kPanelTypes.begin())];
+    const int index = PanelIndex(type);
+    return index >= 0 && game.panel.typeShown[index];
 }
 
 }  // namespace
