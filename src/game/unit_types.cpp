@@ -1,7 +1,5 @@
 #include "game/unit_types.h"
 
-#include <cstdlib>
-
 namespace {
 
 struct TypeRow {
