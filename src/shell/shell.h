@@ -1,0 +1,20 @@
+#pragma once
+// The program from start to end: the run log's first lines, the window, the
+// start-up values, the display, the screen loop, and on the way out the
+// settings file and the display's release.
+#include "game/state.h"
+#include "shell/screen_loop.h"
+
+// The one game of the run and the values the screens share about it.
+extern Game theGame;
+
+inline constexpr const char* kWindowTitle = "Korvessa";
+inline constexpr const char* kSavedGamesFolder = "Saved Games";
+
+// The start-up values: settings (defaults, then the file), the display's
+// parameters, the saved-games folder, the shared globals and the buttons.
+void StartUp();
+
+// Runs the whole program on the current platform with the given screens.
+// Always 0: failures are reported in the run log only.
+int RunGame(const ScreenTable& screens);

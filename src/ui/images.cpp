@@ -1,0 +1,56 @@
+#include "ui/images.h"
+
+#include <algorithm>
+
+#include "platform/files.h"
+#include "shell/input.h"
+#include "shell/run_log.h"
+#include "ui/bmp_decode.h"
+#include "ui/display.h"
+
+namespace {
+
+bool LogLoadFailure(const std::string& fileName) {
+    AppendLog("LoadBitmap(\"" + fileName + "\")");
+    AppendLog("*** FAILED ***");
+    return false;
+}
+
+// Copies the picture one to one from its top-left corner: a larger picture
+// is cut, and what a smaller one does not cover is left black.
+void CopyIntoSurface(const DecodedBitmap& picture, DrawSurface& surface, uint32_t* pixels) {
+    std::fill(pixels, pixels + static_cast<size_t>(surface.Pitch()) * surface.Height(), 0u);
+    const int width = std::min(picture.width, surface.Width());
+    const int height = std::min(picture.height, surface.Height());
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* from = picture.pixels.data() + static_cast<size_t>(y) * picture.width;
+        std::copy(from, from + width, pixels + static_cast<size_t>(y) * surface.Pitch());
+    }
+}
+
+}  // namespace
+
+bool Display::LoadBitmapFile(DrawSurface* surface, const std::string& fileName) {
+    std::string bytes;
+    DecodedBitmap picture;
+    if (!ReadGameFile(fileName, bytes) || !DecodeBmp(bytes, picture)) return LogLoadFailure(fileName);
+    // A lost surface has no memory to copy into; saying the picture was
+    // loaded would leave the screen drawing from nothing.
+    uint32_t* pixels = surface ? surface->Pixels() : nullptr;
+    if (!pixels) return LogLoadFailure(fileName);
+    CopyIntoSurface(picture, *surface, pixels);
+    return true;
+}
+
+bool LoadScreenImages(const std::vector<ScreenImage>& images) {
+    for (const ScreenImage& image : images) {
+        if (image.slot < 0 || image.slot >= static_cast<int>(display.offscreenSurfaces.size())) return false;
+        if (!display.LoadBitmapFile(display.offscreenSurfaces[image.slot], image.fileName)) return false;
+    }
+    return true;
+}
+
+bool RecoverDisplay(const std::vector<ScreenImage>& images) {
+    if (windowState.quitReceived) return false;
+    return display.RestoreSurfaces() && LoadScreenImages(images);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The one modal box of the game: notices, OK/CANCEL questions and single-line
+// text entry, drawn over a frozen copy of the picture on the screen. Callers
+// set every field they depend on before each run; the box clears nothing.
+#include <cstdint>
+#include <string>
+
+#include "game/state.h"
+#include "ui/sprite_layout.h"
+
+class PopupBox {
+public:
+    std::string prompt;  // first line: the question or notice
+    std::string text;    // the entry line, read back by the caller after OK
+    std::string hint;    // third line, for example the allowed range
+    int maxLength = 8;
+    uint8_t inputShown = 0;
+    Rect sheetRect = sheet::kPopupBox;
+    int boxLeft = 232;
+    int boxTop = 296;
+    int boxRight = 792;
+
+    // Runs the box until it is answered: 12 OK (button or Enter), 11 CANCEL
+    // (button or Escape), 14 when the display could not be brought back.
+    int RunPopup();
+
+private:
+    void PlaceButtons() const;
+    void DrawFrame() const;
+    int TakeClick() const;
+};
+
+extern PopupBox popupBox;

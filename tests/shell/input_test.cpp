@@ -1,0 +1,123 @@
+#include "shell/input.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake_platform.h"
+
+namespace {
+
+class WindowProcTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetPlatform(&fake);
+        window = fake.CreateMainWindow("Korvessa");
+        ResetInput();
+    }
+    void TearDown() override { SetPlatform(nullptr); }
+    static WindowMessage Message(uint32_t code, uint64_t wParam = 0, int64_t lParam = 0) {
+        WindowMessage m;
+        m.message = code;
+        m.wParam = wParam;
+        m.lParam = lParam;
+        return m;
+    }
+    // Drains what the handling of a message queued, as the pump would.
+    void Deliver() {
+        WindowMessage m;
+        while (fake.PeekMessage(m)) {
+            if (m.message == WM_QUIT) {
+                quitSeen = true;
+                continue;
+            }
+            WindowProc(m);
+        }
+    }
+    FakePlatform fake;
+    Window* window = nullptr;
+    bool quitSeen = false;
+};
+
+TEST_F(WindowProcTest, AKeyClearsTheTypedCharacterUntilItsCharacterArrives) {
+    WindowProc(Message(WM_KEYDOWN, 'A'));
+    WindowProc(Message(WM_CHAR, 'a'));
+    EXPECT_EQ(input.keyPressed, 1);
+    EXPECT_EQ(input.keyCode, 'A');
+    EXPECT_EQ(input.typedChar, 'a');
+    WindowProc(Message(WM_KEYDOWN, VK_F2));
+    EXPECT_EQ(input.keyCode, VK_F2);
+    EXPECT_EQ(input.typedChar, 0);
+}
+
+TEST_F(WindowProcTest, TypedBytesAboveOneHundredAndTwentySevenAreSignExtended) {
+    WindowProc(Message(WM_CHAR, 0xE9));
+    EXPECT_EQ(input.typedChar, -23);
+}
+
+TEST_F(WindowProcTest, OnlyTheLastClickOfAFrameCounts) {
+    WindowProc(Message(WM_LBUTTONDOWN, 1, MakePositionWord(10, 20)));
+    WindowProc(Message(WM_RBUTTONDOWN, 2, MakePositionWord(1000, 700)));
+    EXPECT_EQ(input.clickPending, 1);
+    EXPECT_EQ(input.clickButton, 2);
+    EXPECT_EQ(input.clickX, 1000);
+    EXPECT_EQ(input.clickY, 700);
+}
+
+TEST_F(WindowProcTest, MinimisingMarksTheSurfacesLostAndActivationAloneDoesNot) {
+    WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_INACTIVE, false)));
+    EXPECT_EQ(windowState.appMinimised, 0);
+    EXPECT_EQ(windowState.surfacesLost, 0);
+    WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_INACTIVE, true)));
+    EXPECT_EQ(windowState.appMinimised, 1);
+    EXPECT_EQ(windowState.surfacesLost, 1);
+    WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_ACTIVE, false)));
+    EXPECT_EQ(windowState.appMinimised, 0);
+    EXPECT_EQ(windowState.surfacesLost, 1);
+}
+
+TEST_F(WindowProcTest, SystemCommandsOtherThanCloseAndRestoreAreSwallowed) {
+    WindowProc(Message(WM_SYSCOMMAND, SC_MINIMIZE));
+    WindowProc(Message(WM_SYSCOMMAND, SC_MAXIMIZE));
+    WindowProc(Message(WM_SYSCOMMAND, SC_KEYMENU));
+    Deliver();
+    EXPECT_FALSE(window->IsMinimised());
+    EXPECT_FALSE(window->IsDestroyed());
+    WindowProc(Message(WM_SYSCOMMAND, SC_CLOSE | 0x2));  // the low bits belong to the window manager
+    Deliver();
+    EXPECT_TRUE(window->IsDestroyed());
+    EXPECT_TRUE(quitSeen);
+}
+
+class PumpTest : public WindowProcTest {};
+
+TEST_F(PumpTest, ReportsARestoredWindowOnceAndWaitsWhileMinimised) {
+    fake.Minimise();
+    fake.Restore();
+    EXPECT_FALSE(PumpMessages());
+    EXPECT_FALSE(window->IsMinimised());
+    EXPECT_TRUE(PumpMessages());
+}
+
+TEST_F(PumpTest, TheMessagesOfAFrameAreAllHandled) {
+    fake.Key(VK_RETURN, 13);
+    fake.Click(30, 40);
+    EXPECT_TRUE(PumpMessages());
+    EXPECT_EQ(input.keyPressed, 1);
+    EXPECT_EQ(input.typedChar, 13);
+    EXPECT_EQ(input.clickPending, 1);
+    EXPECT_EQ(input.clickX, 30);
+}
+
+TEST_F(PumpTest, ClosingTheWindowEndsEveryLaterFrameToo) {
+    fake.Close();
+    EXPECT_FALSE(PumpMessages());
+    EXPECT_EQ(windowState.quitReceived, 1);
+    EXPECT_FALSE(PumpMessages());
+}
+
+TEST_F(PumpTest, ClosingAMinimisedWindowDoesNotHangThePump) {
+    fake.Minimise();
+    fake.Close();
+    EXPECT_FALSE(PumpMessages());
+}
+
+}  // namespace

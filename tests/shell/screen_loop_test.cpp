@@ -1,0 +1,79 @@
+#include "shell/screen_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+#include "platform/fake_platform.h"
+
+namespace {
+
+// Every screen answers from a script and notes that it ran.
+class ScreenLoopTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetPlatform(&fake); }
+    void TearDown() override { SetPlatform(nullptr); }
+
+    ScreenTable Screens() {
+        ScreenTable table;
+        for (int i = 0; i < kScreenCount; ++i) {
+            const int id = kScreenIds[i];
+            table[i] = [this, id] {
+                visited.push_back(id);
+                if (answers.empty()) return static_cast<int>(kFatal);
+                const int answer = answers.front();
+                answers.pop_front();
+                return answer;
+            };
+        }
+        return table;
+    }
+
+    FakePlatform fake;
+    std::deque<int> answers;
+    std::vector<int> visited;
+};
+
+TEST_F(ScreenLoopTest, StartsAtTheMainMenuWithTheStartSoundAndQuitsOnThirteen) {
+    answers = {13};
+    EXPECT_EQ(RunScreens(Screens()), 13);
+    EXPECT_EQ(visited, (std::vector<int>{10}));
+    ASSERT_EQ(fake.sounds.size(), 1u);
+    EXPECT_EQ(fake.sounds[0], "Sounds\\Start.wav");
+}
+
+TEST_F(ScreenLoopTest, ResultsAboveOneHundredNameTheNextScreen) {
+    // Help and back, a new game's set-up, end of turn, hand-over, a human
+    // turn, a computer turn, the game-over view, then a failure.
+    answers = {100, 110, 160, 190, 170, 200, 190, 170, 210, 190, 170, 180, 110, 120, 14};
+    EXPECT_EQ(RunScreens(Screens()), 14);
+    EXPECT_EQ(visited, (std::vector<int>{10, 0, 10, 60, 90, 70, 100, 90, 70, 110, 90, 70, 80, 10, 20}));
+}
+
+TEST_F(ScreenLoopTest, AResultNamingNoScreenEndsTheLoop) {
+    for (int result : {13, 14, 10, 11, 12, 105, 99, 230, -5}) {
+        answers = {result};
+        visited.clear();
+        EXPECT_EQ(RunScreens(Screens()), result);
+        EXPECT_EQ(visited.size(), 1u) << result;
+    }
+}
+
+TEST_F(ScreenLoopTest, AScreenWithoutAFunctionEndsTheLoopAsAFailure) {
+    ScreenTable table = Screens();
+    table[*ScreenIndex(kLoadGameScreen)] = nullptr;
+    answers = {120};
+    EXPECT_EQ(RunScreens(table), kFatal);
+    EXPECT_EQ(visited, (std::vector<int>{10}));
+}
+
+TEST(ScreenIndex, KnowsExactlyTheNineScreens) {
+    int known = 0;
+    for (int state = -200; state < 300; ++state) known += ScreenIndex(state).has_value();
+    EXPECT_EQ(known, 9);
+    EXPECT_EQ(ScreenIndex(110), 8);
+    EXPECT_EQ(ScreenIndex(0), 0);
+}
+
+}  // namespace

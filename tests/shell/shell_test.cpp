@@ -1,0 +1,119 @@
+#include "shell/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/fake_platform.h"
+#include "shell/input.h"
+#include "shell/settings.h"
+#include "support/temp_dir.h"
+#include "ui/button_table.h"
+#include "ui/display.h"
+
+namespace {
+
+class ShellTest : public InTempDir {
+protected:
+    void SetUp() override {
+        InTempDir::SetUp();
+        ResetDeviceFaults();
+        SetPlatform(&fake);
+        display = Display{};
+    }
+    void TearDown() override {
+        display.Shutdown();
+        ResetDeviceFaults();
+        SetPlatform(nullptr);
+        InTempDir::TearDown();
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream file(path);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+    // Screens that only note the display and the start-up values they found.
+    ScreenTable QuitAtOnce() {
+        ScreenTable table;
+        table.fill([] { return static_cast<int>(kFatal); });
+        table[*ScreenIndex(kMainMenuScreen)] = [this] {
+            sawDisplay = display.backSurface != nullptr;
+            return static_cast<int>(kQuit);
+        };
+        return table;
+    }
+    FakePlatform fake;
+    bool sawDisplay = false;
+};
+
+TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
+    std::ofstream("Korvessa.ini") << "hots-game-01.kv1\n40\n24\n";
+    EXPECT_EQ(RunGame(QuitAtOnce()), 0);
+    EXPECT_TRUE(sawDisplay);
+    EXPECT_EQ(fake.title, "Korvessa");
+    const std::string log = Read("Run.log");
+    EXPECT_EQ(log.rfind("Korvessa\n", 0), 0u);
+    EXPECT_NE(log.find("--- START OF DIRECTDRAW SETUP ---"), std::string::npos);
+    EXPECT_NE(log.find("Requested Bits Per Pixel : 24"), std::string::npos);
+    EXPECT_NE(log.find("--- END OF DIRECTDRAW SETUP ---"), std::string::npos);
+    // No game was made current in this run, so the last game is forgotten.
+    EXPECT_EQ(Read("Korvessa.ini"), "\n40\n24\n--- EOF MARKER : DO NOT REMOVE ---\n");
+    EXPECT_TRUE(std::filesystem::is_directory("Saved Games"));
+    EXPECT_EQ(display.backSurface, nullptr) << "the display is released at the end";
+}
+
+TEST_F(ShellTest, ADisplayThatCannotBeSetUpEndsTheRunWithoutWritingSettings) {
+    CurrentDeviceFaults().create = DDERR_NODIRECTDRAWHW;
+    bool screensRan = false;
+    ScreenTable table;
+    table.fill([&] {
+        screensRan = true;
+        return static_cast<int>(kQuit);
+    });
+    EXPECT_EQ(RunGame(table), 0);
+    EXPECT_FALSE(screensRan);
+    EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
+    EXPECT_NE(Read("Run.log").find("*** FAILED ***\nDDERR_NODIRECTDRAWHW"), std::string::npos);
+}
+
+TEST_F(ShellTest, NoWindowMeansNoRunBeyondTheFirstLogLines) {
+    fake.windowCreationFails = true;
+    EXPECT_EQ(RunGame(QuitAtOnce()), 0);
+    std::istringstream log(Read("Run.log"));
+    std::string first, second, third;
+    std::getline(log, first);
+    std::getline(log, second);
+    EXPECT_EQ(first, "Korvessa");
+    EXPECT_FALSE(second.empty());
+    EXPECT_FALSE(std::getline(log, third));
+    EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
+}
+
+TEST_F(ShellTest, StartUpLaysDownTheSettingsDisplayValuesAndButtons) {
+    std::ofstream("Korvessa.ini") << "\n250\n8\n";
+    settings.scrollDelay = 1;
+    buttonTable[42].label = "CHANGED";
+    theGame.saveFileName = "SOLO-OLD.KV1";
+    StartUp();
+    EXPECT_EQ(settings.scrollDelay, 250);
+    EXPECT_EQ(display.bitsPerPixel, 8);
+    EXPECT_EQ(display.screenWidth, 1024);
+    EXPECT_EQ(display.screenHeight, 768);
+    EXPECT_EQ(display.offscreenCount, 3);
+    EXPECT_EQ(buttonTable[42].label, "EXIT GAME");
+    EXPECT_TRUE(theGame.saveFileName.empty());
+    EXPECT_TRUE(std::filesystem::is_directory("Saved Games"));
+}
+
+TEST_F(ShellTest, TheGameClockIsThePlatformClock) {
+    EXPECT_EQ(RunGame(QuitAtOnce()), 0);
+    fake.Advance(12345);
+    EXPECT_EQ(theGame.TickCount(), fake.TickCount());
+    theGame.PlaySound("Sounds\\Buzzer.wav");
+    EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+#include "ui/popup.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "toolkit_fixture.h"
+#include "ui/images.h"
+
+namespace {
+
+class PopupTest : public ToolkitTest {
+protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        popupBox = PopupBox{};
+        popupBox.prompt = "ENTER VICTORY TURN";
+        popupBox.text = "25";
+        popupBox.hint = "(10 TO 100)";
+        popupBox.inputShown = 1;
+        popupBox.maxLength = 3;
+    }
+    // One key per frame, as a player types.
+    void TypeSlowly(std::string_view keys, int firstFrame = 1) {
+        int frame = firstFrame;
+        for (char c : keys) fake.Type(std::string(1, c), frame++);
+    }
+    std::string ReadLog() {
+        std::ifstream file("Run.log");
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+};
+
+TEST_F(PopupTest, TypedTextStopsAtTheLongestAnswerAndEnterConfirms) {
+    TypeSlowly("12\r");
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.text, "251");
+    ASSERT_FALSE(fake.sounds.empty());
+    EXPECT_EQ(fake.sounds.back(), "Sounds\\Button-Click.wav");
+}
+
+TEST_F(PopupTest, LowerCaseIsRaisedAndBackspaceAndDeleteEdit) {
+    popupBox.text.clear();
+    popupBox.maxLength = 20;
+    TypeSlowly("abc\bd");
+    fake.Key(VK_DELETE, 127, 6);
+    TypeSlowly("x:y?\r", 7);
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.text, "XY");
+}
+
+TEST_F(PopupTest, EscapeCancelsAndEnterOnAnEmptyFieldStillConfirms) {
+    TypeSlowly("\x1b");
+    EXPECT_EQ(popupBox.RunPopup(), 11);
+    popupBox.text.clear();
+    TypeSlowly("\r", fake.Frames() + 1);
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.text, "");
+}
+
+TEST_F(PopupTest, TheButtonsSitOnTheBoxAndAMissedClickIsDropped) {
+    fake.Click(100, 100, 1);
+    fake.Click(300, 440, 2);
+    EXPECT_EQ(popupBox.RunPopup(), 11);
+    EXPECT_EQ(buttonTable[0].rect, (Rect{248, 424, 382, 456}));
+    EXPECT_EQ(buttonTable[1].rect, (Rect{642, 424, 776, 456}));
+    fake.Click(700, 440, fake.Frames() + 1);
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+}
+
+TEST_F(PopupTest, ANoticeTakesNoTypingAndAHiddenCancelTakesNoClick) {
+    popupBox.inputShown = 0;
+    popupBox.text = "WINNER";
+    buttonTable[0].state = kButtonHidden;
+    fake.Click(300, 440, 1);
+    TypeSlowly("ab\b\r", 2);
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.text, "WINNER");
+}
+
+TEST_F(PopupTest, KeysAndClicksFromBeforeTheBoxOpenedAreNotTaken) {
+    input.keyPressed = 1;
+    input.typedChar = 27;
+    input.clickPending = 1;
+    input.clickX = 300;
+    input.clickY = 440;
+    TypeSlowly("7\r");
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.text, "257");
+}
+
+TEST_F(PopupTest, TheBoxIsDrawnOverAFrozenCopyOfTheScreen) {
+    FillBack(kBackground);
+    display.Present();
+    TypeSlowly("\r", 2);
+    ASSERT_EQ(popupBox.RunPopup(), 12);
+    const FakeWindow& shown = *fake.Fake();
+    EXPECT_EQ(shown.PixelAt(10, 10), kBackground);
+    EXPECT_EQ(shown.PixelAt(233, 297), kBoxColour);
+    EXPECT_EQ(shown.PixelAt(791, 471), kBoxColour);
+    EXPECT_EQ(shown.PixelAt(792, 471), kBackground);
+    // The entry field of a three-character box: 48 pixels, centred, black.
+    EXPECT_EQ(shown.PixelAt(488, 379), 0u);
+    EXPECT_EQ(shown.PixelAt(487, 379), kBoxColour);
+    EXPECT_EQ(shown.PixelAt(536, 379), kBoxColour);
+}
+
+TEST_F(PopupTest, AfterMinimisingTheSheetIsReloadedAndTheBoxGoesOn) {
+    WriteSheetFile();
+    fake.Minimise(1);
+    fake.Restore(2);
+    TypeSlowly("\r", 4);
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(fake.Fake()->PixelAt(233, 297), kBoxColour);
+}
+
+TEST_F(PopupTest, ASheetThatCannotBeReloadedEndsTheBoxFatally) {
+    fake.Minimise(1);
+    fake.Restore(2);
+    EXPECT_EQ(popupBox.RunPopup(), 14);
+    EXPECT_NE(ReadLog().find("LoadBitmap(\"Images\\Sprites.bmp\")\n*** FAILED ***\n"), std::string::npos);
+}
+
+TEST_F(PopupTest, ClosingTheWindowEndsTheBoxFatally) {
+    fake.Close(1);
+    EXPECT_EQ(popupBox.RunPopup(), 14);
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+// A display set up on the fake platform in a fresh working folder, with a
+// made-up sprite sheet in slot 0 whose regions are told apart by colour, so
+// tests can see which cell went where.
+#include <cstdint>
+#include <string>
+
+#include "platform/fake_platform.h"
+#include "shell/input.h"
+#include "support/temp_dir.h"
+#include "ui/button_table.h"
+#include "ui/display.h"
+#include "ui/sprite_layout.h"
+#include "ui/text_layout.h"
+
+class ToolkitTest : public InTempDir {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The colour of a font cell in the made-up sheet; the cell's top-left
+    // pixel is black, to show the colour key at work.
+    static uint32_t GlyphColour(int size, int cell) { return (size == kSmallFont ? 0x200000u : 0x400000u) + cell + 1; }
+    static constexpr uint32_t kPlateColour = 0x00A000;
+    static constexpr uint32_t kLitPlateColour = 0xA0A000;
+    static constexpr uint32_t kBoxColour = 0x303030;
+    static constexpr uint32_t kBackground = 0x123456;
+
+    DrawSurface* Sheet() { return display.offscreenSurfaces[0]; }
+    uint32_t BackPixel(int x, int y) { return display.backSurface->Pixels()[y * display.backSurface->Pitch() + x]; }
+    void FillBack(uint32_t colour);
+    void FillRect(DrawSurface* surface, const Rect& r, uint32_t colour);
+    void PaintSheet();
+    // Writes the made-up sheet as "Images\Sprites.bmp" in the working folder.
+    void WriteSheetFile();
+
+    FakePlatform fake;
+    Window* window = nullptr;
+};
