@@ -47,6 +47,7 @@ int64_t WindowProc(const WindowMessage& message) {
             windowState.appMinimised = HighWord(message.wParam) != 0;
             if (windowState.appMinimised) windowState.surfacesLost = 1;
             return 0;
+        case WM_DROPFILES: input.droppedFile = message.text; return 0;
         case WM_DESTROY: GetPlatform().PostQuit(0); return 0;
         case WM_SYSCOMMAND: return SystemCommand(message);
         default: return GetPlatform().DefaultHandling(message);

@@ -4,6 +4,7 @@
 // minimised. The screens clear the pending flags themselves when they act on
 // them. Everything runs on the one thread that pumps the messages.
 #include <cstdint>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -15,6 +16,9 @@ struct InputState {
     int clickButton = 0;  // 1 left, 2 right
     int clickX = 0;
     int clickY = 0;
+    // The path of the last file dropped on the window, until a screen that
+    // takes files (main menu, load game) empties it.
+    std::string droppedFile;
 };
 extern InputState input;
 
