@@ -8,6 +8,7 @@
 #include "assetgen/noise.h"
 #include "assetgen/palette.h"
 #include "assetgen/panels_art.h"
+#include "assetgen/units_art.h"
 
 namespace assetgen {
 
@@ -69,6 +70,18 @@ void Mountains(cairo_t* cr, double base, double height, uint32_t seed, Rgb colou
     cairo_fill(cr);
 }
 
+// A unit standing dark against the evening sky.
+void Silhouette(cairo_t* cr, int row, double x, double y, double scale, bool facingLeft) {
+    cairo_push_group(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, facingLeft ? -scale : scale, scale);
+    DrawUnit(cr, row, PlayerColours(0));
+    cairo_pattern_t* shape = cairo_pop_group(cr);
+    SetRgb(cr, {20, 18, 30});
+    cairo_mask(cr, shape);
+    cairo_pattern_destroy(shape);
+}
+
 Image MainMenu() {
     Canvas canvas(kScreenWidth, kScreenHeight);
     cairo_t* cr = canvas.Cr();
@@ -87,6 +100,9 @@ Image MainMenu() {
     Mountains(cr, 600, 220, 41, {70, 46, 70});
     Mountains(cr, 660, 160, 42, {42, 32, 52});
     Mountains(cr, 720, 90, 43, {24, 22, 34});
+    Silhouette(cr, 2, 40, 540, 3.2, false);    // a RAPTOR on the near ridge
+    Silhouette(cr, 6, 980, 560, 3.0, true);    // a TANK facing it
+    Silhouette(cr, 5, 960, 320, 1.5, true);    // an AIR unit overhead
     DrawCaptions(cr, "MainMenu.bmp");
     cairo_rectangle(cr, 350, 286, 324, 268);  // behind buttons 36 to 42
     SetRgb(cr, {200, 160, 80});

@@ -326,6 +326,8 @@ void Artillery(cairo_t* cr, const PlayerPalette& p) {
     }
 }
 
+}  // namespace
+
 void DrawUnit(cairo_t* cr, int row, const PlayerPalette& p) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     switch (row) {
@@ -339,8 +341,6 @@ void DrawUnit(cairo_t* cr, int row, const PlayerPalette& p) {
     default: Artillery(cr, p); break;
     }
 }
-
-}  // namespace
 
 void DrawUnitPictures(Image& sheet) {
     for (int row = 0; row < sheet::kUnitRows; ++row)
