@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "game/invariants.h"
+
+namespace {
+
+Game TwoSeatGame() {
+    Game game;
+    game.hooks.tickCount = [] { return 3u; };
+    game.state.gameType = kHotSeat;
+    ResetGameState(game);
+    game.map.mapSize = 27;
+    game.unitCap = 20;
+    for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;
+    CreateUnit(game, 2, 2, 0, kBase);
+    CreateUnit(game, 2, 4, 0, kStandard);
+    CreateUnit(game, 24, 24, 1, kBase);
+    return game;
+}
+
+bool Mentions(const std::vector<std::string>& broken, const std::string& words) {
+    for (const std::string& line : broken)
+        if (line.find(words) != std::string::npos) return true;
+    return false;
+}
+
+TEST(CheckInvariants, AHealthyGameHoldsThemAll) { EXPECT_TRUE(CheckInvariants(TwoSeatGame()).empty()); }
+
+TEST(CheckInvariants, FindsEachKindOfBrokenState) {
+    struct Case {
+        const char* finding;
+        void (*damage)(Game&);
+    };
+    const Case cases[] = {
+        {"outside the map", [](Game& g) { g.state.units[1].x = 27; }},
+        {"shares its tile", [](Game& g) { g.state.units[1].y = 2; }},
+        {"owned by a closed or dead seat", [](Game& g) { CreateUnit(g, 9, 9, 2, kTank); }},
+        {"energy -5", [](Game& g) { g.state.players[1].energy = -5; }},
+        {"colour shared", [](Game& g) { g.state.players[1].colour = 0; }},
+        {"type 3", [](Game& g) { g.state.units[1].type = 3; }},
+        {"above the cap", [](Game& g) {
+             for (int i = 0; i < 20; ++i) CreateUnit(g, 5 + i % 10, 10 + i / 10, 0, kAir);
+         }},
+        {"lifeState", [](Game& g) { g.state.players[0].lifeState = 7; }},
+        {"currentPlayer", [](Game& g) { g.state.currentPlayer = 4; }},
+    };
+    for (const Case& c : cases) {
+        Game game = TwoSeatGame();
+        c.damage(game);
+        EXPECT_TRUE(Mentions(CheckInvariants(game), c.finding)) << c.finding;
+    }
+}
+
+TEST(CheckInvariants, ExplodingUnitsAndBasesBeyondTheCapAreFine) {
+    Game game = TwoSeatGame();
+    for (int i = 0; i < 19; ++i) CreateUnit(game, 5 + i % 10, 10 + i / 10, 0, kAir);  // exactly at the cap
+    for (int i = 0; i < 5; ++i) CreateUnit(game, 5 + i, 20, 0, kBase);
+    game.state.units[0].state = kDestroyed;  // exploding on a tile now taken by another
+    CreateUnit(game, 2, 2, 1, kStandard);
+    EXPECT_TRUE(CheckInvariants(game).empty());
+}
+
+}  // namespace
