@@ -17,7 +17,7 @@ namespace {
 using namespace assetgen;
 using namespace kvtest;
 
-TEST(Canvas, KeyedEdgesKeepTheSpritesOwnColourInsteadOfFadingToBlack) {
+TEST(ArtCanvas, KeyedEdgesKeepTheSpritesOwnColourInsteadOfFadingToBlack) {
     Canvas canvas(32, 32);
     cairo_arc(canvas.Cr(), 16, 16, 10.3, 0, 2 * M_PI);
     cairo_set_source_rgb(canvas.Cr(), 0.8, 0.4, 0.2);
@@ -40,7 +40,7 @@ TEST(Canvas, KeyedEdgesKeepTheSpritesOwnColourInsteadOfFadingToBlack) {
     EXPECT_NEAR(opaque, M_PI * 10.3 * 10.3, 20);
 }
 
-TEST(Canvas, DrawnBlackStaysOpaqueAndUncoveredPixelsBecomeTheKey) {
+TEST(ArtCanvas, DrawnBlackStaysOpaqueAndUncoveredPixelsBecomeTheKey) {
     Canvas canvas(8, 8);
     cairo_rectangle(canvas.Cr(), 0, 0, 4, 8);
     cairo_set_source_rgb(canvas.Cr(), 0, 0, 0);

@@ -16,14 +16,14 @@ namespace {
 using namespace assetgen;
 namespace fs = std::filesystem;
 
-class Files : public InTempDir {};
+class ArtFiles : public InTempDir {};
 
 std::vector<uint8_t> Bytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-TEST_F(Files, BmpRoundTripsOddWidthsWithRowPadding) {
+TEST_F(ArtFiles, BmpRoundTripsOddWidthsWithRowPadding) {
     Image image(5, 3);  // 15 bytes a row, padded to 16
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x) image.Set(x, y, {uint8_t(x * 50), uint8_t(y * 100), uint8_t(x + y)});
@@ -44,7 +44,7 @@ TEST_F(Files, BmpRoundTripsOddWidthsWithRowPadding) {
         for (int x = 0; x < 5; ++x) EXPECT_EQ(back.At(x, y), image.At(x, y));
 }
 
-TEST_F(Files, ReadingRefusesTruncatedOrForeignFiles) {
+TEST_F(ArtFiles, ReadingRefusesTruncatedOrForeignFiles) {
     Image image(4, 4);
     ASSERT_TRUE(WriteBmp(image, "whole.bmp"));
     std::vector<uint8_t> b = Bytes("whole.bmp");
@@ -57,7 +57,7 @@ TEST_F(Files, ReadingRefusesTruncatedOrForeignFiles) {
     EXPECT_FALSE(ReadBmp("missing.bmp", out));
 }
 
-TEST(Fonts, BothTerminusFacesHaveTheGameCellsAndCharacters) {
+TEST(ArtFonts, BothTerminusFacesHaveTheGameCellsAndCharacters) {
     EXPECT_EQ(SmallFont().Width(), 8);
     EXPECT_EQ(SmallFont().Height(), 16);
     EXPECT_EQ(LargeFont().Width(), 16);
@@ -76,13 +76,13 @@ TEST(Fonts, BothTerminusFacesHaveTheGameCellsAndCharacters) {
     EXPECT_FALSE(SmallFont().Pixel(U'A', 8, 0)) << "outside the cell";
 }
 
-TEST(Fonts, MissingOrForeignFilesDoNotLoad) {
+TEST(ArtFonts, MissingOrForeignFilesDoNotLoad) {
     PsfFont font;
     EXPECT_FALSE(font.Load("/nonexistent/font.psf.gz"));
     EXPECT_FALSE(font.Load(KV_TEST_DATA));  // a folder, not a font
 }
 
-TEST_F(Files, GeneratorWritesEveryFileTheGameLoadsAndRepeatsItself) {
+TEST_F(ArtFiles, GeneratorWritesEveryFileTheGameLoadsAndRepeatsItself) {
     ASSERT_TRUE(GenerateAll("one"));
     ASSERT_TRUE(GenerateAll("two"));
     for (const char* image : {"Sprites.bmp", "MainMenu.bmp", "Setup.bmp", "LoadGame.bmp", "Info.bmp"}) {
@@ -105,7 +105,7 @@ TEST_F(Files, GeneratorWritesEveryFileTheGameLoadsAndRepeatsItself) {
     EXPECT_EQ(sounds, 20);
 }
 
-TEST_F(Files, GeneratorReportsAnOutputItCannotWrite) {
+TEST_F(ArtFiles, GeneratorReportsAnOutputItCannotWrite) {
     std::ofstream("blocked") << "a file where a folder should go";
     EXPECT_FALSE(GenerateAll("blocked"));
 }

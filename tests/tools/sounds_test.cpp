@@ -45,9 +45,9 @@ Wave ReadWave(const std::string& path) {
     return w;
 }
 
-class Sounds : public InTempDir {};
+class ArtSounds : public InTempDir {};
 
-TEST_F(Sounds, EveryEventHasAValidShortCleanWave) {
+TEST_F(ArtSounds, EveryEventHasAValidShortCleanWave) {
     const std::vector<Sound> sounds = MakeSounds();
     std::set<std::string> names;
     std::set<std::vector<int16_t>> distinct;
@@ -77,7 +77,7 @@ TEST_F(Sounds, EveryEventHasAValidShortCleanWave) {
         EXPECT_TRUE(names.count(needed)) << needed;
 }
 
-TEST_F(Sounds, OutOfRangeSamplesAreClampedNotWrapped) {
+TEST_F(ArtSounds, OutOfRangeSamplesAreClampedNotWrapped) {
     ASSERT_TRUE(WriteWav("edge.wav", {0.0f, 1.5f, -1.5f, 0.5f}));
     const Wave w = ReadWave("edge.wav");
     ASSERT_TRUE(w.valid);

@@ -132,14 +132,20 @@ void Dots(Image& picture, const Image& land, const Image& water, const Image& ro
 
 std::vector<TerrainTheme> TerrainThemes() {
     using R = TerrainTheme::Rough;
-    return {
-        {"TEMPERATE.BMP", 101, {62, 116, 44}, {118, 166, 70}, {26, 70, 138}, {62, 120, 186}, {48, 96, 40},
-         {82, 124, 58}, R::kForest, {40, 84, 30}, {176, 150, 110}},
-        {"DESERT.BMP", 202, {196, 160, 100}, {232, 202, 140}, {24, 116, 130}, {70, 170, 176}, {170, 120, 76},
-         {204, 156, 104}, R::kRocks, {150, 110, 64}, {130, 100, 80}},
-        {"WINTER.BMP", 303, {196, 208, 224}, {244, 248, 252}, {30, 58, 100}, {70, 110, 150}, {200, 212, 226},
-         {236, 242, 250}, R::kPines, {160, 176, 198}, {120, 96, 80}},
-    };
+    TerrainTheme temperate{"TEMPERATE.BMP", 101, {62, 116, 44}, {118, 166, 70}, {26, 70, 138}, {62, 120, 186},
+                           {48, 96, 40}, {82, 124, 58}, R::kForest, {34, 92, 34}, {70, 140, 54},
+                           {40, 84, 30}, {176, 150, 110}};
+    TerrainTheme desert{"DESERT.BMP", 202, {196, 160, 100}, {232, 202, 140}, {24, 116, 130}, {70, 170, 176},
+                        {170, 120, 76}, {204, 156, 104}, R::kRocks, {150, 96, 62}, {204, 150, 104},
+                        {150, 110, 64}, {130, 100, 80}};
+    TerrainTheme winter{"WINTER.BMP", 303, {196, 208, 224}, {244, 248, 252}, {30, 58, 100}, {70, 110, 150},
+                        {200, 212, 226}, {236, 242, 250}, R::kPines, {40, 88, 70}, {236, 242, 250},
+                        {160, 176, 198}, {120, 96, 80}};
+    // Ash plains, rivers of lava and black basalt crags.
+    TerrainTheme volcanic{"VOLCANIC.BMP", 404, {70, 62, 60}, {112, 102, 96}, {196, 54, 16}, {255, 150, 40},
+                          {52, 46, 48}, {84, 74, 74}, R::kRocks, {40, 36, 40}, {104, 96, 100},
+                          {130, 80, 60}, {150, 120, 96}};
+    return {temperate, desert, winter, volcanic};
 }
 
 Image MakeTerrainPicture(const TerrainTheme& theme) {

@@ -17,6 +17,7 @@ struct TerrainTheme {
     Rgb waterLow, waterHigh;
     Rgb roughLow, roughHigh;  // the ground under the rough ground's features
     enum class Rough { kForest, kRocks, kPines } rough;
+    Rgb featureLow, featureHigh;  // shade and light of the trees or rocks
     Rgb detail;               // small marks sprinkled on the land
     Rgb path;                 // clearing pad and bridge planks
 };

@@ -66,7 +66,7 @@ void Rock(cairo_t* cr, double r, double turn, Rgb low, Rgb high) {
     cairo_fill(cr);
 }
 
-void Pine(cairo_t* cr, double r, Rgb needles) {
+void Pine(cairo_t* cr, double r, Rgb needles, Rgb snow) {
     for (int tier = 0; tier < 3; ++tier) {
         const double w = r * (1.0 - tier * 0.25), y = r * 0.6 - tier * r * 0.5;
         cairo_move_to(cr, -w, y);
@@ -79,7 +79,7 @@ void Pine(cairo_t* cr, double r, Rgb needles) {
         cairo_line_to(cr, 0, y - r * 0.9);
         cairo_line_to(cr, w * 0.2, y - r * 0.5);
         cairo_close_path(cr);
-        SetRgb(cr, {236, 242, 250});
+        SetRgb(cr, snow);
         cairo_fill(cr);
     }
 }
@@ -139,11 +139,11 @@ Image RoughTexture(const TerrainTheme& theme) {
         const double r = (across == 4 ? 6 : 7) + Hash01(theme.seed, 33, i) * 4;
         Wrapped(cr, 64, x, y, [&](cairo_t* c) {
             switch (theme.rough) {
-            case TerrainTheme::Rough::kForest: Tree(c, r, {34, 92, 34}, {70, 140, 54}); break;
+            case TerrainTheme::Rough::kForest: Tree(c, r, theme.featureLow, theme.featureHigh); break;
             case TerrainTheme::Rough::kRocks:
-                Rock(c, r, Hash01(theme.seed, 34, i) * 6, {150, 96, 62}, {204, 150, 104});
+                Rock(c, r, Hash01(theme.seed, 34, i) * 6, theme.featureLow, theme.featureHigh);
                 break;
-            case TerrainTheme::Rough::kPines: Pine(c, r, {40, 88, 70}); break;
+            case TerrainTheme::Rough::kPines: Pine(c, r, theme.featureLow, theme.featureHigh); break;
             }
         });
     }
