@@ -67,9 +67,9 @@ void BuildMarker(cairo_t* cr, int faction) {
 
 void MoveReady(cairo_t* cr) {
     cairo_arc(cr, 5, 5, 3.6, 0, 2 * M_PI);
-    SetRgb(cr, {120, 255, 140});
+    SetRgb(cr, {130, 236, 255});  // cyan reads on grass, sand, snow and lava alike
     cairo_fill_preserve(cr);
-    SetRgb(cr, {20, 70, 30});
+    SetRgb(cr, {16, 50, 70});
     cairo_set_line_width(cr, 1.3);
     cairo_stroke(cr);
 }
