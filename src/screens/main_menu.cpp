@@ -1,11 +1,16 @@
-// The main menu as far as the game goes so far: its picture and its buttons.
-// Screens that are not there yet come straight back here.
+// The main menu (screen state 10): where every run starts and where a game is
+// begun, loaded or continued. Saved games dropped on the window are taken in
+// here too.
 #include <string>
 
-#include "platform/files.h"
-#include "shell/input.h"
-#include "shell/shell.h"
+#include "save/saved_game.h"
+#include "screens/file_drop.h"
+#include "screens/load_game_files.h"
+#include "screens/main_menu.h"
 #include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/settings.h"
+#include "shell/shell.h"
 #include "ui/buttons.h"
 #include "ui/display.h"
 #include "ui/images.h"
@@ -16,25 +21,18 @@ namespace {
 const std::vector<ScreenImage> kMainMenuImages = {{kSpriteSlot, kSpriteSheetFile},
                                                   {kBackgroundSlot, "Images\\MainMenu.bmp"}};
 
-constexpr const char* kBanner = "KORVESSA - A GAME OF FOUR FACTIONS FOR ONE TO FOUR PLAYERS";
+constexpr int kLoadGameButton = 40;
 
-int ComingBack() { return GoTo(kMainMenuScreen); }
-
-int MainMenuCommand(int id) {
-    switch (id) {
-        case 36: return GoTo(kHelpScreen);
-        case 37: case 38: case 39: return GoTo(kSetupScreen);
-        case 40: return GoTo(kLoadGameScreen);
-        case kLastGameButton: return GoTo(kHandOverScreen);
-        case kExitGameButton: return kQuit;
-        default: return kStay;
-    }
+int NewGame(int gameType) {
+    theGame.state.gameType = gameType;
+    ResetGameState(theGame);
+    return GoTo(kSetupScreen);
 }
 
 void DrawMainMenu() {
     display.CopySurface(display.backSurface, display.offscreenSurfaces[kBackgroundSlot]);
     for (int id = kMainMenuFirstButton; id <= kMainMenuLastButton; ++id) DrawButton(buttonTable[id]);
-    DrawText(200, 750, kBanner, kSmallFont);
+    DrawText(200, 750, kMainMenuBanner, kSmallFont);
     display.Present();
 }
 
@@ -49,22 +47,47 @@ int TakeClick() {
 
 }  // namespace
 
+int MainMenuCommand(int id) {
+    switch (id) {
+        case 36: return GoTo(kHelpScreen);
+        case 37: return NewGame(kSinglePlayer);
+        case 38: return NewGame(kHotSeat);
+        case 39: return NewGame(kPlayByMail);
+        case kLoadGameButton: return GoTo(kLoadGameScreen);
+        case kLastGameButton: return GoTo(kHandOverScreen);
+        case kExitGameButton: return kQuit;
+        default: return kStay;
+    }
+}
+
+void ShowMainMenuButtons() {
+    Button& last = buttonTable[kLastGameButton];
+    const std::string& lastGame = settings.lastGame;
+    // An empty name would find the folder itself and offer a game that is not there.
+    if (!lastGame.empty() && FileExists(std::string("Saved Games\\") + lastGame)) {
+        theGame.saveFileName = lastGame;
+        last.label = GameLabel(lastGame);
+        last.state = kButtonActive;
+    } else {
+        last.state = kButtonHidden;
+    }
+    buttonTable[kLoadGameButton].state = CountSavedGames() != 0 ? kButtonActive : kButtonHidden;
+}
+
 int MainMenuScreen() {
     if (!LoadScreenImages(kMainMenuImages)) return kFatal;
-    buttonTable[kLastGameButton].state = kButtonHidden;
-    buttonTable[40].state = FindGameFiles("Saved Games\\*.KV1").empty() ? kButtonHidden : kButtonActive;
+    ShowMainMenuButtons();
     while (true) {
         if (!PumpMessages() && !RecoverDisplay(kMainMenuImages)) return kFatal;
         DrawMainMenu();
+        if (const DropOutcome dropped = TakeDroppedFile(); dropped == DropOutcome::kFatal) {
+            return kFatal;
+        } else if (dropped == DropOutcome::kCopied) {
+            // A game just arrived: LOAD GAME has something to show now.
+            buttonTable[kLoadGameButton].state = kButtonActive;
+        }
         if (input.clickPending) {
             if (const int result = TakeClick(); result != kStay) return result;
         }
     }
-}
-
-ScreenTable GameScreens() {
-    ScreenTable screens;
-    screens.fill(ComingBack);
-    screens[*ScreenIndex(kMainMenuScreen)] = MainMenuScreen;
-    return screens;
 }

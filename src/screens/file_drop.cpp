@@ -1,0 +1,91 @@
+#include "screens/file_drop.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/files.h"
+#include "save/saved_game.h"
+#include "screens/hand_over.h"
+#include "screens/load_game_files.h"
+#include "shell/input.h"
+#include "shell/run_log.h"
+#include "shell/screen_loop.h"
+#include "ui/popup.h"
+
+namespace {
+
+// The largest saved game is a few kilobytes; anything far beyond that is not one.
+constexpr std::uintmax_t kLargestSavedGame = 1 << 20;
+
+bool ReadDroppedFile(const std::string& path, std::string& bytes, std::string& problem) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || !std::filesystem::is_regular_file(path, error)) {
+        problem = "it is not a file that can be read";
+        return false;
+    }
+    if (size > kLargestSavedGame) {
+        problem = "it is far too large for a saved game";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (!in && !in.eof()) {
+        problem = "it cannot be read";
+        return false;
+    }
+    bytes = content.str();
+    return true;
+}
+
+DropOutcome Refuse(const std::string& path, const std::string& problem,
+                   const std::string& notice = "NOT A SAVED GAME") {
+    AppendLog("Dropped file \"" + path + "\" refused: " + problem);
+    const int shown = ShowNotice(notice, GameLabel(DroppedGameName(path)), "NOTHING WAS COPIED");
+    return shown == kFatal ? DropOutcome::kFatal : DropOutcome::kRefused;
+}
+
+// kConfirmed to go ahead, kCancelled to keep the old game, kFatal.
+int AskOverwrite(const std::string& name) {
+    popupBox.prompt = "OVERWRITE OLD GAME?";
+    popupBox.text = GameLabel(name);
+    popupBox.hint.clear();
+    popupBox.inputShown = 0;
+    const int answer = popupBox.RunPopup();
+    return answer == kConfirmed || answer == kFatal ? answer : kCancelled;
+}
+
+}  // namespace
+
+std::string DroppedGameName(const std::string& path) {
+    const std::filesystem::path file(path);
+    return UpperCaseName(file.stem().string()) + ".KV1";
+}
+
+DropOutcome TakeDroppedGame(const std::string& path) {
+    std::string bytes;
+    std::string problem;
+    if (!ReadDroppedFile(path, bytes, problem)) return Refuse(path, problem);
+    LoadedGame decoded;
+    if (!DecodeSavedGame(bytes, decoded, problem)) return Refuse(path, "damaged: " + problem);
+    const std::string name = DroppedGameName(path);
+    const std::string target = std::string("Saved Games\\") + name;
+    if (GameFileExists(target)) {
+        const int answer = AskOverwrite(name);
+        if (answer == kFatal) return DropOutcome::kFatal;
+        if (answer != kConfirmed) return DropOutcome::kKeptOld;
+    }
+    CreateGameFolder("Saved Games");
+    if (!ReplaceGameFile(target, bytes)) return Refuse(path, "\"" + target + "\" could not be written", "THE GAME COULD NOT BE SAVED");
+    AppendLog("Dropped file \"" + path + "\" copied to \"" + target + "\"");
+    return DropOutcome::kCopied;
+}
+
+DropOutcome TakeDroppedFile() {
+    if (input.droppedFile.empty()) return DropOutcome::kNothing;
+    const std::string path = input.droppedFile;
+    input.droppedFile.clear();
+    return TakeDroppedGame(path);
+}

@@ -1,0 +1,135 @@
+// The load game screen (screen state 20): the saved games, one per row, and
+// the summary of the one picked; LAUNCH hands it over to its next player.
+#include "platform/platform.h"
+#include "save/saved_game.h"
+#include "screens/file_drop.h"
+#include "screens/load_game_files.h"
+#include "screens/load_game_list.h"
+#include "screens/load_game_summary.h"
+#include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/run_log.h"
+#include "shell/settings.h"
+#include "shell/shell.h"
+#include "ui/buttons.h"
+#include "ui/display.h"
+#include "ui/images.h"
+#include "ui/sprite_layout.h"
+#include "ui/text.h"
+
+namespace {
+
+const std::vector<ScreenImage> kLoadGameImages = {{kSpriteSlot, kSpriteSheetFile},
+                                                  {kBackgroundSlot, "Images\\LoadGame.bmp"}};
+constexpr int kLaunchButton = 3;
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+
+struct LoadGameView {
+    SavedGameList list;
+    bool picked = false;
+};
+
+int Launch() {
+    return SaveINI(settings, theGame.saveFileName) ? GoTo(kHandOverScreen) : kFatal;
+}
+
+int ButtonCommand(int id) { return id == kLaunchButton ? Launch() : GoTo(kMainMenuScreen); }
+
+void DrawRows(const LoadGameView& view) {
+    const Point cursor = GetPlatform().CursorPos();
+    for (int row = 0; row < kVisibleRows && view.list.firstRow + row < view.list.Count(); ++row) {
+        const int y = kRowTop + kRowStep * row;
+        if (SavedGameList::RowUnderCursor(row, cursor.x, cursor.y)) {
+            const DdRect target{8, y - 2, 328, y + 18};
+            const DdRect source{sheet::kButtonPlateLit.left, sheet::kButtonPlateLit.top,
+                                sheet::kButtonPlateLit.right, sheet::kButtonPlateLit.bottom};
+            display.backSurface->Blt(&target, display.offscreenSurfaces[kSpriteSlot], &source, DDBLT_WAIT, nullptr);
+        }
+        DrawText(kRowLeft, y, view.list.files[view.list.firstRow + row], kSmallFont);
+    }
+}
+
+void DrawLoadGame(const LoadGameView& view) {
+    display.CopySurface(display.backSurface, display.offscreenSurfaces[kBackgroundSlot]);
+    buttonTable[kLaunchButton].state = kButtonHidden;
+    if (view.picked) {
+        GameSummary();
+        buttonTable[kLaunchButton].state = kButtonActive;
+    }
+    DrawButton(buttonTable[kReturnButton]);
+    DrawButton(buttonTable[kLaunchButton]);
+    DrawRows(view);
+    display.Present();
+}
+
+// A file that cannot be read is not taken: the game picked before (if any)
+// stays in memory and on show, and the screen goes on.
+void PickFile(LoadGameView& view, int index) {
+    GetPlatform().PlaySound(kButtonClickSound);
+    const std::string previous = theGame.saveFileName;
+    theGame.saveFileName = view.list.files[index];
+    if (LoadGameFromFile(theGame)) {
+        view.picked = true;
+        return;
+    }
+    AppendLog("LoadGameScreen(): \"" + theGame.saveFileName + "\" not picked, it cannot be read");
+    theGame.saveFileName = previous;
+}
+
+int TakeClick(LoadGameView& view) {
+    input.clickPending = 0;
+    for (int id : {static_cast<int>(kReturnButton), kLaunchButton}) {
+        if (ClickButton(buttonTable[id])) return ButtonCommand(id);
+    }
+    if (const auto index = view.list.IndexAt(input.clickX, input.clickY)) PickFile(view, *index);
+    return kStay;
+}
+
+int TakeKey(const LoadGameView& view) {
+    input.keyPressed = 0;
+    if (input.typedChar == kEnter && view.picked) {
+        GetPlatform().PlaySound(kButtonClickSound);
+        return Launch();
+    }
+    if (input.typedChar == kEscape) {
+        GetPlatform().PlaySound(kButtonClickSound);
+        return GoTo(kMainMenuScreen);
+    }
+    return kStay;
+}
+
+void ScrollWithArrows(LoadGameView& view) {
+    Platform& platform = GetPlatform();
+    if (platform.KeyHeld(VK_DOWN)) view.list.ScrollDown();
+    if (platform.KeyHeld(VK_UP)) view.list.ScrollUp();
+}
+
+// A saved game dropped on the window joins the list at once, in its place.
+int TakeDrop(LoadGameView& view) {
+    const DropOutcome dropped = TakeDroppedFile();
+    if (dropped == DropOutcome::kFatal) return kFatal;
+    if (dropped == DropOutcome::kCopied) view.list.files = ListSavedGames();
+    return kStay;
+}
+
+}  // namespace
+
+int LoadGameScreen() {
+    if (!LoadScreenImages(kLoadGameImages)) return kFatal;
+    theGame.saveFileName.clear();
+    LoadGameView view;
+    view.list.files = ListSavedGames();
+    while (true) {
+        if (!PumpMessages() && !RecoverDisplay(kLoadGameImages)) return kFatal;
+        DrawLoadGame(view);
+        if (const int result = TakeDrop(view); result != kStay) return result;
+        if (input.clickPending) {
+            if (const int result = TakeClick(view); result != kStay) return result;
+        }
+        if (input.keyPressed) {
+            if (const int result = TakeKey(view); result != kStay) return result;
+        }
+        ScrollWithArrows(view);
+    }
+}

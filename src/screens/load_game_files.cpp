@@ -1,0 +1,23 @@
+#include "screens/load_game_files.h"
+
+#include "platform/files.h"
+
+std::string UpperCaseName(std::string name) {
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return name;
+}
+
+std::vector<std::string> ListSavedGames() {
+    std::vector<std::string> names = FindGameFiles(kSavedGamesPattern);
+    for (std::string& name : names) name = UpperCaseName(name);
+    return names;
+}
+
+int CountSavedGames() { return static_cast<int>(FindGameFiles(kSavedGamesPattern).size()); }
+
+std::string GameLabel(const std::string& fileName) {
+    if (fileName.size() <= 4) return fileName;
+    return fileName.substr(0, fileName.size() - 4);
+}
