@@ -1,0 +1,67 @@
+// What a key or a click does on the turn screen: the function keys, orders
+// on the map, the panel's buttons, the colour box, the score box and the
+// mini-map.
+#include "game/orders.h"
+#include "screens/commands.h"
+#include "screens/human_turn.h"
+#include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/shell.h"
+#include "ui/buttons.h"
+
+namespace {
+
+constexpr Rect kColourBox{834, 525, 1024, 615};
+constexpr Rect kScoreBox{834, 647, 1024, 711};
+
+// The help and details pages run inside the turn; whatever they answer, the
+// turn goes on and redraws itself (their pictures replaced the sheet, and
+// with it the mini-map).
+void RunPage(int (*page)(), bool& redraw) {
+    GetPlatform().PlaySound(kButtonClickSound);
+    page();
+    redraw = true;
+}
+
+int TakePanelClick(bool& redraw) {
+    for (int id = 43; id <= kArtilleryIconButton; ++id) {
+        if (!ClickButton(buttonTable[id])) continue;
+        if (const int result = ApplyButtonCommand(id); result != kStay) return result;
+    }
+    if (PointInRect(kColourBox, input.clickX, input.clickY)) {
+        RunPage(RunHelpScreen, redraw);
+    } else if (PointInRect(kScoreBox, input.clickX, input.clickY)) {
+        RunPage(RunDetailsScreen, redraw);
+    } else {
+        ScrollToMiniMapClick(input.clickX, input.clickY);
+    }
+    return kStay;
+}
+
+}  // namespace
+
+int TakeTurnKey(bool& redraw) {
+    input.keyPressed = 0;
+    theGame.statusMessage.clear();
+    switch (input.keyCode) {
+        case VK_F1: RunPage(RunHelpScreen, redraw); return kStay;
+        case VK_F2:
+            GetPlatform().PlaySound(kButtonClickSound);
+            redraw = true;
+            return AskScrollDelay();
+        case VK_F3: RunPage(RunDetailsScreen, redraw); return kStay;
+        default: return kStay;
+    }
+}
+
+int TakeTurnClick(bool& redraw) {
+    input.clickPending = 0;
+    theGame.statusMessage.clear();
+    if (input.clickX < kMapViewWidth) {
+        MapClick(theGame, input.clickButton, theGame.scrollX + input.clickX / kTilePixels,
+                 theGame.scrollY + input.clickY / kTilePixels);
+        redraw = true;
+        return kStay;
+    }
+    return TakePanelClick(redraw);
+}

@@ -1,0 +1,107 @@
+// The side panel of the turn screen: the player's energy, the selected
+// unit, the player's own figures, the score box and the panel's buttons.
+#include <string>
+
+#include "game/economy.h"
+#include "game/unit_types.h"
+#include "screens/human_turn.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/sprite_layout.h"
+#include "ui/text.h"
+
+namespace {
+
+constexpr int kRepairButton = 45;
+constexpr int kPowerButton = 46;
+constexpr Rect kColourBox{834, 525, 1024, 615};
+constexpr int kScoreBoxTop = 647;
+constexpr int kScoreRowHeight = 16;
+constexpr size_t kScoreLineLength = 22;
+
+const char* TypeName(int type) {
+    switch (type) {
+        case kStandard: return "STANDARD UNIT";
+        case kBase: return "BASE";
+        case kAir: return "AIR UNIT";
+        case kTank: return "TANK UNIT";
+        case kArtillery: return "ARTILLERY UNIT";
+        default: return "";
+    }
+}
+
+void DrawSelectedUnit() {
+    if (!theGame.unitSelected) return;
+    const Unit& unit = theGame.state.units[theGame.selectedUnit];
+    const Player& owner = theGame.state.players[unit.owner];
+    const std::string faction = owner.faction >= 0 && owner.faction <= 3 ? kFactionNames[owner.faction] : "";
+    DrawText(835, 287, faction + " " + TypeName(unit.type), kSmallFont);
+    DrawText(835, 300, "HEALTH : " + std::to_string(unit.health) + " OF " + std::to_string(owner.powerLevel),
+             kSmallFont);
+    const int most = UnitMaxDamage(theGame, theGame.selectedUnit);
+    DrawText(835, 313, "DAMAGE : " + std::to_string(most / 2) + " TO " + std::to_string(most), kSmallFont);
+    if (unit.type == kBase) {
+        DrawText(850, 400, "UNIT COST:", kLargeFont);
+        DrawText(900, 425, std::to_string(kUnitPrice), kLargeFont);
+    }
+}
+
+std::string VictoryLine() {
+    const GameState& s = theGame.state;
+    if (s.victoryType == kScoreVictory) return "VICTORY: SCORE " + std::to_string(s.victoryScore);
+    if (s.victoryType == kTurnVictory) return "VICTORY: TURN " + std::to_string(s.victoryTurn);
+    return "VICTORY: CONQUER";
+}
+
+void DrawPlayerFigures() {
+    const int p = theGame.state.currentPlayer;
+    const Player& player = theGame.state.players[p];
+    StretchPicture(sheet::ColourSwatch(player.colour), kColourBox);
+    DrawText(838, 530, player.name, kSmallFont);
+    DrawText(838, 546, "POWER LEVEL: " + std::to_string(player.powerLevel), kSmallFont);
+    DrawText(838, 562, "INCOME: " + std::to_string(Income(theGame, p)), kSmallFont);
+    DrawText(838, 578, VictoryLine(), kSmallFont);
+    DrawText(838, 594,
+             "UNIT COUNT: " + std::to_string(CountUnits(theGame, p)) + " OF " + std::to_string(theGame.unitCap),
+             kSmallFont);
+}
+
+// "score : name", padded or cut to 22 characters.
+std::string ScoreLine(const Player& player) {
+    std::string line = std::to_string(player.score) + " : " + player.name;
+    line.resize(kScoreLineLength, ' ');
+    return line;
+}
+
+void DrawScoreBox() {
+    for (int p = 0; p < kSeats; ++p) {
+        const Player& player = theGame.state.players[p];
+        if (player.seatOpen != 1) continue;
+        const int y = kScoreBoxTop + kScoreRowHeight * p;
+        StretchPicture(sheet::ColourSwatchLower(player.colour), {834, y, 1024, y + kScoreRowHeight});
+        DrawText(838, y + 1, ScoreLine(player), kSmallFont);
+    }
+}
+
+}  // namespace
+
+void DrawPanel() {
+    CopyPicture(kSpriteSlot, sheet::kUpperPanel, 832, 0, false);
+    CopyPicture(kSpriteSlot, sheet::kLowerPanel, 832, 251, false);
+    DrawViewFrame();
+    DrawText(870, 253, std::to_string(theGame.state.players[theGame.state.currentPlayer].energy), kLargeFont);
+    DrawSelectedUnit();
+    DrawPlayerFigures();
+    DrawScoreBox();
+}
+
+void SyncPanelButtons() {
+    const TurnPanel& panel = theGame.panel;
+    buttonTable[kRepairButton].state = panel.repairShown ? kButtonActive : kButtonHidden;
+    buttonTable[kRepairButton].label = panel.repairLabel;
+    buttonTable[kPowerButton].state = panel.powerShown ? kButtonActive : kButtonHidden;
+    buttonTable[kPowerButton].label = panel.powerLabel;
+    for (int i = 0; i < 5; ++i) {
+        buttonTable[kStandardIconButton + i].state = panel.typeShown[i] ? kButtonActive : kButtonHidden;
+    }
+}

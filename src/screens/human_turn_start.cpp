@@ -1,0 +1,66 @@
+// The start of a human playing turn. The rules' own turn start does the
+// world, the readied units, the income and the view; the screen adds its
+// buttons and pictures.
+#include <string>
+
+#include "ai/turn_cycle.h"
+#include "save/saved_game.h"
+#include "screens/hand_over.h"
+#include "screens/human_turn.h"
+#include "screens/load_game_files.h"
+#include "shell/input.h"
+#include "shell/run_log.h"
+#include "shell/screen_loop.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/display.h"
+#include "ui/sprite_layout.h"
+
+namespace {
+
+constexpr int kEndTurnButton = 43;
+constexpr int kAttackCheckButton = 47;
+constexpr int kMoveCheckButton = 48;
+
+// A new world that cannot be saved would be lost with the next hand-over,
+// which reads the file: the players are told, and the file as it was (the
+// game before its first turn) stays to continue from.
+int WorldNotSaved(const std::string& problem) {
+    AppendLog("*ERROR* : SaveGameToFile()");
+    AppendLog(problem);
+    display.ClearScreen();
+    if (!LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}})) return kFatal;
+    ShowNotice("THE GAME COULD NOT BE SAVED", GameLabel(theGame.saveFileName), "THE LAST SAVED TURN IS KEPT");
+    return GoTo(kMainMenuScreen);
+}
+
+void SetUpTurnButtons() {
+    const GameState& s = theGame.state;
+    for (int id = 45; id <= kArtilleryIconButton; ++id) buttonTable[id].state = kButtonHidden;
+    for (int id : {kEndTurnButton, 44, kAttackCheckButton, kMoveCheckButton}) buttonTable[id].state = kButtonActive;
+    buttonTable[kEndTurnButton].label = "END TURN " + std::to_string(s.turn);
+    const Player& player = s.players[s.currentPlayer];
+    static constexpr int kIconTypes[5] = {kStandard, kBase, kAir, kTank, kArtillery};
+    for (int i = 0; i < 5; ++i) {
+        buttonTable[kStandardIconButton + i].iconRect = sheet::UnitPicture(kIconTypes[i], player.faction, player.colour);
+    }
+    SyncPanelButtons();
+}
+
+}  // namespace
+
+int StartHumanTurnScreen() {
+    std::string problem;
+    const TurnFile file(SaveGamePath(theGame));
+    const auto worldSeed = static_cast<int>(theGame.TickCount());
+    switch (StartHumanTurn(theGame, file, worldSeed, problem)) {
+        case HumanTurnStart::kWorldNotSaved: return WorldNotSaved(problem);
+        case HumanTurnStart::kNoWorldSeed: return kFatal;  // a seed is always given
+        case HumanTurnStart::kStarted: break;
+    }
+    PlaceMiniMap();
+    SetUpTurnButtons();
+    input.clickPending = 0;
+    if (!LoadScreenImages(MapScreenImages())) return kFatal;
+    return kStay;
+}
