@@ -1,0 +1,61 @@
+#pragma once
+// The whole program on the fake platform, in a fresh data folder that holds
+// the generated art: a test scripts a player, runs the program from its main
+// menu to its end, and looks at the game, the files and the pictures shown.
+// When a test fails, the pictures it kept are written as BMP files into the
+// screenshot folder of the build, named after the test.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/fake_platform.h"
+#include "scripted_player.h"
+#include "shell/screen_loop.h"
+#include "support/temp_dir.h"
+
+class GameTest : public InTempDir {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs the program until it ends; its result (0) is of no interest, the
+    // last screen result is in lastResult.
+    void RunProgram();
+
+    // The screen state the program is in (-1 before and after the run).
+    int Screen() const { return screen_; }
+    bool On(int screen) const { return screen_ == screen; }
+    // The program has been on that screen at some time during the run.
+    bool Seen(int screen) const;
+    // A pop-up box with this first line is open and drawn.
+    bool PopupShowing(const std::string& prompt) const;
+    bool PopupShowing() const;
+
+    // Whether the presented picture shows `text` in a font at x, y: every
+    // glyph pixel of the sprite sheet is where the text's cells put it.
+    bool ShowsText(int x, int y, const std::string& text, int size) const;
+    // A button's label where the button table places it, plate drawn or not.
+    bool ShowsButton(int id) const;
+    // The presented picture's pixel.
+    uint32_t Pixel(int x, int y) const;
+
+    // Keeps the picture now shown, to be written out if the test fails.
+    void Keep(const std::string& name);
+
+    // Clicks the middle of a button of the button table.
+    void ClickButtonNow(FakePlatform& f, int id) const;
+
+    // Puts a game file into this data folder's "Saved Games".
+    static void WriteFile(const std::string& path, const std::string& bytes);
+    static std::string ReadFile(const std::string& path);
+
+    mutable FakePlatform fake;
+    ScriptedPlayer player{fake};
+    int lastResult = 0;
+    std::vector<int> screensSeen;
+
+private:
+    ScreenTable WatchedScreens();
+    int screen_ = -1;
+    std::vector<std::pair<std::string, std::vector<uint32_t>>> kept_;
+};

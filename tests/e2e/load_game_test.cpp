@@ -1,0 +1,147 @@
+// The load game screen as a player uses it: a long list scrolled with the
+// arrow keys, picking games, damaged files, and leaving.
+#include <cstdio>
+#include <filesystem>
+
+#include "game_fixture.h"
+#include "saved_games.h"
+#include "shell/settings.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+constexpr int kLoadGameButton = 40;
+constexpr int kLaunchButton = 3;
+
+std::string Numbered(int n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "SOLO-G%02d.KV1", n);
+    return name;
+}
+
+int RowY(int row) { return 122 + 20 * row; }
+
+class LoadGameTest : public GameTest {
+protected:
+    void MakeGames(int count) {
+        for (int n = 1; n <= count; ++n) {
+            Game game = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
+            game.state.gameName = Numbered(n).substr(5, 3);
+            game.state.turn = n;
+            WriteSavedGame(game, Numbered(n));
+        }
+    }
+    void OpenLoadScreen() {
+        player.When("the main menu with LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGameButton); },
+                    [this](FakePlatform& f) { ClickButtonNow(f, kLoadGameButton); });
+    }
+    void ExitFromMainMenu() {
+        player.When("the main menu again", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); },
+                    [this](FakePlatform& f) { ClickButtonNow(f, kExitGameButton); });
+    }
+    bool RowShows(int row, const std::string& name) const { return ShowsText(16, RowY(row), name, kSmallFont); }
+    void WaitFrames(int frames) {
+        auto until = std::make_shared<int>(-1);
+        player.When("a few frames", [this, until, frames] {
+            if (*until < 0) *until = fake.Frames() + frames;
+            return fake.Frames() >= *until;
+        }, [](FakePlatform&) {});
+    }
+};
+
+TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther) {
+    MakeGames(31);
+    OpenLoadScreen();
+    player.Then("the list", [this] { return On(kLoadGameScreen) && RowShows(0, Numbered(1)); }, [this] {
+        Keep("list-top");
+        EXPECT_TRUE(RowShows(29, Numbered(30)));
+        EXPECT_FALSE(ShowsText(16, RowY(30), Numbered(31), kSmallFont));
+        EXPECT_EQ(buttonTable[kLaunchButton].state, kButtonHidden);
+        EXPECT_TRUE(ShowsButton(kReturnButton));
+    });
+    player.When("the list, to hold Down", [] { return true; }, [](FakePlatform& f) { f.HoldKey(VK_DOWN, true); });
+    WaitFrames(10);
+    player.Then("the list at its end", [this] { return RowShows(29, Numbered(31)); }, [this] {
+        Keep("list-bottom");
+        EXPECT_TRUE(RowShows(0, Numbered(2)));
+    });
+    player.When("the list, to let Down go", [] { return true; }, [](FakePlatform& f) {
+        f.HoldKey(VK_DOWN, false);
+        f.HoldKey(VK_UP, true);
+    });
+    WaitFrames(10);
+    player.Then("the list back at its top", [this] { return RowShows(0, Numbered(1)); }, [this] {
+        EXPECT_TRUE(RowShows(29, Numbered(30)));
+    });
+    player.When("the list, to pick the fourth game", [] { return true; }, [](FakePlatform& f) {
+        f.HoldKey(VK_UP, false);
+        f.Click(100, RowY(3) + 5);
+    });
+    player.Then("the summary", [this] { return ShowsText(340, 120, "GAME NAME   : SOLO-G04", kSmallFont); }, [this] {
+        Keep("summary");
+        EXPECT_EQ(theGame.saveFileName, Numbered(4));
+        EXPECT_TRUE(ShowsText(340, 280, "TURN        : 4", kSmallFont));
+        EXPECT_TRUE(ShowsText(340, 300, "NEXT PLAYER : ANNA", kSmallFont));
+        EXPECT_TRUE(ShowsText(340, 140, "START DATE  : SUNDAY, DECEMBER 6, 2026, 21:00:00", kSmallFont));
+        EXPECT_TRUE(ShowsText(340, 160, "GAME TYPE   : SINGLE PLAYER", kSmallFont));
+        EXPECT_TRUE(ShowsText(412, 340, "ANNA", kSmallFont));
+        EXPECT_TRUE(ShowsText(580, 360, "COMP", kSmallFont));
+        EXPECT_TRUE(ShowsButton(kLaunchButton));
+    });
+    player.When("the summary, to leave with Escape", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    ExitFromMainMenu();
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_EQ(lastResult, kQuit);
+    // Leaving keeps the picked game in memory, as the screen promises.
+    EXPECT_EQ(theGame.state.turn, 4);
+}
+
+TEST_F(LoadGameTest, ADamagedFileIsNotPickedAndTheGamePickedBeforeStays) {
+    MakeGames(2);
+    WriteFile("Saved Games/SOLO-G03.KV1", "\x02" "12not a saved game at all");
+    OpenLoadScreen();
+    player.When("the list, to pick the damaged game", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
+                [](FakePlatform& f) { f.Click(100, RowY(2) + 5); });
+    player.Then("nothing picked", [] { return true; }, [this] {
+        EXPECT_EQ(buttonTable[kLaunchButton].state, kButtonHidden);
+        EXPECT_TRUE(theGame.saveFileName.empty());
+    });
+    player.When("the list, to pick the second game", [] { return true; }, [](FakePlatform& f) { f.Click(100, RowY(1) + 5); });
+    player.When("its summary, to try the damaged one again",
+                [this] { return ShowsText(340, 120, "GAME NAME   : SOLO-G02", kSmallFont); },
+                [](FakePlatform& f) { f.Click(100, RowY(2) + 5); });
+    WaitFrames(3);
+    player.Then("the second game still picked", [] { return true; }, [this] {
+        EXPECT_TRUE(ShowsText(340, 120, "GAME NAME   : SOLO-G02", kSmallFont));
+        EXPECT_EQ(theGame.saveFileName, Numbered(2));
+        EXPECT_TRUE(ShowsButton(kLaunchButton));
+    });
+    player.When("a click below the last row", [] { return true; }, [](FakePlatform& f) { f.Click(100, RowY(10) + 5); });
+    player.When("the list, to go back", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, kReturnButton); });
+    ExitFromMainMenu();
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_EQ(lastResult, kQuit);
+    EXPECT_NE(ReadFile("Run.log").find("SOLO-G03.KV1"), std::string::npos);
+}
+
+TEST_F(LoadGameTest, EnterLaunchesThePickedGameAndRecordsItAsTheLastGame) {
+    MakeGames(1);
+    OpenLoadScreen();
+    player.When("Enter before anything is picked", [this] { return On(kLoadGameScreen) && RowShows(0, Numbered(1)); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    WaitFrames(3);
+    player.When("still the list, to pick", [this] { return On(kLoadGameScreen); },
+                [](FakePlatform& f) { f.Click(30, RowY(0) + 2); });
+    player.When("the summary, to press Enter", [this] { return ShowsButton(kLaunchButton); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    player.When("the hand-over", [this] { return Seen(kHandOverScreen); }, [](FakePlatform& f) { f.Close(); });
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_NE(ReadFile("Korvessa.ini").find(Numbered(1)), std::string::npos);
+}
+
+}  // namespace

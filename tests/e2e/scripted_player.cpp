@@ -1,0 +1,46 @@
+#include "scripted_player.h"
+
+#include <gtest/gtest.h>
+
+void ScriptedPlayer::When(std::string what, Check ready, Act act) {
+    steps_.push_back({std::move(what), std::move(ready), std::move(act)});
+}
+
+void ScriptedPlayer::Then(std::string what, Check ready, std::function<void()> look) {
+    When(std::move(what), std::move(ready), [look = std::move(look)](FakePlatform&) { look(); });
+}
+
+void ScriptedPlayer::TypeLine(std::string what, Check ready, const std::string& text) {
+    // The first key waits for the box; the others follow frame by frame.
+    for (size_t i = 0; i < text.size(); ++i) {
+        const std::string one(1, text[i]);
+        When(what + " (typing)", i == 0 ? ready : Check([] { return true; }),
+             [one](FakePlatform& f) { f.Type(one); });
+    }
+    When(what + " (Enter)", text.empty() ? ready : Check([] { return true; }),
+         [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+}
+
+void ScriptedPlayer::Start() { Arm(); }
+
+void ScriptedPlayer::Arm() {
+    fake_.At(fake_.Frames() + 1, [this](FakePlatform& f) { Tick(f); });
+}
+
+void ScriptedPlayer::Tick(FakePlatform& fake) {
+    if (steps_.empty()) return;
+    Step& step = steps_.front();
+    if (step.ready()) {
+        Act act = std::move(step.act);
+        steps_.pop_front();
+        waited_ = 0;
+        act(fake);
+    } else if (++waited_ > waitLimit) {
+        stuck_ = step.what;
+        ADD_FAILURE() << "The player waited in vain for: " << step.what;
+        steps_.clear();
+        fake.Close();
+        return;
+    }
+    Arm();
+}
