@@ -2,6 +2,7 @@
 // the summary of the one picked; LAUNCH hands it over to its next player.
 #include "platform/platform.h"
 #include "save/saved_game.h"
+#include "screens/commands.h"
 #include "screens/file_drop.h"
 #include "screens/load_game_files.h"
 #include "screens/load_game_list.h"
@@ -30,11 +31,7 @@ struct LoadGameView {
     bool picked = false;
 };
 
-int Launch() {
-    return SaveINI(settings, theGame.saveFileName) ? GoTo(kHandOverScreen) : kFatal;
-}
-
-int ButtonCommand(int id) { return id == kLaunchButton ? Launch() : GoTo(kMainMenuScreen); }
+int Launch() { return ApplyButtonCommand(kLaunchButton); }
 
 void DrawRows(const LoadGameView& view) {
     const Point cursor = GetPlatform().CursorPos();
@@ -80,7 +77,7 @@ void PickFile(LoadGameView& view, int index) {
 int TakeClick(LoadGameView& view) {
     input.clickPending = 0;
     for (int id : {static_cast<int>(kReturnButton), kLaunchButton}) {
-        if (ClickButton(buttonTable[id])) return ButtonCommand(id);
+        if (ClickButton(buttonTable[id])) return ApplyButtonCommand(id);
     }
     if (const auto index = view.list.IndexAt(input.clickX, input.clickY)) PickFile(view, *index);
     return kStay;

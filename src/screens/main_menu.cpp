@@ -4,6 +4,7 @@
 #include <string>
 
 #include "save/saved_game.h"
+#include "screens/commands.h"
 #include "screens/file_drop.h"
 #include "screens/load_game_files.h"
 #include "screens/main_menu.h"
@@ -23,12 +24,6 @@ const std::vector<ScreenImage> kMainMenuImages = {{kSpriteSlot, kSpriteSheetFile
 
 constexpr int kLoadGameButton = 40;
 
-int NewGame(int gameType) {
-    theGame.state.gameType = gameType;
-    ResetGameState(theGame);
-    return GoTo(kSetupScreen);
-}
-
 void DrawMainMenu() {
     display.CopySurface(display.backSurface, display.offscreenSurfaces[kBackgroundSlot]);
     for (int id = kMainMenuFirstButton; id <= kMainMenuLastButton; ++id) DrawButton(buttonTable[id]);
@@ -47,18 +42,7 @@ int TakeClick() {
 
 }  // namespace
 
-int MainMenuCommand(int id) {
-    switch (id) {
-        case 36: return GoTo(kHelpScreen);
-        case 37: return NewGame(kSinglePlayer);
-        case 38: return NewGame(kHotSeat);
-        case 39: return NewGame(kPlayByMail);
-        case kLoadGameButton: return GoTo(kLoadGameScreen);
-        case kLastGameButton: return GoTo(kHandOverScreen);
-        case kExitGameButton: return kQuit;
-        default: return kStay;
-    }
-}
+int MainMenuCommand(int id) { return ApplyButtonCommand(id); }
 
 void ShowMainMenuButtons() {
     Button& last = buttonTable[kLastGameButton];

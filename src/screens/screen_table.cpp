@@ -1,20 +1,16 @@
-// Which function runs each screen state. States whose screen is not in the
-// game yet come straight back to the main menu instead of ending the run.
+// Which function runs each screen state.
 #include "screens/screens.h"
-
-namespace {
-
-int BackToMainMenu() { return GoTo(kMainMenuScreen); }
-
-}  // namespace
 
 ScreenTable GameScreens() {
     ScreenTable screens;
-    screens.fill(BackToMainMenu);
+    screens[*ScreenIndex(kHelpScreen)] = RunHelpScreen;
     screens[*ScreenIndex(kMainMenuScreen)] = MainMenuScreen;
     screens[*ScreenIndex(kLoadGameScreen)] = LoadGameScreen;
+    screens[*ScreenIndex(kSetupScreen)] = SetupScreen;
     screens[*ScreenIndex(kHandOverScreen)] = HandOverScreen;
+    screens[*ScreenIndex(kGameOverScreen)] = RunGameOver;
     screens[*ScreenIndex(kEndTurnScreen)] = EndTurnScreen;
+    screens[*ScreenIndex(kHumanTurnScreen)] = RunHumanTurn;
     screens[*ScreenIndex(kComputerTurnScreen)] = ComputerTurnScreen;
     return screens;
 }

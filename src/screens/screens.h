@@ -12,3 +12,7 @@ int SetupScreen();
 int HandOverScreen();
 int EndTurnScreen();
 int ComputerTurnScreen();
+int RunHumanTurn();
+int RunGameOver();
+int RunHelpScreen();
+int RunDetailsScreen();
