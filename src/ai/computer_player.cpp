@@ -1,5 +1,7 @@
 #include "ai/computer_player.h"
 
+#include "game/invariants.h"
+
 #include "game/economy.h"
 
 int PowerUpChance(int computerLevel) {
@@ -27,6 +29,7 @@ ComputerTurn::ComputerTurn(Game& g) : game(g), player(g.state.currentPlayer) {
 }
 
 void RunComputerPlayer(Game& game) {
+    const InvariantGuard guard(game, "the computer player's turn");
     ConsiderPowerUp(game);
     ComputerTurn turn(game);
     bool changed = true;

@@ -23,7 +23,7 @@ void CheckPlayers(const Game& game, std::vector<std::string>& broken) {
         if (!InRange(p.lifeState, kDead, kAlive)) broken.push_back(who + "lifeState out of range");
         if (!InRange(p.faction, 0, 3)) broken.push_back(who + "faction out of range");
         if (!InRange(p.destroyer, -1, 3)) broken.push_back(who + "destroyer out of range");
-        if (p.energy < 0) broken.push_back(who + "energy " + std::to_string(p.energy));
+        if (p.energy < 0) broken.push_back(who + "energy below zero");
         if (!InRange(p.colour, 0, 3)) {
             broken.push_back(who + "colour out of range");
         } else if (p.seatOpen) {
@@ -62,8 +62,7 @@ void CheckUnits(const Game& game, std::vector<std::string>& broken) {
     if (game.unitCap > 0)
         for (int seat = 0; seat < kSeats; ++seat)
             if (nonBase[seat] > game.unitCap)
-                broken.push_back("player " + std::to_string(seat) + ": " + std::to_string(nonBase[seat]) +
-                                 " units above the cap of " + std::to_string(game.unitCap));
+                broken.push_back("player " + std::to_string(seat) + ": more units than the cap");
 }
 
 }  // namespace
@@ -75,3 +74,23 @@ std::vector<std::string> CheckInvariants(const Game& game) {
     CheckUnits(game, broken);
     return broken;
 }
+
+#ifdef KV_CHECK_INVARIANTS
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+InvariantGuard::InvariantGuard(const Game& game, const char* action)
+    : game_(game), action_(action), before_(CheckInvariants(game)) {}
+
+InvariantGuard::~InvariantGuard() {
+    bool reported = false;
+    for (const std::string& line : CheckInvariants(game_)) {
+        if (std::find(before_.begin(), before_.end(), line) != before_.end()) continue;
+        if (!reported) std::fprintf(stderr, "game invariants broken by %s:\n", action_);
+        std::fprintf(stderr, "  %s\n", line.c_str());
+        reported = true;
+    }
+    if (reported) std::abort();
+}
+#endif

@@ -9,3 +9,24 @@
 
 // Every broken invariant, one line each; empty when all hold.
 std::vector<std::string> CheckInvariants(const Game& game);
+
+// In debug and sanitizer builds, a guard placed at the start of an action
+// stops the program when the action breaks an invariant that held before it,
+// printing what broke. Tests may set up states no game reaches (a crowded
+// table, say); only what the action itself breaks counts. Elsewhere free.
+class InvariantGuard {
+public:
+#ifdef KV_CHECK_INVARIANTS
+    InvariantGuard(const Game& game, const char* action);
+    ~InvariantGuard();
+
+private:
+    const Game& game_;
+    const char* action_;
+    std::vector<std::string> before_;
+#else
+    InvariantGuard(const Game&, const char*) {}
+#endif
+    InvariantGuard(const InvariantGuard&) = delete;
+    InvariantGuard& operator=(const InvariantGuard&) = delete;
+};

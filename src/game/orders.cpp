@@ -5,6 +5,7 @@
 
 #include "game/combat.h"
 #include "game/economy.h"
+#include "game/invariants.h"
 #include "game/markers.h"
 #include "game/unit_types.h"
 #include "game/visibility.h"
@@ -127,6 +128,7 @@ void RefreshSelection(Game& game) {
 
 void MapClick(Game& game, int button, int x, int y) {
     if (!OnMap(game, x, y)) return;
+    const InvariantGuard guard(game, "MapClick");
     if (button == kLeftButton) SelectAt(game, x, y);
     if (button == kRightButton) Act(game, x, y);
 }
@@ -185,6 +187,7 @@ bool TypeOffered(Game& game, int type) {
 }  // namespace
 
 void ChangeType(Game& game, int newType) {
+    const InvariantGuard guard(game, "ChangeType");
     if (!TypeOffered(game, newType)) return;
     Unit& unit = game.state.units[game.selectedUnit];
     unit.type = newType;
@@ -196,6 +199,7 @@ void ChangeType(Game& game, int newType) {
 }
 
 void Repair(Game& game) {
+    const InvariantGuard guard(game, "Repair");
     OfferedCommands(game);
     if (!game.panel.repairShown) return;
     const int slot = game.selectedUnit;
@@ -206,6 +210,7 @@ void Repair(Game& game) {
 }
 
 void RaisePower(Game& game) {
+    const InvariantGuard guard(game, "RaisePower");
     const int player = game.state.currentPlayer;
     const int level = game.state.players[player].powerLevel;
     if (CanRaisePower(level) && !BuyPowerStep(game, player)) Refuse(game, "NOT ENOUGH ENERGY");

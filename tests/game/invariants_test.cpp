@@ -35,10 +35,10 @@ TEST(CheckInvariants, FindsEachKindOfBrokenState) {
         {"outside the map", [](Game& g) { g.state.units[1].x = 27; }},
         {"shares its tile", [](Game& g) { g.state.units[1].y = 2; }},
         {"owned by a closed or dead seat", [](Game& g) { CreateUnit(g, 9, 9, 2, kTank); }},
-        {"energy -5", [](Game& g) { g.state.players[1].energy = -5; }},
+        {"energy below zero", [](Game& g) { g.state.players[1].energy = -5; }},
         {"colour shared", [](Game& g) { g.state.players[1].colour = 0; }},
         {"type 3", [](Game& g) { g.state.units[1].type = 3; }},
-        {"above the cap", [](Game& g) {
+        {"more units than the cap", [](Game& g) {
              for (int i = 0; i < 20; ++i) CreateUnit(g, 5 + i % 10, 10 + i / 10, 0, kAir);
          }},
         {"lifeState", [](Game& g) { g.state.players[0].lifeState = 7; }},
