@@ -14,6 +14,10 @@ bool Inside(const DdRect& r, int width, int height) {
 
 DdRect Whole(const DrawSurface& s) { return {0, 0, s.Width(), s.Height()}; }
 
+bool Overlap(const DdRect& a, const DdRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 void FillPixelFormat(int depth, DdPixelFormat& format) {
     format.flags = DDPF_RGB;
     format.rgbBitCount = static_cast<uint32_t>(depth);
@@ -89,20 +93,35 @@ void DrawSurface::CopyFrom(const DrawSurface& src, const DdRect& from, const DdR
                            bool keyed) {
     const int fromW = from.right - from.left, fromH = from.bottom - from.top;
     const int toW = to.right - to.left, toH = to.bottom - to.top;
-    // A copy within one surface may overlap itself: read from a snapshot.
+    // A copy within one surface whose rectangles overlap reads from a copy
+    // of its source rectangle (the mini-map is painted from the sheet into
+    // the sheet, in many small copies, so only overlapping ones pay).
     std::vector<uint32_t> snapshot;
     const uint32_t* source = src.pixels_.data();
-    if (&src == this) {
-        snapshot = pixels_;
+    int sourcePitch = src.width_;
+    DdRect read = from;
+    if (&src == this && Overlap(from, to)) {
+        snapshot.resize(static_cast<size_t>(fromW) * fromH);
+        for (int y = 0; y < fromH; ++y)
+            std::copy_n(pixels_.data() + static_cast<size_t>(from.top + y) * width_ + from.left,
+                        fromW, snapshot.data() + static_cast<size_t>(y) * fromW);
         source = snapshot.data();
+        sourcePitch = fromW;
+        read = {0, 0, fromW, fromH};
     }
     const uint32_t keyLow = src.colorKey_.low, keyHigh = src.colorKey_.high;
+    const bool sameSize = fromW == toW && fromH == toH;
     for (int dy = 0; dy < toH; ++dy) {
-        const int sy = from.top + static_cast<int>(static_cast<int64_t>(dy) * fromH / toH);
-        const uint32_t* srcRow = source + static_cast<size_t>(sy) * src.width_;
+        const int sy = sameSize ? read.top + dy
+                                : read.top + static_cast<int>(static_cast<int64_t>(dy) * fromH / toH);
+        const uint32_t* srcRow = source + static_cast<size_t>(sy) * sourcePitch + read.left;
         uint32_t* dstRow = pixels_.data() + static_cast<size_t>(to.top + dy) * width_ + to.left;
+        if (sameSize && !keyed) {
+            std::copy_n(srcRow, toW, dstRow);
+            continue;
+        }
         for (int dx = 0; dx < toW; ++dx) {
-            const int sx = from.left + static_cast<int>(static_cast<int64_t>(dx) * fromW / toW);
+            const int sx = sameSize ? dx : static_cast<int>(static_cast<int64_t>(dx) * fromW / toW);
             const uint32_t pixel = srcRow[sx];
             if (keyed && pixel >= keyLow && pixel <= keyHigh) continue;
             dstRow[dx] = pixel;

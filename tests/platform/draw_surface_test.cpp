@@ -96,6 +96,36 @@ TEST_F(Blits, CopyWithinOneSurfaceMayOverlap) {
     for (int x = 2; x < 10; ++x) EXPECT_EQ(At(sheet, x, 0), static_cast<uint32_t>(x - 1)) << x;
 }
 
+TEST_F(Blits, OverlappingCopyDownAndRightWithinOneSurface) {
+    // A 3 x 3 block of distinct values moved one pixel down and right.
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            Paint(sheet, {100 + x, 200 + y, 101 + x, 201 + y}, static_cast<uint32_t>(10 * y + x + 1));
+    const DdRect block{100, 200, 103, 203};
+    ASSERT_EQ(sheet->BltFast(101, 201, sheet, &block, 0), DD_OK);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(At(sheet, 101 + x, 201 + y), static_cast<uint32_t>(10 * y + x + 1)) << x << "," << y;
+    // A stretched overlapping copy reads the picture as it was, too.
+    const DdRect grown{100, 200, 106, 206};
+    const DdRect corner{101, 201, 103, 203};
+    ASSERT_EQ(sheet->Blt(&grown, sheet, &corner, DDBLT_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(At(sheet, 100, 200), 1u);
+    EXPECT_EQ(At(sheet, 105, 205), 12u);
+    EXPECT_EQ(At(sheet, 103, 200), 2u);
+}
+
+TEST_F(Blits, StretchFromTheMiddleOfTheSheetUsesThatRegion) {
+    Paint(sheet, {0, 0, 1024, 768}, 0x00010101);
+    Paint(sheet, {848, 96, 880, 124}, 0x00C00000);  // a colour swatch
+    const DdRect swatch{848, 96, 880, 124};
+    const DdRect onScreen{900, 300, 1000, 320};
+    ASSERT_EQ(back->Blt(&onScreen, sheet, &swatch, DDBLT_WAIT, nullptr), DD_OK);
+    EXPECT_EQ(At(back, 900, 300), 0x00C00000u);
+    EXPECT_EQ(At(back, 999, 319), 0x00C00000u);
+    EXPECT_EQ(At(back, 899, 300), kGround);
+}
+
 TEST_F(Blits, KeyedCopyFromASurfaceWithoutKeyIsRefused) {
     const DdRect whole{0, 0, 1024, 768};
     EXPECT_EQ(back->BltFast(0, 0, screen.frontSurface, &whole, DDBLTFAST_SRCCOLORKEY),
