@@ -117,6 +117,24 @@ bool GameTest::ShowsText(int x, int y, const std::string& text, int size) const 
     return inked > 0;
 }
 
+bool GameTest::ShowsPicture(int x, int y, const Rect& source, int slot) const {
+    if (slot < 0 || slot >= static_cast<int>(display.offscreenSurfaces.size())) return false;
+    const DrawSurface* surface = display.offscreenSurfaces[slot];
+    if (!surface || !surface->Pixels()) return false;
+    int inked = 0;
+    int matched = 0;
+    for (int sy = source.top; sy < source.bottom; ++sy) {
+        for (int sx = source.left; sx < source.right; ++sx) {
+            const uint32_t ink = surface->Pixels()[sy * surface->Pitch() + sx];
+            if (ink == 0) continue;
+            ++inked;
+            if (Pixel(x + sx - source.left, y + sy - source.top) == ink) ++matched;
+        }
+    }
+    // Marks and markers may lie over a picture: nine pixels in ten will do.
+    return inked > 0 && matched * 10 >= inked * 9;
+}
+
 bool GameTest::ShowsButton(int id) const {
     const Button& b = buttonTable[id];
     const Point at = LabelOrigin(b);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/state.h"
 #include "platform/fake_platform.h"
 #include "scripted_player.h"
 #include "shell/screen_loop.h"
@@ -36,6 +37,9 @@ protected:
     bool ShowsText(int x, int y, const std::string& text, int size) const;
     // A button's label where the button table places it, plate drawn or not.
     bool ShowsButton(int id) const;
+    // The non-black pixels of a rectangle of a surface slot are on the
+    // presented picture at x, y (nine in ten: marks may lie over it).
+    bool ShowsPicture(int x, int y, const Rect& source, int slot = 0) const;
     // The presented picture's pixel.
     uint32_t Pixel(int x, int y) const;
 

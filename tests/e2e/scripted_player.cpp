@@ -2,12 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 void ScriptedPlayer::When(std::string what, Check ready, Act act) {
     steps_.push_back({std::move(what), std::move(ready), std::move(act)});
 }
 
 void ScriptedPlayer::Then(std::string what, Check ready, std::function<void()> look) {
-    When(std::move(what), std::move(ready), [look = std::move(look)](FakePlatform&) { look(); });
+    // The picture of a frame is drawn before the frame handles its input, so
+    // the looks wait for one more frame once the game is ready.
+    auto seen = std::make_shared<bool>(false);
+    Check settled = [ready = std::move(ready), seen] {
+        if (*seen) return true;
+        *seen = ready();
+        return false;
+    };
+    When(std::move(what), std::move(settled), [look = std::move(look)](FakePlatform&) { look(); });
 }
 
 void ScriptedPlayer::TypeLine(std::string what, Check ready, const std::string& text) {

@@ -1,0 +1,231 @@
+// A single-player game from the main menu: the set-up, a first turn with
+// every kind of order, END TURN, the computer's turn and the next turn.
+#include "game/combat.h"
+#include "game/economy.h"
+#include "game/unit_types.h"
+#include "game_fixture.h"
+#include "save/saved_game.h"
+#include "shell/settings.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/sprite_layout.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+constexpr int kMapSizeButton = 4;
+constexpr int kSetupLaunch = 9;
+constexpr int kTerrainButton = 26;
+constexpr int kEndTurn = 43;
+constexpr int kQuitToMenu = 44;
+constexpr int kRepairButton = 45;
+constexpr int kPowerButton = 46;
+constexpr int kTankButton = 52;
+
+// The seat-0 units of the world, found as a player finds them on the map.
+struct Army {
+    int base = -1;
+    std::vector<int> standards;
+};
+
+Army FindArmy(int owner) {
+    Army army;
+    for (int i = 0; i < kMaxUnits; ++i) {
+        const Unit& u = theGame.state.units[i];
+        if (u.state != kActive || u.owner != owner) continue;
+        if (u.type == kBase) army.base = i;
+        if (u.type == kStandard) army.standards.push_back(i);
+    }
+    return army;
+}
+
+// The middle of a tile on the screen, as the view stands.
+Point TileOnScreen(int x, int y) {
+    return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32};
+}
+
+void ClickTile(FakePlatform& f, int x, int y, bool right) {
+    const Point at = TileOnScreen(x, y);
+    if (right) f.RightClick(at.x, at.y); else f.Click(at.x, at.y);
+}
+
+// A free tile next to the unit for an enemy to stand on, or x = -1.
+Point FreeNeighbour(int slot) {
+    const Unit& u = theGame.state.units[slot];
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            const int x = u.x + dx, y = u.y + dy;
+            if ((dx || dy) && x >= 0 && y >= 0 && x < theGame.map.mapSize && y < theGame.map.mapSize &&
+                UnitAt(theGame, x, y) < 0)
+                return {x, y};
+        }
+    }
+    return {-1, -1};
+}
+
+// The first tile with the given marker on the map, or x = -1.
+template <typename Marked>
+Point FirstMarked(Marked marked) {
+    for (int x = 0; x < theGame.map.mapSize; ++x)
+        for (int y = 0; y < theGame.map.mapSize; ++y)
+            if (marked(theGame.map.tiles[x][y])) return {x, y};
+    return {-1, -1};
+}
+
+class SinglePlayerTest : public GameTest {
+protected:
+    void Click(const std::string& what, std::function<bool()> ready, int id) {
+        player.When(what, std::move(ready), [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
+    }
+    bool Selected(int slot) const { return theGame.unitSelected && theGame.selectedUnit == slot; }
+
+    Army army;
+    int enemy = -1;
+    Point moveTarget{-1, -1};
+    int energyBefore = 0;
+};
+
+TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputerTurnBack) {
+    Click("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(37); }, 37);
+    player.When("the set-up screen, to make the map tiny", [this] {
+        return On(kSetupScreen) && ShowsButton(24) && ShowsButton(kMapSizeButton);
+    }, [this](FakePlatform& f) {
+        Keep("setup");
+        EXPECT_EQ(buttonTable[24].label, "SINGLE PLAYER");
+        EXPECT_EQ(buttonTable[kMapSizeButton].label, "NORMAL (40)");
+        EXPECT_EQ(buttonTable[21].state, kButtonHidden);  // seat 2 closed: its kind is not shown
+        const Rect& r = buttonTable[kMapSizeButton].rect;
+        f.RightClick(r.left + 5, r.top + 5);
+    });
+    player.When("SMALL, once more", [this] { return buttonTable[kMapSizeButton].label == "SMALL (30)"; },
+                [](FakePlatform& f) { f.RightClick(40, 565); });
+    Click("TINY, to choose a terrain", [this] { return ShowsButton(kMapSizeButton) && theGame.map.mapSize == 27; },
+          kTerrainButton);
+    player.Then("the terrain and its preview", [this] { return buttonTable[kTerrainButton].label != "RANDOM" &&
+                                                                ShowsButton(kTerrainButton); }, [this] {
+        Keep("setup-terrain");
+        EXPECT_TRUE(ShowsPicture(808, 472, {0, 352, 64, 416}));  // the GREEN BASE of the preview
+        EXPECT_TRUE(ShowsButton(kMapSizeButton));
+    });
+    Click("the set-up, to launch", [this] { return On(kSetupScreen); }, kSetupLaunch);
+    player.Then("the first turn", [this] { return On(kHumanTurnScreen) && ShowsText(16, 730, "PRESS F1 FOR HELP", 0); },
+                [this] {
+        Keep("first-turn");
+        EXPECT_EQ(theGame.saveFileName, "SOLO-GAME-01.KV1");
+        EXPECT_EQ(theGame.state.turn, 1);
+        EXPECT_EQ(theGame.state.players[1].name, "RED COMP");
+        EXPECT_EQ(theGame.map.mapSize, 27);
+        EXPECT_NE(theGame.map.mapSeed, -1);
+        EXPECT_TRUE(ShowsButton(kEndTurn));
+        EXPECT_EQ(buttonTable[kEndTurn].label, "END TURN 1");
+        army = FindArmy(0);
+        ASSERT_EQ(army.standards.size(), 4u);
+        ASSERT_GE(army.base, 0);
+        // A busy first turn: an enemy scout has crept up to our second unit,
+        // our fourth came back hurt, and the treasury is full.
+        const Point at = FreeNeighbour(army.standards[1]);
+        ASSERT_GE(at.x, 0);
+        enemy = CreateUnit(theGame, at.x, at.y, 1, kStandard);
+        theGame.state.units[enemy].health = 1;
+        theGame.state.units[army.standards[3]].health = 3;
+        theGame.state.players[0].energy = 1000;
+    });
+    // A move: select the first unit, then a tile its reach marker shows.
+    player.When("the first unit, to select it", [] { return true; }, [this](FakePlatform& f) {
+        const Unit& u = theGame.state.units[army.standards[0]];
+        ClickTile(f, u.x, u.y, false);
+    });
+    player.When("its reach, to move", [this] { return Selected(army.standards[0]); }, [this](FakePlatform& f) {
+        moveTarget = FirstMarked([](const Tile& t) { return t.reach > 0; });
+        ASSERT_GE(moveTarget.x, 0);
+        ClickTile(f, moveTarget.x, moveTarget.y, true);
+    });
+    player.Then("the unit moved", [this] { return theGame.state.units[army.standards[0]].canMove == 0; }, [this] {
+        EXPECT_EQ(theGame.state.units[army.standards[0]].x, moveTarget.x);
+        EXPECT_EQ(theGame.state.units[army.standards[0]].y, moveTarget.y);
+    });
+    // An attack on the scout, which explodes.
+    player.When("the second unit, to select it", [] { return true; }, [this](FakePlatform& f) {
+        const Unit& u = theGame.state.units[army.standards[1]];
+        ClickTile(f, u.x, u.y, false);
+    });
+    player.When("the scout, to attack it", [this] { return Selected(army.standards[1]); }, [this](FakePlatform& f) {
+        const Unit& e = theGame.state.units[enemy];
+        ASSERT_EQ(theGame.map.tiles[e.x][e.y].attackMark, 1);
+        ClickTile(f, e.x, e.y, true);
+    });
+    player.Then("the explosion", [this] { return theGame.state.units[enemy].state == kDestroyed &&
+                                                 theGame.state.units[enemy].explosionFrame >= 2; }, [this] {
+        Keep("explosion");
+        const Unit& e = theGame.state.units[enemy];
+        const Point at = TileOnScreen(e.x, e.y);
+        EXPECT_TRUE(ShowsPicture(at.x - 32, at.y - 32, sheet::ExplosionFrame(e.explosionFrame)) ||
+                    ShowsPicture(at.x - 32, at.y - 32, sheet::ExplosionFrame(e.explosionFrame - 1)));
+    });
+    player.Then("the explosion over", [this] { return theGame.state.units[enemy].state == kFree; }, [this] {
+        EXPECT_EQ(theGame.state.units[army.standards[1]].canAttack, 0);
+        energyBefore = theGame.state.players[0].energy;
+    });
+    // A purchase at the base.
+    player.When("the base, to select it", [] { return true; }, [this](FakePlatform& f) {
+        const Unit& b = theGame.state.units[army.base];
+        ClickTile(f, b.x, b.y, false);
+    });
+    player.When("a build marker, to buy", [this] { return Selected(army.base); }, [this](FakePlatform& f) {
+        const Point at = FirstMarked([](const Tile& t) { return t.buildMark == 1; });
+        ASSERT_GE(at.x, 0);
+        ClickTile(f, at.x, at.y, true);
+    });
+    player.Then("the new unit", [this] { return theGame.state.players[0].energy == energyBefore - kUnitPrice; },
+                [this] { EXPECT_EQ(FindArmy(0).standards.size(), 5u); });
+    // A conversion of the third unit into a TANK.
+    player.When("the third unit, to select it", [] { return true; }, [this](FakePlatform& f) {
+        const Unit& u = theGame.state.units[army.standards[2]];
+        ClickTile(f, u.x, u.y, false);
+    });
+    Click("the TANK button", [this] { return Selected(army.standards[2]) && buttonTable[kTankButton].state == kButtonActive; },
+          kTankButton);
+    player.Then("the tank", [this] { return theGame.state.units[army.standards[2]].type == kTank; }, [] {});
+    // A repair of the hurt unit.
+    player.When("the hurt unit, to select it", [] { return true; }, [this](FakePlatform& f) {
+        const Unit& u = theGame.state.units[army.standards[3]];
+        ClickTile(f, u.x, u.y, false);
+    });
+    Click("REPAIR", [this] { return Selected(army.standards[3]) && ShowsButton(kRepairButton); }, kRepairButton);
+    player.Then("the repair", [this] { return theGame.state.units[army.standards[3]].health == 10; }, [this] {
+        EXPECT_EQ(theGame.state.players[0].energy, energyBefore - kUnitPrice - 7 * kRepairPricePerPoint);
+    });
+    // A raise of the power level.
+    Click("the power button", [this] { return ShowsButton(kPowerButton); }, kPowerButton);
+    player.Then("the new power level", [this] { return theGame.state.players[0].powerLevel == 20; }, [this] {
+        Keep("after-orders");
+        EXPECT_TRUE(ShowsText(838, 546, "POWER LEVEL: 20", 0));
+    });
+    Click("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
+    player.Then("the second turn", [this] { return On(kHumanTurnScreen) && theGame.state.turn == 2; }, [this] {
+        Keep("second-turn");
+        EXPECT_TRUE(Seen(kComputerTurnScreen));
+        EXPECT_EQ(buttonTable[kEndTurn].label, "END TURN 2");
+        EXPECT_EQ(theGame.state.currentPlayer, 0);
+        EXPECT_EQ(theGame.state.players[0].powerLevel, 20);
+        EXPECT_EQ(FindArmy(0).standards.size(), 4u);  // five, one of them a TANK now
+        EXPECT_FALSE(theGame.statusMessage == "PRESS F1 FOR HELP");
+    });
+    Click("QUIT TO MAIN MENU", [this] { return ShowsButton(kQuitToMenu); }, kQuitToMenu);
+    player.Then("the main menu with the game to continue", [this] {
+        return On(kMainMenuScreen) && ShowsButton(kLastGameButton);
+    }, [this] { EXPECT_EQ(buttonTable[kLastGameButton].label, "SOLO-GAME-01"); });
+    Click("EXIT GAME", [this] { return ShowsButton(kExitGameButton); }, kExitGameButton);
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_EQ(lastResult, kQuit);
+    // The file holds the game as the second turn was handed over.
+    Game saved;
+    saved.saveFileName = "SOLO-GAME-01.KV1";
+    ASSERT_TRUE(LoadGameFromFile(saved));
+    EXPECT_EQ(saved.state.turn, 2);
+    EXPECT_EQ(saved.state.players[0].powerLevel, 20);
+    EXPECT_NE(ReadFile("Korvessa.ini").find("SOLO-GAME-01.KV1"), std::string::npos);
+}
+
+}  // namespace
