@@ -120,11 +120,17 @@ void DrawSurface::CopyFrom(const DrawSurface& src, const DdRect& from, const DdR
             std::copy_n(srcRow, toW, dstRow);
             continue;
         }
+        // Column dx reads source column dx * fromW / toW, stepped without
+        // dividing: sx and its remainder grow by fromW / toW each pixel.
+        int sx = 0, remainder = 0;
         for (int dx = 0; dx < toW; ++dx) {
-            const int sx = sameSize ? dx : static_cast<int>(static_cast<int64_t>(dx) * fromW / toW);
             const uint32_t pixel = srcRow[sx];
-            if (keyed && pixel >= keyLow && pixel <= keyHigh) continue;
-            dstRow[dx] = pixel;
+            if (!keyed || pixel < keyLow || pixel > keyHigh) dstRow[dx] = pixel;
+            remainder += fromW;
+            while (remainder >= toW) {
+                remainder -= toW;
+                ++sx;
+            }
         }
     }
 }
