@@ -16,12 +16,23 @@ constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kOffscreenSurfaces = 3;
 
-// The rules take their clock and sounds from the platform, so a test's
-// virtual clock drives a whole game.
-void ConnectGameHooks() {
-    theGame.hooks.tickCount = [] { return GetPlatform().TickCount(); };
-    theGame.hooks.playSound = [](const std::string& file) { GetPlatform().PlaySound(file); };
-}
+// While the program runs, the rules take their clock and sounds from the
+// platform, so a test's virtual clock drives a whole game. Afterwards the
+// game is left on the system clock, as it started, since the platform may
+// be gone.
+class GameHooksOnPlatform {
+public:
+    GameHooksOnPlatform() : saved_(theGame.hooks) {
+        theGame.hooks.tickCount = [] { return GetPlatform().TickCount(); };
+        theGame.hooks.playSound = [](const std::string& file) { GetPlatform().PlaySound(file); };
+    }
+    ~GameHooksOnPlatform() { theGame.hooks = saved_; }
+    GameHooksOnPlatform(const GameHooksOnPlatform&) = delete;
+    GameHooksOnPlatform& operator=(const GameHooksOnPlatform&) = delete;
+
+private:
+    GameHooks saved_;
+};
 
 }  // namespace
 
@@ -44,7 +55,7 @@ int RunGame(const ScreenTable& screens) {
     if (!window) return 0;
     display.WinHandle = window;
     ResetInput();
-    ConnectGameHooks();
+    const GameHooksOnPlatform hooks;
     StartUp();
     if (!display.Setup()) return 0;
     RunScreens(screens);

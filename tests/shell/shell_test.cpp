@@ -108,12 +108,22 @@ TEST_F(ShellTest, StartUpLaysDownTheSettingsDisplayValuesAndButtons) {
     EXPECT_TRUE(std::filesystem::is_directory("Saved Games"));
 }
 
-TEST_F(ShellTest, TheGameClockIsThePlatformClock) {
-    EXPECT_EQ(RunGame(QuitAtOnce()), 0);
-    fake.Advance(12345);
-    EXPECT_EQ(theGame.TickCount(), fake.TickCount());
-    theGame.PlaySound("Sounds\\Buzzer.wav");
+TEST_F(ShellTest, WhileTheProgramRunsTheGameClockIsThePlatformClock) {
+    uint32_t gameClock = 0;
+    ScreenTable table = QuitAtOnce();
+    table[*ScreenIndex(kMainMenuScreen)] = [&] {
+        fake.Advance(12345);
+        gameClock = theGame.TickCount();
+        theGame.PlaySound("Sounds\\Buzzer.wav");
+        return static_cast<int>(kQuit);
+    };
+    EXPECT_EQ(RunGame(table), 0);
+    EXPECT_EQ(gameClock, fake.TickCount());
     EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
+    // Afterwards the game no longer leans on a platform that may be gone.
+    SetPlatform(nullptr);
+    theGame.TickCount();
+    theGame.PlaySound("Sounds\\Buzzer.wav");
 }
 
 }  // namespace
