@@ -55,6 +55,15 @@ TEST_F(GeneratedSpriteSheet, EveryGlyphHasInkOnBlackAndTheSpaceIsEmpty) {
     }
 }
 
+TEST_F(GeneratedSpriteSheet, TheSmallRowAfterZHoldsOnlyTheReadyMarks) {
+    // Small text never reaches past Z, so these cells are the marks' room;
+    // anything else there would show up beside the marks on the map.
+    EXPECT_EQ(Ink({472, 32, 475, 48}), 0);
+    EXPECT_EQ(Ink({475, 32, 495, 35}), 0);
+    EXPECT_EQ(Ink({475, 45, 495, 48}), 0);
+    EXPECT_EQ(Ink({495, 32, 528, 48}), 0);
+}
+
 TEST_F(GeneratedSpriteSheet, ButtonPlatesAndTheBoxAreSolidPictures) {
     // Plates and the box are copied without the colour key: no black holes.
     for (const Rect& r : {sheet::kButtonPlate, sheet::kButtonPlateLit, sheet::kPopupBox}) {
