@@ -1,0 +1,306 @@
+// Playing a turn with the mouse: selecting, moving, attacking with its
+// explosion, buying at a base, converting, repairing, raising the power
+// level and the two turn checks, seen on the screen and in the game.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game/unit_types.h"
+#include "screen_fixture.h"
+#include "screens/human_turn.h"
+#include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/sprite_layout.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+constexpr int kEndTurn = 43, kRepair = 45, kPower = 46, kAttackCheck = 47, kMoveCheck = 48, kAirIcon = 51;
+
+class HumanTurnOrdersTest : public ScreenTest {
+protected:
+    // Seat 0 in the top-left corner: a base on the corner clearing and two
+    // STANDARD units on the land around it; seat 1's base far away.
+    void SetUp() override {
+        ScreenTest::SetUp();
+        NewSinglePlayerGame();
+        base = PlaceUnit(2, 2, 0, kBase);
+        soldier = PlaceUnit(2, 4, 0, kStandard);
+        other = PlaceUnit(4, 2, 0, kStandard);
+        enemyBase = PlaceUnit(24, 24, 1, kBase);
+    }
+    int Energy() const { return theGame.state.players[0].energy; }
+    bool Played(const std::string& sound) const {
+        return std::find(fake.sounds.begin(), fake.sounds.end(), sound) != fake.sounds.end();
+    }
+    // Whether any frame of an animation is drawn at x, y.
+    bool AnyFrameShown(int x, int y, Rect (*frame)(int), int frames) const {
+        for (int k = 0; k < frames; ++k) {
+            if (PictureMostlyShown(x, y, frame(k))) return true;
+        }
+        return false;
+    }
+    int base = -1, soldier = -1, other = -1, enemyBase = -1;
+};
+
+TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsAndReach) {
+    SaveGame();
+    ClickTile(2, 4);
+    Then([&] {
+        Snap("selected");
+        EXPECT_EQ(theGame.unitSelected, 1);
+        EXPECT_EQ(theGame.selectedUnit, soldier);
+        EXPECT_TRUE(Played("Sounds\\Select-Unit.wav"));
+        EXPECT_TRUE(TextShown(835, 287, "FIREBIRD STANDARD UNIT", kSmallFont));
+        EXPECT_TRUE(TextShown(835, 300, "HEALTH : 10 OF 10", kSmallFont));
+        EXPECT_TRUE(TextShown(835, 313, "DAMAGE : 2 TO 5", kSmallFont));
+        EXPECT_TRUE(AnyFrameShown(2 * 64, 4 * 64, sheet::CursorFrame, sheet::kCursorFrames));
+        // Two steps down is within reach: the reach marker sits in the tile's middle.
+        EXPECT_GT(theGame.map.tiles[2][6].reach, 0);
+        EXPECT_TRUE(PictureShown(2 * 64 + 27, 6 * 64 + 27, sheet::kMoveReadyMark));
+        // The type buttons a STANDARD unit off a clearing may use.
+        const bool onClearing = theGame.map.tiles[2][4].terrain == kClearing;
+        EXPECT_EQ(buttonTable[50].state, onClearing ? kButtonActive : kButtonHidden);
+        for (int id : {51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonActive) << id;
+        EXPECT_EQ(buttonTable[49].state, kButtonHidden);
+        EXPECT_TRUE(PictureShown(930 + 13, 357 + 8, sheet::UnitPicture(kAir, kFirebird, kGreen)));
+    });
+    ClickTile(2, 7, 2);
+    Then([&] {
+        Snap("moved");
+        const Unit& u = theGame.state.units[soldier];
+        EXPECT_EQ(u.x, 2);
+        EXPECT_EQ(u.y, 7);
+        EXPECT_EQ(u.canMove, 0);
+        EXPECT_EQ(u.canAttack, 1);
+        EXPECT_TRUE(Played("Sounds\\Move-Standard.wav"));
+        EXPECT_TRUE(PictureMostlyShown(2 * 64, 7 * 64, sheet::UnitPicture(kStandard, kFirebird, kGreen)));
+    });
+    ClickTile(5, 5);  // an empty tile: the selection goes
+    Then([&] {
+        EXPECT_EQ(theGame.unitSelected, 0);
+        // Only the attack-ready mark is left under the moved unit; the other
+        // soldier still has both.
+        EXPECT_TRUE(PictureShown(2 * 64 + 10, 7 * 64 + 50, sheet::kAttackReadyMark));
+        EXPECT_FALSE(PictureShown(2 * 64 + 44, 7 * 64 + 50, sheet::kMoveReadyMark));
+        EXPECT_TRUE(PictureShown(4 * 64 + 10, 2 * 64 + 50, sheet::kAttackReadyMark));
+        EXPECT_TRUE(PictureShown(4 * 64 + 44, 2 * 64 + 50, sheet::kMoveReadyMark));
+        // Health centred under the picture: two digits at sx + 24.
+        EXPECT_TRUE(TextShown(4 * 64 + 24, 2 * 64 + 48, "10", kSmallFont));
+        EXPECT_TRUE(TextShown(2 * 64 + 24, 2 * 64 + 25, "10", kSmallFont));
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnOrdersTest, AnAttackExplodesItsVictimAndHoldsEveryClickUntilTheExplosionIsOver) {
+    const int victim = PlaceUnit(3, 4, 1, kStandard);
+    theGame.state.units[victim].health = 1;
+    SaveGame();
+    int energyBefore = 0, attackFrame = 0;
+    ClickTile(2, 4);
+    Then([&] {
+        energyBefore = Energy();
+        EXPECT_EQ(theGame.map.tiles[3][4].attackMark, 1);
+        EXPECT_TRUE(PictureShown(3 * 64 + 16, 4 * 64 + 16, sheet::kAttackMarker));
+    });
+    ClickTile(3, 4, 2);
+    Then(
+        [&] {
+            Snap("explosion");
+            attackFrame = fake.Frames();
+            EXPECT_EQ(theGame.state.units[victim].state, kDestroyed);
+            EXPECT_TRUE(AnyFrameShown(3 * 64, 4 * 64, sheet::ExplosionFrame, sheet::kExplosionFrames));
+            EXPECT_TRUE(theGame.statusMessage.ends_with(" : AWARD = 60 : * 1 UNITS DESTROYED *"))
+                << theGame.statusMessage;
+            EXPECT_TRUE(TextShown(16, 730, theGame.statusMessage, kSmallFont));
+            EXPECT_EQ(Energy(), energyBefore + 60);
+            EXPECT_TRUE(Played("Sounds\\Explosion-Unit.wav"));
+            fake.Click(2 * 64 + 32, 2 * 64 + 32);  // the base, while the victim explodes
+        });
+    Then([&] {
+        // The click waited for all 16 steps of the explosion (two frames each).
+        EXPECT_GE(fake.Frames() - attackFrame, 16);
+        EXPECT_EQ(theGame.state.units[victim].state, kFree);
+        EXPECT_EQ(theGame.selectedUnit, base);
+        EXPECT_EQ(theGame.statusMessage, "");
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnOrdersTest, ABaseBuysAStandardUnitOnAFreeTileOfItsRing) {
+    theGame.state.players[0].energy = 500;
+    SaveGame();
+    ClickTile(2, 2);
+    Then([&] {
+        Snap("base");
+        EXPECT_TRUE(Played("Sounds\\Select-Base.wav"));
+        EXPECT_TRUE(TextShown(835, 287, "FIREBIRD BASE", kSmallFont));
+        EXPECT_TRUE(TextShown(850, 400, "UNIT COST:", kLargeFont));
+        EXPECT_TRUE(TextShown(900, 425, "100", kLargeFont));
+        EXPECT_EQ(theGame.map.tiles[3][3].buildMark, 1);
+        EXPECT_TRUE(PictureShown(3 * 64 + 16, 3 * 64 + 16, sheet::BuildMarker(kFirebird)));
+    });
+    int energyBefore = 0;
+    Then([&] { energyBefore = Energy(); });
+    ClickTile(3, 3, 2);
+    Then([&] {
+        Snap("bought");
+        const int bought = ActiveUnitAt(theGame, 3, 3);
+        ASSERT_GE(bought, 0);
+        EXPECT_EQ(theGame.state.units[bought].type, kStandard);
+        EXPECT_EQ(theGame.state.units[bought].owner, 0);
+        EXPECT_EQ(theGame.selectedUnit, bought);
+        EXPECT_EQ(Energy(), energyBefore - 100);
+        EXPECT_TRUE(TextShown(870, 253, std::to_string(Energy()), kLargeFont));
+        EXPECT_TRUE(TextShown(838, 594, "UNIT COUNT: 3 OF 20", kSmallFont));
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnOrdersTest, ConvertingToAnAirUnitWidensTheViewAndUsesUpTheAction) {
+    SaveGame();
+    int seenBefore = 0;
+    auto seen = [] {
+        int n = 0;
+        for (const auto& column : theGame.visibleTiles) n += static_cast<int>(std::count(column.begin(), column.end(), 1));
+        return n;
+    };
+    ClickTile(2, 4);
+    Then([&] { seenBefore = seen(); });
+    ClickButtonId(kAirIcon);
+    Then([&] {
+        Snap("air");
+        const Unit& u = theGame.state.units[soldier];
+        EXPECT_EQ(u.type, kAir);
+        EXPECT_EQ(u.canAttack, 0);
+        EXPECT_GT(seen(), seenBefore);
+        EXPECT_TRUE(TextShown(835, 287, "FIREBIRD AIR UNIT", kSmallFont));
+        EXPECT_TRUE(PictureMostlyShown(2 * 64, 4 * 64, sheet::UnitPicture(kAir, kFirebird, kGreen)));
+        for (int id = 49; id <= 53; ++id) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnOrdersTest, RepairRestoresTheUnitForTwoEnergyAPoint) {
+    theGame.state.units[soldier].health = 4;
+    SaveGame();
+    int energyBefore = 0;
+    ClickTile(2, 4);
+    Then([&] {
+        energyBefore = Energy();
+        EXPECT_TRUE(LabelShown(kRepair, "REPAIR FOR 12"));
+    });
+    ClickButtonId(kRepair);
+    Then([&] {
+        Snap("repaired");
+        EXPECT_EQ(theGame.state.units[soldier].health, 10);
+        EXPECT_EQ(Energy(), energyBefore - 12);
+        EXPECT_TRUE(TextShown(16, 730, "6 SHIELDS REPAIRED", kSmallFont));
+        EXPECT_EQ(buttonTable[kRepair].state, kButtonHidden);
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnOrdersTest, RaisingThePowerLevelHealsEveryUnitAndOffersTheNextStep) {
+    theGame.state.players[0].energy = 600;
+    SaveGame();
+    int energyBefore = 0;
+    Then([&] {
+        energyBefore = Energy();
+        EXPECT_TRUE(LabelShown(kPower, "20 POWER FOR 500"));
+    });
+    ClickButtonId(kPower);
+    Then([&] {
+        Snap("power");
+        EXPECT_EQ(theGame.state.players[0].powerLevel, 20);
+        EXPECT_EQ(Energy(), energyBefore - 500);
+        for (int slot : {base, soldier, other}) EXPECT_EQ(theGame.state.units[slot].health, 20) << slot;
+        EXPECT_EQ(theGame.state.units[enemyBase].health, 10);
+        EXPECT_TRUE(LabelShown(kPower, "30 POWER FOR 750"));
+        EXPECT_TRUE(TextShown(838, 546, "POWER LEVEL: 20", kSmallFont));
+    });
+    ClickButtonId(kPower);
+    Then([&] {
+        EXPECT_EQ(theGame.state.players[0].powerLevel, 20);
+        EXPECT_TRUE(TextShown(16, 730, "NOT ENOUGH ENERGY", kSmallFont));
+        EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnOrdersTest, TheTurnChecksFindTheNextUnitAndCentreTheViewOnIt) {
+    // Only a base at home and one soldier far out on the map.
+    theGame.state.units[soldier].state = kFree;
+    theGame.state.units[other].state = kFree;
+    int fx = -1, fy = -1;
+    for (int x = 20; x < 24 && fx < 0; ++x) {
+        for (int y = 20; y < 24 && fx < 0; ++y) {
+            if (theGame.map.tiles[x][y].terrain == kLand && ActiveUnitAt(theGame, x, y) < 0) fx = x, fy = y;
+        }
+    }
+    ASSERT_GE(fx, 0);
+    const int scout = PlaceUnit(fx, fy, 0, kStandard);
+    SaveGame();
+    ClickButtonId(kMoveCheck);
+    Then([&] {
+        Snap("move-check");
+        EXPECT_EQ(theGame.selectedUnit, scout);
+        EXPECT_EQ(theGame.scrollX, std::min(fx - 6, theGame.maxScrollX));
+        EXPECT_EQ(theGame.scrollY, std::min(fy - 6, theGame.maxScrollY));
+        EXPECT_TRUE(AnyFrameShown((fx - theGame.scrollX) * 64, (fy - theGame.scrollY) * 64, sheet::CursorFrame,
+                                  sheet::kCursorFrames));
+    });
+    Then([&] {
+        // Move it one step to any reachable tile.
+        for (auto [dx, dy] : {std::pair{0, 1}, {1, 0}, {0, -1}, {-1, 0}}) {
+            if (theGame.map.tiles[fx + dx][fy + dy].reach > 0) {
+                fake.RightClick((fx + dx - theGame.scrollX) * 64 + 32, (fy + dy - theGame.scrollY) * 64 + 32);
+                return;
+            }
+        }
+        ADD_FAILURE() << "the scout cannot move";
+    });
+    ClickButtonId(kMoveCheck);
+    Then([&] {
+        EXPECT_EQ(theGame.selectedUnit, scout);
+        EXPECT_TRUE(TextShown(16, 730, "ALL UNITS CHECKED", kSmallFont));
+        EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
+    });
+    ClickButtonId(kAttackCheck);
+    Then([&] {
+        // The search goes on after the scout's slot and comes round to the base.
+        EXPECT_EQ(theGame.selectedUnit, base);
+        EXPECT_EQ(theGame.scrollX, 0);
+        EXPECT_EQ(theGame.scrollY, 0);
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnOrdersTest, AnEnemyUnitCanBeInspectedButNotOrdered) {
+    const int enemy = PlaceUnit(3, 4, 1, kStandard);
+    SaveGame();
+    ClickTile(3, 4);
+    Then([&] {
+        EXPECT_EQ(theGame.selectedUnit, enemy);
+        EXPECT_TRUE(TextShown(835, 287, "WASP STANDARD UNIT", kSmallFont));
+        for (int id : {45, 49, 50, 51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
+    });
+    ClickTile(3, 6, 2);
+    Then([&] {
+        EXPECT_EQ(theGame.state.units[enemy].x, 3);
+        EXPECT_EQ(theGame.state.units[enemy].y, 4);
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+// The start of a human turn: the world made on the first turn, the readied
+// units, the income, and the panel as the player first sees it.
+#include <gtest/gtest.h>
+
+#include "game/economy.h"
+#include "game/unit_types.h"
+#include "save/saved_game.h"
+#include "screen_fixture.h"
+#include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+class HumanTurnStartTest : public ScreenTest {};
+
+int UnitsOf(const Game& game, int owner, int type) {
+    int n = 0;
+    for (const Unit& u : game.state.units) n += u.state == kActive && u.owner == owner && u.type == type;
+    return n;
+}
+
+TEST_F(HumanTurnStartTest, TheFirstHumanTurnMakesTheWorldAndSavesItBeforeAnythingIsPlayed) {
+    NewSinglePlayerGame(27, -1);
+    SaveGame();
+    Game seen;
+    Then([&] {
+        Snap("first-turn");
+        seen.state = theGame.state;
+        seen.map.mapSeed = theGame.map.mapSeed;
+        EXPECT_TRUE(TextShown(16, 730, "PRESS F1 FOR HELP", kSmallFont));
+        EXPECT_TRUE(TextShown(LabelOrigin(buttonTable[43]).x, LabelOrigin(buttonTable[43]).y, "END TURN 1", kSmallFont));
+    });
+    ClickAt(900, 236);  // END TURN
+    EXPECT_EQ(RunHumanTurn(), 190);
+
+    EXPECT_NE(seen.map.mapSeed, -1);
+    for (int seat : {0, 1}) {
+        EXPECT_EQ(UnitsOf(seen, seat, kBase), 1) << seat;
+        EXPECT_EQ(UnitsOf(seen, seat, kStandard), 4) << seat;
+    }
+    // The file holds the new world with its starting units, as it was before
+    // the income of the turn was paid.
+    Game fromFile;
+    fromFile.saveFileName = theGame.saveFileName;
+    ASSERT_TRUE(LoadGameFromFile(fromFile));
+    EXPECT_EQ(fromFile.map.mapSeed, seen.map.mapSeed);
+    EXPECT_EQ(UnitsOf(fromFile, 0, kStandard), 4);
+    EXPECT_EQ(fromFile.state.players[0].energy, 10);
+    EXPECT_EQ(seen.state.players[0].energy, 10 + 90);
+}
+
+TEST_F(HumanTurnStartTest, ThePanelShowsThePlayersFiguresAndTheOpenSeatsScores) {
+    NewSinglePlayerGame();
+    PlaceUnit(2, 2, 0, kBase);
+    PlaceUnit(2, 4, 0, kStandard);
+    PlaceUnit(24, 24, 1, kBase);
+    theGame.state.players[1].score = 1234;
+    theGame.state.players[1].name = "A NAME LONGER THAN TWENTY-TWO";
+    theGame.state.turn = 3;
+    SaveGame();
+    Then([&] {
+        Snap("panel");
+        const int energy = theGame.state.players[0].energy;
+        EXPECT_EQ(energy, 10 + 60);
+        EXPECT_TRUE(TextShown(870, 253, std::to_string(energy), kLargeFont));
+        EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont));
+        EXPECT_TRUE(TextShown(838, 546, "POWER LEVEL: 10", kSmallFont));
+        EXPECT_TRUE(TextShown(838, 562, "INCOME: 60", kSmallFont));
+        EXPECT_TRUE(TextShown(838, 578, "VICTORY: CONQUER", kSmallFont));
+        EXPECT_TRUE(TextShown(838, 594, "UNIT COUNT: 1 OF 20", kSmallFont));
+        EXPECT_TRUE(TextShown(838, 648, "60 : ALICE", kSmallFont));
+        // Cut to 22 characters.
+        EXPECT_TRUE(TextShown(838, 664, "1234 : A NAME LONGER T", kSmallFont));
+        EXPECT_FALSE(TextShown(838, 664, "1234 : A NAME LONGER TH", kSmallFont));
+        // No status line after the first turn; the power button offers the next step.
+        EXPECT_EQ(theGame.statusMessage, "");
+        EXPECT_EQ(buttonTable[46].state, kButtonActive);
+        EXPECT_TRUE(TextShown(LabelOrigin(buttonTable[46]).x, LabelOrigin(buttonTable[46]).y, "20 POWER FOR 500",
+                              kSmallFont));
+        EXPECT_TRUE(TextShown(LabelOrigin(buttonTable[43]).x, LabelOrigin(buttonTable[43]).y, "END TURN 3", kSmallFont));
+        for (int id : {45, 49, 50, 51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
+    });
+    ClickAt(900, 15);  // QUIT TO MAIN MENU
+    EXPECT_EQ(RunHumanTurn(), 110);
+}
+
+TEST_F(HumanTurnStartTest, EveryUnitOfEverySeatIsReadiedAndBasesDoNotMove) {
+    NewSinglePlayerGame();
+    const int base = PlaceUnit(2, 2, 0, kBase);
+    const int enemy = PlaceUnit(24, 24, 1, kStandard);
+    theGame.state.units[base].canAttack = 0;
+    theGame.state.units[enemy].canMove = 0;
+    SaveGame();
+    ClickAt(900, 15);
+    EXPECT_EQ(RunHumanTurn(), 110);
+    EXPECT_EQ(theGame.state.units[base].canAttack, 1);
+    EXPECT_EQ(theGame.state.units[base].canMove, 0);
+    EXPECT_EQ(theGame.state.units[enemy].canMove, 1);
+    EXPECT_EQ(theGame.unitCap, 20);
+    EXPECT_EQ(theGame.maxScrollX, 14);
+    EXPECT_EQ(theGame.maxScrollY, 15);
+}
+
+}  // namespace

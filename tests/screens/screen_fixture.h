@@ -1,0 +1,73 @@
+#pragma once
+// A whole screen on the fake platform: the display set up in a fresh working
+// folder that holds the generated pictures, the game's globals reset, and a
+// script that acts as a player would: each action waits until the screen has
+// taken the previous click or key. Pictures of a failing test are written
+// beside the test's output.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/fake_platform.h"
+#include "support/temp_dir.h"
+#include "game/state.h"
+
+class ScreenTest : public InTempDir {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // ---- The game -------------------------------------------------------
+    // A single-player game against seat 1 (a computer) on a 27-tile map grown
+    // from a fixed seed, both seats alive and set up, no units yet. Seat 0 is
+    // FIREBIRD in GREEN, seat 1 WASP in RED.
+    void NewSinglePlayerGame(int mapSize = 27, int mapSeed = 12345);
+    int PlaceUnit(int x, int y, int owner, int type);
+    // Writes the game to its file as the hand-over would find it.
+    void SaveGame();
+
+    // ---- The player's script -------------------------------------------
+    // Runs once the screen has taken every earlier click and key and drawn
+    // at least `settleFrames` frames since.
+    void Then(std::function<void()> action, int settleFrames = 3);
+    void ClickAt(int x, int y, int button = 1);
+    // A click on the middle of a map tile as the view stands when it is made.
+    void ClickTile(int x, int y, int button = 1);
+    // A click on the middle of a button of the table, wherever it is when made.
+    void ClickButtonId(int id, int button = 1);
+    void Press(int virtualKey, int character = 0);
+    // Types text one key at a time.
+    void TypeKeys(std::string_view text);
+    // Frames to wait for with nothing to do (explosions, scrolling).
+    void Wait(int frames);
+
+    // ---- The picture ----------------------------------------------------
+    // True when every lit pixel of the text's glyphs is on the shown picture
+    // at x, y (blanks and characters without a glyph are not looked at).
+    bool TextShown(int x, int y, std::string_view text, int size) const;
+    // True when every non-black pixel of the source rectangle of a surface
+    // slot is on the shown picture at x, y.
+    bool PictureShown(int x, int y, const Rect& source, int slot = 0) const;
+    // The same for a picture that other things are drawn over (health, marks,
+    // the cursor): most of its lit pixels are there.
+    bool PictureMostlyShown(int x, int y, const Rect& source, int slot = 0) const;
+    // The button's label drawn where the button table centres it.
+    bool LabelShown(int id, std::string_view text) const;
+    uint32_t Pixel(int x, int y) const;
+    // Keeps the shown picture under a name; written out if the test fails.
+    void Snap(const std::string& name);
+
+    mutable FakePlatform fake;
+    Window* window = nullptr;
+
+private:
+    void ScheduleNext(int settleFrames);
+    std::deque<std::pair<std::function<void()>, int>> actions_;
+    bool scheduled_ = false;
+    bool waited_ = false;
+    std::vector<std::pair<std::string, std::vector<uint32_t>>> snaps_;
+};
