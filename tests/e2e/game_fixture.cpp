@@ -96,6 +96,14 @@ bool GameTest::PopupShowing(const std::string& prompt) const {
     return popupBox.prompt == prompt && PopupShowing();
 }
 
+bool GameTest::BoxShows(const std::string& prompt, const std::string& text, const std::string& hint) const {
+    auto centred = [this](const std::string& line, int y) {
+        return line.empty() || ShowsText((1024 - static_cast<int>(line.size()) * 16) / 2, y, line, kLargeFont);
+    };
+    return PopupShowing() && centred(prompt, popupBox.boxTop + 9) && centred(text, popupBox.boxTop + 52) &&
+           centred(hint, popupBox.boxTop + 94);
+}
+
 bool GameTest::ShowsText(int x, int y, const std::string& text, int size) const {
     DrawSurface* sheet = display.offscreenSurfaces.empty() ? nullptr : display.offscreenSurfaces[0];
     if (!sheet || !sheet->Pixels() || !fake.Fake()) return false;

@@ -32,6 +32,9 @@ protected:
     bool PopupShowing(const std::string& prompt) const;
     bool PopupShowing() const;
 
+    // The three lines of the open box, centred where the box puts them.
+    bool BoxShows(const std::string& prompt, const std::string& text, const std::string& hint) const;
+
     // Whether the presented picture shows `text` in a font at x, y: every
     // glyph pixel of the sprite sheet is where the text's cells put it.
     bool ShowsText(int x, int y, const std::string& text, int size) const;

@@ -1,0 +1,154 @@
+// A hot-seat game of three humans with passwords: each seat's set-up turn,
+// the password box before every turn (a wrong password asked again), and
+// an elimination with its notice for the winner at once, for the third
+// player at the start of its turn and for the loser at its hand-over.
+#include "game/unit_types.h"
+#include "game_fixture.h"
+#include "save/saved_game.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/popup.h"
+
+namespace {
+
+constexpr int kSetupLaunch = 9;
+constexpr int kSeat2Open = 13;
+constexpr int kSeat2Kind = 21;
+constexpr int kPasswords = 23;
+constexpr int kEndTurn = 43;
+
+int UnitOf(int owner, int type) {
+    for (int i = 0; i < kMaxUnits; ++i) {
+        const Unit& u = theGame.state.units[i];
+        if (u.state == kActive && u.owner == owner && u.type == type) return i;
+    }
+    return -1;
+}
+
+Point TileOnScreen(int x, int y) {
+    return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32};
+}
+
+class HotSeatTest : public GameTest {
+protected:
+    void Click(const std::string& what, std::function<bool()> ready, int id) {
+        player.When(what, std::move(ready), [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
+    }
+    // A seat's own set-up turn: the name typed, LAUNCH, the password typed.
+    void SetUpSeat(int seat, const std::string& name, const std::string& password) {
+        Click("seat " + std::to_string(seat) + "'s name button", [this, seat] {
+            return On(kSetupScreen) && theGame.state.currentPlayer == seat && ShowsButton(15 + seat) &&
+                   buttonTable[15 + seat].state == kButtonActive;
+        }, 15 + seat);
+        player.TypeLine("the name box", [this] { return PopupShowing("ENTER YOUR NAME"); }, name);
+        Click("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; },
+              kSetupLaunch);
+        player.TypeLine("the password box", [this] { return PopupShowing("ENTER A PASSWORD TO USE"); }, password);
+    }
+    void PasswordTurn(const std::string& name, const std::string& password) {
+        player.TypeLine(name + "'s password box",
+                        [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD") && popupBox.text.empty(); },
+                        password);
+    }
+    void OkNotice(const std::string& what, const std::string& destroyer, const std::string& loser) {
+        player.When(what, [this, destroyer, loser] { return BoxShows(destroyer, "HAS DESTROYED", loser); },
+                    [this, what](FakePlatform& f) {
+                        Keep(what);
+                        EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonHidden);
+                        f.Key(VK_RETURN, 13);
+                    });
+    }
+};
+
+TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithItsNotices) {
+    Click("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(38); }, 38);
+    Click("seat 3 to open", [this] { return On(kSetupScreen) && ShowsButton(kSeat2Open); }, kSeat2Open);
+    Click("seat 3 to make human", [this] { return theGame.state.players[2].seatOpen == 1 && ShowsButton(kSeat2Kind); },
+          kSeat2Kind);
+    Click("passwords on", [this] { return theGame.state.players[2].isHuman == 1; }, kPasswords);
+    player.Then("the first seat's choices", [this] { return theGame.state.usePasswords == 1 && ShowsButton(kPasswords); },
+                [this] {
+        Keep("setup-seat-1");
+        EXPECT_EQ(buttonTable[kPasswords].label, "PASSWORD ENABLED");
+        EXPECT_EQ(buttonTable[30].state, kButtonHidden);  // a human seat picks its own faction
+    });
+    SetUpSeat(0, "ANNA", "APPLE");
+    player.When("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2", ""); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    player.Then("the second seat's set-up", [this] { return On(kSetupScreen) && ShowsButton(16); }, [this] {
+        Keep("setup-seat-2");
+        EXPECT_EQ(buttonTable[5].state, kButtonHidden);
+        EXPECT_EQ(buttonTable[28].state, kButtonHidden);  // the first seat's faction stays unseen
+        EXPECT_EQ(buttonTable[33].state, kButtonActive);
+    });
+    SetUpSeat(1, "BORIS", "BANANA");
+    player.When("the third seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 3", ""); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    SetUpSeat(2, "CLARA", "CHERRY");
+    // Turn 1: ANNA mistypes, then gets it right.
+    PasswordTurn("ANNA", "PEAR");
+    player.When("the box again, still holding the wrong password",
+                [this] { return BoxShows("ANNA", "PEAR", "ENTER YOUR PASSWORD"); },
+                [this](FakePlatform& f) {
+                    EXPECT_TRUE(Seen(kHandOverScreen));
+                    EXPECT_FALSE(On(kHumanTurnScreen));
+                    f.Key(VK_DELETE, 127);
+                });
+    PasswordTurn("ANNA", "APPLE");
+    // CLARA's only base has wandered next to ANNA's base, badly damaged.
+    player.When("ANNA's turn, to select her base", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); },
+                [this](FakePlatform& f) {
+        EXPECT_EQ(theGame.state.currentPlayer, 0);
+        EXPECT_EQ(theGame.state.turn, 1);
+        const int attacker = UnitOf(0, kStandard);
+        const int target = UnitOf(2, kBase);
+        ASSERT_GE(attacker, 0);
+        ASSERT_GE(target, 0);
+        Unit& base = theGame.state.units[target];
+        const Unit& a = theGame.state.units[attacker];
+        base.x = a.x + (a.x + 1 < theGame.map.mapSize && UnitAt(theGame, a.x + 1, a.y) < 0 ? 1 : -1);
+        base.y = a.y;
+        base.health = 1;
+        const Point at = TileOnScreen(a.x, a.y);
+        f.Click(at.x, at.y);
+    });
+    player.When("the base to attack", [this] { return theGame.unitSelected != 0; }, [this](FakePlatform& f) {
+        const Unit& base = theGame.state.units[UnitOf(2, kBase)];
+        const Point at = TileOnScreen(base.x, base.y);
+        f.RightClick(at.x, at.y);
+    });
+    OkNotice("ANNA's notice at once", "ANNA", "CLARA");
+    player.Then("CLARA is dying", [this] { return !PopupShowing(); }, [this] {
+        EXPECT_EQ(theGame.state.players[2].lifeState, kDying);
+        EXPECT_EQ(theGame.state.players[2].destroyer, 0);
+    });
+    Click("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
+    PasswordTurn("BORIS", "BANANA");
+    OkNotice("BORIS's notice at the start of his turn", "ANNA", "CLARA");
+    Click("BORIS's END TURN", [this] { return On(kHumanTurnScreen) && !PopupShowing() && ShowsButton(kEndTurn); },
+          kEndTurn);
+    PasswordTurn("CLARA", "CHERRY");
+    OkNotice("CLARA's own notice", "ANNA", "CLARA");
+    // Turn 2 comes round to ANNA; she walks away from the box.
+    player.When("ANNA's second turn", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); },
+                [this](FakePlatform& f) {
+        EXPECT_EQ(theGame.state.turn, 2);
+        EXPECT_EQ(theGame.state.players[2].lifeState, kDead);
+        f.Key(VK_ESCAPE, 27);
+    });
+    Click("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }, kExitGameButton);
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_EQ(lastResult, kQuit);
+    Game saved;
+    saved.saveFileName = "HOTS-GAME-01.KV1";
+    ASSERT_TRUE(LoadGameFromFile(saved));
+    EXPECT_EQ(saved.state.players[0].password, "APPLE");
+    EXPECT_EQ(saved.state.players[1].password, "BANANA");
+    EXPECT_EQ(saved.state.players[2].password, "CHERRY");
+    EXPECT_EQ(saved.state.players[2].lifeState, kDead);
+    EXPECT_EQ(saved.state.turn, 2);
+    EXPECT_EQ(saved.state.currentPlayer, 0);
+}
+
+}  // namespace
