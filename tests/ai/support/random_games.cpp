@@ -47,11 +47,11 @@ int RandomType(Random& random) {
 
 // A tile that suits the unit: bases on clearings, ground units off water and
 // rough ground, mostly a free tile; now and then anything goes.
-void PlaceUnit(const Game& game, Random& random, Unit& u) {
+void PlaceUnit(const Game& game, Random& random, Unit& u, int lastRow) {
     const int n = game.map.mapSize;
     for (int attempt = 0; attempt < 60; ++attempt) {
         u.x = Pick(random, 0, n - 1);
-        u.y = Pick(random, 0, n - 1);
+        u.y = Pick(random, 0, lastRow);
         const int terrain = game.map.tiles[u.x][u.y].terrain;
         const bool free = UnitAt(game, u.x, u.y) == -1;
         if (!free && attempt < 50) continue;
@@ -61,7 +61,9 @@ void PlaceUnit(const Game& game, Random& random, Unit& u) {
     }
 }
 
-void MakeUnits(Game& game, Random& random, Density density) {
+// On a winding map the enemies keep to the top rows, so that the seat's own
+// units further down stand more than 2n steps from every target.
+void MakeUnits(Game& game, Random& random, Density density, bool winding) {
     std::vector<int> open;
     for (int seat = 0; seat < kSeats; ++seat)
         if (game.state.players[seat].seatOpen) open.push_back(seat);
@@ -73,7 +75,8 @@ void MakeUnits(Game& game, Random& random, Density density) {
         Unit& u = game.state.units[slots[i]];
         u.owner = open[Pick(random, 0, static_cast<int>(open.size()) - 1)];
         u.type = RandomType(random);
-        PlaceUnit(game, random, u);
+        const bool enemy = u.owner != game.state.currentPlayer;
+        PlaceUnit(game, random, u, winding && enemy ? 1 : game.map.mapSize - 1);
         const int power = game.state.players[u.owner].powerLevel;
         u.health = Chance(random, 50) ? power : Pick(random, 1, power);
         u.canAttack = Chance(random, 85) ? 1 : 0;
@@ -82,6 +85,34 @@ void MakeUnits(Game& game, Random& random, Density density) {
         u.state = Chance(random, 5) ? kDestroyed : kActive;
         if (u.state == kDestroyed) u.explosionFrame = Pick(random, 0, 15);
     }
+}
+
+// Now and then the land is broken up into narrow winding ways, where the
+// distance floods run long and may stop before reaching every tile.
+void BreakUpLand(Game& game, Random& random) {
+    const int n = game.map.mapSize;
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            int& terrain = game.map.tiles[x][y].terrain;
+            if (terrain == kClearing || Chance(random, 55)) continue;
+            terrain = Chance(random, 50) ? kWater : kRough;
+        }
+    }
+}
+
+// Walls of rough ground across every other row, each with one gap near
+// alternate ends, and a single clearing: the way from one end of the map to
+// the other winds far beyond 2n steps.
+void BuildWindingWalls(Game& game, Random& random) {
+    const int n = game.map.mapSize;
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y) game.map.tiles[x][y].terrain = kLand;
+    for (int y = 2; y < n - 1; y += 2) {
+        const int gap = y % 4 == 2 ? Pick(random, n - 3, n - 1) : Pick(random, 0, 2);
+        for (int x = 0; x < n; ++x)
+            if (x != gap) game.map.tiles[x][y].terrain = kRough;
+    }
+    game.map.tiles[Pick(random, 1, n - 2)][1].terrain = kClearing;
 }
 
 int NextOpenSeat(const Game& game, int from) {
@@ -104,11 +135,15 @@ Game MakeRandomGame(uint32_t seed, int mapSize, Density density) {
     game.map.mapSize = mapSize;
     game.map.mapSeed = Pick(random, 0, 1000000);
     GenerateTerrain(game);
+    const int landForm = Pick(random, 0, 99);
+    const bool winding = landForm >= 80;
+    if (landForm < 20) BreakUpLand(game, random);
+    if (winding) BuildWindingWalls(game, random);
     game.unitCap = UnitCapForMapSize(mapSize);
     MakePlayers(game, random);
-    MakeUnits(game, random, density);
     game.state.currentPlayer = NextOpenSeat(game, Pick(random, 0, 3));
     game.state.players[game.state.currentPlayer].isHuman = 0;
+    MakeUnits(game, random, density, winding);
     game.rng.Seed(static_cast<uint32_t>(random()));
     return game;
 }
