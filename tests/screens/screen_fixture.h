@@ -33,7 +33,7 @@ protected:
     // ---- The player's script -------------------------------------------
     // Runs once the screen has taken every earlier click and key and drawn
     // at least `settleFrames` frames since.
-    void Then(std::function<void()> action, int settleFrames = 3);
+    void Then(std::function<void()> action, int settleFrames = 5);
     void ClickAt(int x, int y, int button = 1);
     // A click on the middle of a map tile as the view stands when it is made.
     void ClickTile(int x, int y, int button = 1);

@@ -1,0 +1,215 @@
+// Moving the view: the screen edges, the arrow keys and the mini-map, within
+// the map's limits; and the function keys with the two pages they open.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "game/unit_types.h"
+#include "screen_fixture.h"
+#include "screens/human_turn.h"
+#include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/settings.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+constexpr int kEndTurn = 43;
+
+class HumanTurnViewTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        NewSinglePlayerGame();
+        PlaceUnit(2, 2, 0, kBase);
+        PlaceUnit(2, 4, 0, kStandard);
+        PlaceUnit(24, 24, 1, kBase);
+    }
+    void StartViewAt(int x, int y) {
+        theGame.state.players[0].viewX = x;
+        theGame.state.players[0].viewY = y;
+        SaveGame();
+    }
+};
+
+TEST_F(HumanTurnViewTest, TheScreenEdgesScrollOneTileAStepAndStopAtTheMapsBorder) {
+    StartViewAt(3, 2);
+    Then([&] { fake.SetCursor(0, 400); });
+    Wait(30);
+    Then([&] {
+        EXPECT_EQ(theGame.scrollX, 0);
+        EXPECT_EQ(theGame.scrollY, 2);
+        fake.SetCursor(1023, 767);
+    });
+    Wait(60);
+    Then([&] {
+        // A 27-tile map: the view stops at 14 columns and 15 rows.
+        EXPECT_EQ(theGame.scrollX, 14);
+        EXPECT_EQ(theGame.scrollY, 15);
+        fake.SetCursor(500, 0);
+    });
+    Wait(6);
+    Then([&] {
+        EXPECT_EQ(theGame.scrollX, 14);
+        EXPECT_LT(theGame.scrollY, 15);
+        fake.SetCursor(500, 400);
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+    // The view goes with the turn's end into the player's record (by the end of turn).
+    EXPECT_EQ(theGame.scrollX, 14);
+}
+
+TEST_F(HumanTurnViewTest, ArrowKeysScrollWhileHeldAndTheViewFrameFollowsOnTheMiniMap) {
+    StartViewAt(0, 0);
+    Then([&] {
+        const Rect mini = MiniMapScreenRect(27);
+        EXPECT_EQ(mini.left, 838 + 49);
+        EXPECT_EQ(mini.top, 35 + 49);
+        EXPECT_TRUE(PictureShown(mini.left, mini.top, {848, 32, 887, 68}));
+        fake.HoldKey(VK_RIGHT, true);
+        fake.HoldKey(VK_DOWN, true);
+    });
+    Wait(8);
+    Then([&] {
+        fake.HoldKey(VK_RIGHT, false);
+        fake.HoldKey(VK_DOWN, false);
+    });
+    Wait(4);
+    Then([&] {
+        Snap("scrolled");
+        EXPECT_GT(theGame.scrollX, 0);
+        EXPECT_EQ(theGame.scrollX, theGame.scrollY);
+        const Rect mini = MiniMapScreenRect(27);
+        EXPECT_TRUE(PictureShown(mini.left + 3 * theGame.scrollX, mini.top + 3 * theGame.scrollY, {848, 32, 887, 68}));
+    });
+    Wait(10);
+    Then([&] {
+        // Released keys no longer scroll.
+        const int x = theGame.scrollX;
+        EXPECT_EQ(theGame.scrollY, x);
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnViewTest, AClickOnTheMiniMapPutsTheClickedTileSixColumnsInAndFiveRowsDown) {
+    StartViewAt(0, 0);
+    const Rect mini = MiniMapScreenRect(27);
+    ClickAt(mini.left + 3 * 10 + 1, mini.top + 3 * 12 + 2);
+    Then([&] {
+        EXPECT_EQ(theGame.scrollX, 4);
+        EXPECT_EQ(theGame.scrollY, 7);
+    });
+    ClickAt(mini.left, mini.top);
+    Then([&] {
+        EXPECT_EQ(theGame.scrollX, 0);
+        EXPECT_EQ(theGame.scrollY, 0);
+    });
+    ClickAt(mini.right - 1, mini.bottom - 1);
+    Then([&] {
+        EXPECT_EQ(theGame.scrollX, theGame.maxScrollX);
+        EXPECT_EQ(theGame.scrollY, theGame.maxScrollY);
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnViewTest, HiddenEnemiesAreDrawnNeitherOnTheMapNorOnTheMiniMap) {
+    StartViewAt(14, 15);  // the enemy base in view, but far beyond sight
+    Then([&] {
+        Snap("fog");
+        EXPECT_EQ(theGame.visibleTiles[24][24], 0);
+        // The fog tile of the terrain picture where the base stands.
+        EXPECT_TRUE(PictureShown((24 - 14) * 64, (24 - 15) * 64, {192, 448, 256, 512}, 2));
+        // The mini-map's dot of that tile stays black.
+        const Rect mini = MiniMapScreenRect(27);
+        EXPECT_EQ(Pixel(mini.left + 3 * 24 + 1, mini.top + 3 * 24 + 1), 0u);
+        // An own unit's dot is its colour's.
+        EXPECT_TRUE(PictureShown(mini.left + 3 * 2, mini.top + 3 * 4, {848, 96, 851, 99}));
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnViewTest, F1AndTheColourBoxOpenTheHelpPageAndTheTurnGoesOn) {
+    StartViewAt(0, 0);
+    Press(VK_F1);
+    Then([&] {
+        Snap("help");
+        EXPECT_TRUE(TextShown(30, 30, "\"KV-MANUAL.HTML\" CONTAINS DETAILED INFORMATION", kSmallFont));
+    });
+    Press('Q', 'q');  // any key leaves the page
+    Then([&] { EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont)); });
+    ClickAt(900, 570);  // the colour box
+    Then([&] { EXPECT_TRUE(TextShown(30, 30, "\"KV-MANUAL.HTML\"", kSmallFont)); });
+    ClickButtonId(kReturnButton);
+    Then([&] {
+        EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont));
+        EXPECT_TRUE(TextShown(16, 730, "", kSmallFont));
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnViewTest, F3AndTheScoreBoxOpenTheDetailsPage) {
+    StartViewAt(0, 0);
+    Press(VK_F3);
+    Then([&] {
+        Snap("details");
+        EXPECT_TRUE(TextShown(30, 30, "GAME NAME   : SOLO-TEST", kSmallFont));
+        EXPECT_TRUE(TextShown(30, 330, "YOUR BASE COUNT  : 1", kSmallFont));
+    });
+    Press(VK_ESCAPE, 27);
+    ClickAt(900, 650);  // the score box
+    Then([&] { EXPECT_TRUE(TextShown(30, 30, "GAME NAME   : SOLO-TEST", kSmallFont)); });
+    Press(VK_RETURN, 13);
+    Then([&] { EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont)); });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayKeptWithinItsRangeAndWritesTheSettings) {
+    StartViewAt(0, 0);
+    Press(VK_F2);
+    Then([&] {
+        Snap("scroll-delay");
+        EXPECT_TRUE(TextShown((1024 - 18 * 16) / 2, 296 + 9, "ENTER SCROLL DELAY", kLargeFont));
+        EXPECT_TRUE(TextShown((1024 - 9 * 16) / 2, 296 + 94, "(0 - 100)", kLargeFont));
+    });
+    TypeKeys("2509\r");  // three characters at most: 250, then 100
+    Then([&] {
+        EXPECT_EQ(settings.scrollDelay, 100);
+        Settings written;
+        LoadINI(written);
+        EXPECT_EQ(written.scrollDelay, 100);
+    });
+    Press(VK_F2);
+    TypeKeys("40\r");
+    Then([&] { EXPECT_EQ(settings.scrollDelay, 40); });
+    Press(VK_F2);
+    TypeKeys("7\x1b");  // cancelled: nothing changes
+    Then([&] { EXPECT_EQ(settings.scrollDelay, 40); });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnViewTest, AfterTheWindowIsMinimisedThePicturesComeBack) {
+    StartViewAt(0, 0);
+    Then([&] { fake.Minimise(); });
+    Then([&] { fake.Restore(); });
+    Wait(6);
+    Then([&] {
+        Snap("restored");
+        EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont));
+        EXPECT_TRUE(PictureMostlyShown(2 * 64, 2 * 64, {0, 352, 64, 416}));
+        const Rect mini = MiniMapScreenRect(27);
+        EXPECT_TRUE(PictureShown(mini.left + 3 * 2, mini.top + 3 * 4, {848, 96, 851, 99}));
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+}  // namespace
