@@ -19,17 +19,45 @@
 
 namespace fs = std::filesystem;
 
-void GameTest::SetUp() {
-    InTempDir::SetUp();
-    for (const char* folder : {"Images", "Terrain", "Sounds"}) {
-        fs::create_directory_symlink(fs::path(KV_DATA_DIR) / folder, folder);
-    }
-    fs::create_directory("Saved Games");
+namespace {
+
+void ResetProgramGlobals() {
     ResetDeviceFaults();
     display = Display{};
     popupBox = PopupBox{};
     theGame = Game{};
     settings = Settings{};
+}
+
+}  // namespace
+
+void GameTest::MakeDataFolder(const std::string& folder) {
+    fs::create_directories(folder);
+    for (const char* name : {"Images", "Terrain", "Sounds"}) {
+        fs::create_directory_symlink(fs::path(KV_DATA_DIR) / name, fs::path(folder) / name);
+    }
+    fs::create_directory(fs::path(folder) / "Saved Games");
+}
+
+void GameTest::EnterFolder(const std::string& folder) { fs::current_path(folder); }
+
+void GameTest::SetUp() {
+    InTempDir::SetUp();
+    MakeDataFolder(".");
+    ResetProgramGlobals();
+    SetPlatform(&fake);
+    fake.frameLimit = 3000;
+}
+
+void GameTest::NewSession() {
+    SetPlatform(nullptr);
+    // The player holds on to the platform, so both are made again in place.
+    player.~ScriptedPlayer();
+    fake.~FakePlatform();
+    new (&fake) FakePlatform();
+    new (&player) ScriptedPlayer(fake);
+    ResetProgramGlobals();
+    screensSeen.clear();
     SetPlatform(&fake);
     fake.frameLimit = 3000;
 }

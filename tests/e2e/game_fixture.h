@@ -19,6 +19,14 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // A second installation of the game in a folder of its own, for games
+    // passed between players; the next run happens there.
+    static void MakeDataFolder(const std::string& folder);
+    static void EnterFolder(const std::string& folder);
+    // A fresh machine for the next run of the program: a new fake platform
+    // and player, the program's globals as at its start.
+    void NewSession();
+
     // Runs the program until it ends; its result (0) is of no interest, the
     // last screen result is in lastResult.
     void RunProgram();
