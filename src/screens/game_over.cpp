@@ -75,6 +75,9 @@ int TakeGameOverKey() {
 int RunGameOver() {
     theGame.state.currentPlayer = 0;
     display.ClearScreen();
+    // The box is drawn from the sprite sheet: have it there even when the
+    // screens before drew nothing (a computer turn, a restored display).
+    if (!LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}})) return kFatal;
     const int winner = Winner(theGame);
     const std::string winnerName = theGame.state.players[winner].name;
     ShowNotice("GAME OVER", winnerName, "IS VICTORIOUS");
