@@ -56,3 +56,12 @@ int ControlCharacterFor(SDL_Keycode key) {
         default: return 0;
     }
 }
+
+int VirtualKeyForPosition(SDL_Scancode position) {
+    if (position >= SDL_SCANCODE_A && position <= SDL_SCANCODE_Z)
+        return 'A' + (position - SDL_SCANCODE_A);
+    if (position >= SDL_SCANCODE_1 && position <= SDL_SCANCODE_9)
+        return '1' + (position - SDL_SCANCODE_1);
+    if (position == SDL_SCANCODE_0) return '0';
+    return 0;
+}

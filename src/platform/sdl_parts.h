@@ -15,6 +15,11 @@
 // ---- Keys (sdl_keys.cpp)
 // The virtual-key code of a key, 0 for keys the game has no code for.
 int VirtualKeyFor(SDL_Keycode key);
+// The code by the key's place on the keyboard (letters and the digit row),
+// for layouts whose keys carry other symbols there; 0 elsewhere.
+int VirtualKeyForPosition(SDL_Scancode position);
+// What an unnamed key that still types something is reported as.
+constexpr int VK_OEM_8 = 0xDF;
 // The character a key makes that text input does not report (Backspace 8,
 // Tab 9, Enter 13, Escape 27, Delete 127), or 0.
 int ControlCharacterFor(SDL_Keycode key);

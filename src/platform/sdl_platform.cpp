@@ -132,15 +132,17 @@ private:
     }
 
     void OnKeyDown(const SDL_KeyboardEvent& key) {
-        const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
         const SDL_Keycode code = key.keysym.sym;
-        if (alt && (code == SDLK_RETURN || code == SDLK_KP_ENTER)) {
+        if ((key.keysym.mod & KMOD_ALT) && (code == SDLK_RETURN || code == SDLK_KP_ENTER)) {
             // The platform's own switch between full screen and a window;
             // the game never sees these keys.
             if (!key.repeat && window_) window_->ToggleFullScreen();
             return;
         }
-        const int vk = VirtualKeyFor(code);
+        // Only the left Alt makes a system key: the right one is AltGr on
+        // many keyboards, which types characters such as the at sign.
+        const bool alt = (key.keysym.mod & KMOD_LALT) != 0;
+        const int vk = KeyCodeOf(key.keysym);
         if (vk == 0) return;
         held_[vk] = true;
         queue_.push_back(MakeMessage(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uint64_t>(vk)));
@@ -149,8 +151,17 @@ private:
             queue_.push_back(MakeMessage(WM_CHAR, static_cast<uint64_t>(character)));
     }
 
+    // Every key that can type has a code, as on the system the game was
+    // made for, so a character never arrives without its key press.
+    static int KeyCodeOf(const SDL_Keysym& keysym) {
+        if (const int vk = VirtualKeyFor(keysym.sym)) return vk;
+        if (const int vk = VirtualKeyForPosition(keysym.scancode)) return vk;
+        const bool typing = keysym.sym > 0 && keysym.sym < SDLK_SCANCODE_MASK;
+        return typing ? VK_OEM_8 : 0;
+    }
+
     void OnKeyUp(const SDL_KeyboardEvent& key) {
-        const int vk = VirtualKeyFor(key.keysym.sym);
+        const int vk = KeyCodeOf(key.keysym);
         if (vk == 0) return;
         held_[vk] = false;
         queue_.push_back(MakeMessage(WM_KEYUP, static_cast<uint64_t>(vk)));
