@@ -1,0 +1,226 @@
+// The turn cycle played through the saved-game file, seat step by seat step.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "ai/turn_cycle.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A launched single-player game, its world not made yet: seat 0 human and
+// set up, seat 1 a computer; seats 2 and 3 as the test wants them.
+Game LaunchedGame(bool seat2Open = false, bool seat2Human = false) {
+    Game game;
+    game.hooks.tickCount = [] { return 77u; };
+    game.hooks.fixedSaveKey = 1234;
+    game.state.gameType = kSinglePlayer;
+    ResetGameState(game);
+    game.map.mapSize = 27;
+    game.state.players[2].seatOpen = seat2Open ? 1 : 0;
+    game.state.players[2].isHuman = seat2Human ? 1 : 0;
+    for (Player& p : game.state.players)
+        if (p.seatOpen) p.lifeState = kAlive;
+    game.state.players[0].setupDone = 1;
+    game.state.currentPlayer = 1;  // seat 0's set-up turn is over
+    return game;
+}
+
+class TurnCycle : public InTempDir {
+protected:
+    const TurnFile file{"GAME.KV1"};
+
+    void Write(Game& game) {
+        std::string problem;
+        ASSERT_TRUE(file.Save(game, problem)) << problem;
+    }
+    // Reads the file into a fresh game, as another run of the program would.
+    Game Reread() {
+        Game game;
+        std::string problem;
+        EXPECT_TRUE(file.Load(game, problem)) << problem;
+        return game;
+    }
+};
+
+TEST_F(TurnCycle, SetUpTurnsNameComputerSeatsAndStopAtUnsetHumanSeats) {
+    Game setup = LaunchedGame(true, true);
+    Write(setup);
+    Game game;  // a fresh run
+    game.hooks.fixedSaveKey = 1234;
+    SeatStepResult step = PlaySeatStep(game, file, std::nullopt);
+    EXPECT_EQ(step.step, SeatStep::kSetUp);
+    EXPECT_EQ(step.seat, 1);
+    Game saved = Reread();
+    EXPECT_EQ(saved.state.players[1].name, "RED COMP");
+    EXPECT_EQ(saved.state.players[1].setupDone, 1);
+    EXPECT_EQ(saved.state.currentPlayer, 2);
+
+    const std::string before = Bytes("GAME.KV1");
+    step = PlaySeatStep(game, file, std::nullopt);
+    EXPECT_EQ(step.step, SeatStep::kHumanSetUpNeeded);
+    EXPECT_EQ(step.seat, 2);
+    EXPECT_EQ(Bytes("GAME.KV1"), before);
+}
+
+TEST_F(TurnCycle, ClosedSeatsArePassedOverAndTheTurnCounts) {
+    Game setup = LaunchedGame();
+    setup.state.currentPlayer = 2;
+    setup.state.turn = 5;
+    Write(setup);
+    Game game;
+    game.hooks.fixedSaveKey = 1234;
+    game.scrollX = 7;
+    game.scrollY = 3;
+    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kPassedOver);
+    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kPassedOver);
+    Game saved = Reread();
+    EXPECT_EQ(saved.state.turn, 6);
+    EXPECT_EQ(saved.state.currentPlayer, 0);
+    // Even a passed-over seat keeps the view that was on screen.
+    EXPECT_EQ(saved.state.players[2].viewX, 7);
+    EXPECT_EQ(saved.state.players[3].viewY, 3);
+}
+
+TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldOnlyWithASeed) {
+    Game setup = LaunchedGame();
+    setup.state.currentPlayer = 0;
+    setup.state.turn = 1;
+    setup.state.players[1].setupDone = 1;
+    Write(setup);
+    const std::string before = Bytes("GAME.KV1");
+    Game game;
+    game.hooks.fixedSaveKey = 1234;
+    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kNoWorldSeed);
+    EXPECT_EQ(Bytes("GAME.KV1"), before);
+
+    EXPECT_EQ(PlaySeatStep(game, file, 4321).step, SeatStep::kIdleHumanTurn);
+    Game saved = Reread();
+    EXPECT_EQ(saved.map.mapSeed, 4321);
+    EXPECT_EQ(saved.state.currentPlayer, 1);
+    int bases = 0, units = 0;
+    for (const Unit& u : saved.state.units) {
+        if (u.state != kActive) continue;
+        ++units;
+        bases += u.type == kBase;
+    }
+    EXPECT_EQ(bases, 2);
+    EXPECT_EQ(units, 10);
+    // The human collected the income of its base and four units.
+    EXPECT_EQ(saved.state.players[0].energy, 10 + 90);
+    // Its view came from its corner and went back into the file.
+    EXPECT_EQ(saved.state.players[0].viewX, game.scrollX);
+}
+
+TEST_F(TurnCycle, ComputerSeatsActOnTheFlagsTheLastHumanTurnLeft) {
+    Game setup = LaunchedGame();
+    setup.state.currentPlayer = 0;
+    setup.state.turn = 1;
+    setup.state.players[1].setupDone = 1;
+    Write(setup);
+    Game game;
+    game.hooks.fixedSaveKey = 1234;
+    ASSERT_EQ(PlaySeatStep(game, file, 99).step, SeatStep::kIdleHumanTurn);
+    const std::string afterHuman = Bytes("GAME.KV1");
+    const Game start = Reread();
+    ASSERT_EQ(PlaySeatStep(game, file, 99).step, SeatStep::kComputerTurn);
+    const Game warm = Reread();
+
+    // A fresh run starts with every flag clear: the same computer turn,
+    // loaded cold, cannot move the units the seat already had.
+    std::ofstream("GAME.KV1", std::ios::binary) << afterHuman;
+    Game cold;
+    cold.hooks.fixedSaveKey = 1234;
+    ASSERT_EQ(PlaySeatStep(cold, file, 99).step, SeatStep::kComputerTurn);
+    const Game coldPlayed = Reread();
+    int movedWarm = 0, movedCold = 0;
+    for (int slot = 0; slot < kMaxUnits; ++slot) {
+        const Unit& before = start.state.units[slot];
+        if (before.state != kActive || before.owner != 1) continue;
+        const Unit& w = warm.state.units[slot];
+        const Unit& c = coldPlayed.state.units[slot];
+        movedWarm += w.x != before.x || w.y != before.y;
+        movedCold += c.x != before.x || c.y != before.y;
+    }
+    EXPECT_GT(movedWarm, 0);
+    EXPECT_EQ(movedCold, 0);
+}
+
+TEST_F(TurnCycle, DyingHumanIsToldAndIdleHumansHaveTheirNoticesCleared) {
+    Game setup = LaunchedGame(true, true);
+    setup.map.mapSeed = 555;
+    for (Player& p : setup.state.players) p.setupDone = 1;
+    setup.state.currentPlayer = 2;
+    setup.state.turn = 3;
+    CreateUnit(setup, 2, 2, 0, kBase);
+    CreateUnit(setup, 24, 24, 1, kBase);
+    setup.state.players[2].lifeState = kDying;
+    setup.state.players[2].destroyer = 1;
+    for (Player& p : setup.state.players) p.destroyedNotice[2] = 1;
+    setup.state.players[1].score = 500;  // no tie for the lead
+    Write(setup);
+    Game game;
+    game.hooks.fixedSaveKey = 1234;
+    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kDyingSeatTold);
+    EXPECT_EQ(Reread().state.players[2].lifeState, kDead);
+    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kPassedOver);  // seat 3 closed
+    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kIdleHumanTurn);
+    Game saved = Reread();
+    EXPECT_EQ(saved.state.players[0].destroyedNotice[2], 0);
+    EXPECT_EQ(saved.state.players[1].destroyedNotice[2], 1);  // computers keep theirs
+}
+
+TEST_F(TurnCycle, FinishedGameStopsAtOnceWithItsWinner) {
+    Game setup = LaunchedGame();
+    setup.map.mapSeed = 555;
+    setup.state.players[1].setupDone = 1;
+    setup.state.players[0].lifeState = kDead;  // no human left: over
+    CreateUnit(setup, 24, 24, 1, kBase);
+    setup.state.players[1].score = 10;
+    Write(setup);
+    const std::string before = Bytes("GAME.KV1");
+    Game game;
+    const SeatStepResult step = PlaySeatStep(game, file, std::nullopt);
+    EXPECT_EQ(step.step, SeatStep::kGameOver);
+    EXPECT_EQ(step.winner, 1);
+    EXPECT_EQ(Bytes("GAME.KV1"), before);
+}
+
+TEST_F(TurnCycle, UnreadableFileStopsTheCycle) {
+    std::ofstream("GAME.KV1", std::ios::binary) << "\x01" "7junk";
+    Game game;
+    const SeatStepResult step = PlaySeatStep(game, file, 1);
+    EXPECT_EQ(step.step, SeatStep::kFileProblem);
+    EXPECT_FALSE(step.problem.empty());
+    const SeatStepResult missing = PlaySeatStep(game, TurnFile("NOPE.KV1"), 1);
+    EXPECT_EQ(missing.step, SeatStep::kFileProblem);
+}
+
+TEST_F(TurnCycle, TheSameFileAlwaysPlaysOutTheSame) {
+    Game setup = LaunchedGame(true);
+    setup.state.currentPlayer = 0;
+    setup.state.turn = 1;
+    setup.state.players[1].setupDone = 1;
+    setup.state.players[2].setupDone = 1;
+    Write(setup);
+    const std::string start = Bytes("GAME.KV1");
+    std::string results[2];
+    for (std::string& result : results) {
+        std::ofstream("GAME.KV1", std::ios::binary) << start;
+        Game game;
+        game.hooks.fixedSaveKey = 1234;
+        game.hooks.tickCount = [n = 0u]() mutable { return n += 17; };  // the clock must not matter
+        for (int i = 0; i < 24; ++i) ASSERT_FALSE(IsStop(PlaySeatStep(game, file, 8888).step));
+        result = Bytes("GAME.KV1");
+    }
+    EXPECT_EQ(results[0], results[1]);
+    EXPECT_NE(results[0], start);
+}
+
+}  // namespace
