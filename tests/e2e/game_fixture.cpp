@@ -187,7 +187,7 @@ void GameTest::ClickButtonNow(FakePlatform& f, int id) const {
 }
 
 void GameTest::WriteFile(const std::string& path, const std::string& bytes) {
-    fs::create_directories(fs::path(path).parent_path());
+    if (const fs::path folder = fs::path(path).parent_path(); !folder.empty()) fs::create_directories(folder);
     std::ofstream(path, std::ios::binary) << bytes;
 }
 

@@ -1,0 +1,106 @@
+// Saved games dropped onto the window: copied into "Saved Games" from the
+// main menu and the load game screen, damaged files refused, an existing
+// game replaced only after the OVERWRITE question.
+#include <filesystem>
+
+#include "game_fixture.h"
+#include "saved_games.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/popup.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kLoadGame = 40;
+
+class FileDropTest : public GameTest {
+protected:
+    // A game saved in another folder, as a mail attachment lands.
+    std::string Received(const std::string& fileName, const std::string& playerName) {
+        Game game = MakePlayedGame(kPlayByMail, {{true, playerName, "APPLE"}, {true, "BORIS", "BANANA"}});
+        game.saveFolder = "Downloads";
+        fs::create_directories("Downloads");
+        WriteSavedGame(game, fileName);
+        return (fs::current_path() / "Downloads" / fileName).string();
+    }
+    void Drop(const std::string& what, std::function<bool()> ready, const std::string& path) {
+        player.When(what, std::move(ready), [path](FakePlatform& f) { f.DropFile(path); });
+    }
+    void Exit() {
+        player.When("EXIT GAME", [this] { return On(kMainMenuScreen) && !PopupShowing() && ShowsButton(kExitGameButton); },
+                    [this](FakePlatform& f) { ClickButtonNow(f, kExitGameButton); });
+    }
+    void Run() {
+        RunProgram();
+        EXPECT_TRUE(player.Done()) << player.Stuck();
+        EXPECT_EQ(lastResult, kQuit);
+    }
+    bool MenuReady() const { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }
+};
+
+TEST_F(FileDropTest, AGameDroppedOnTheMainMenuIsCopiedAndLoadGameAppears) {
+    const std::string path = Received("pbem-duel.kv1", "ANNA");
+    Drop("the main menu without saved games", [this] {
+        return MenuReady() && buttonTable[kLoadGame].state == kButtonHidden;
+    }, path);
+    player.Then("LOAD GAME", [this] { return ShowsButton(kLoadGame); }, [this] { Keep("menu-after-drop"); });
+    player.When("LOAD GAME, to look", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, kLoadGame); });
+    player.When("the list, to leave", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "PBEM-DUEL.KV1", 0); },
+                [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    Exit();
+    Run();
+    EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(path));
+}
+
+TEST_F(FileDropTest, ADamagedFileIsRefusedWithANoticeAndNothingIsCopied) {
+    fs::create_directories("Downloads");
+    WriteFile("Downloads/PBEM-DUEL.KV1", "\x01" "7 this is not a game");
+    Drop("the main menu", [this] { return MenuReady(); }, (fs::current_path() / "Downloads/PBEM-DUEL.KV1").string());
+    player.When("the refusal", [this] { return BoxShows("NOT A SAVED GAME", "PBEM-DUEL", "NOTHING WAS COPIED"); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    Exit();
+    Run();
+    EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
+    EXPECT_NE(ReadFile("Run.log").find("refused"), std::string::npos);
+}
+
+TEST_F(FileDropTest, AGameOfTheSameNameIsReplacedOnlyAfterTheOverwriteQuestion) {
+    Game old = MakePlayedGame(kPlayByMail, {{true, "OLD", "APPLE"}, {true, "BORIS", "BANANA"}});
+    WriteSavedGame(old, "PBEM-DUEL.KV1");
+    const std::string oldBytes = ReadFile("Saved Games/PBEM-DUEL.KV1");
+    const std::string path = Received("PBEM-DUEL.KV1", "NEW");
+    Drop("the main menu", [this] { return MenuReady(); }, path);
+    player.When("the question, to keep the old game", [this] { return BoxShows("OVERWRITE OLD GAME?", "PBEM-DUEL", ""); },
+                [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    player.Then("the old game kept", [this] { return MenuReady() && !PopupShowing(); }, [oldBytes] {
+        EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), oldBytes);
+    });
+    Drop("the main menu, to drop it again", [this] { return MenuReady(); }, path);
+    player.When("the question, to replace", [this] { return BoxShows("OVERWRITE OLD GAME?", "PBEM-DUEL", ""); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    Exit();
+    Run();
+    EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(path));
+}
+
+TEST_F(FileDropTest, AGameDroppedOnTheLoadScreenJoinsTheListAtOnce) {
+    Game mine = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
+    WriteSavedGame(mine, "SOLO-MINE.KV1");
+    const std::string path = Received("PBEM-DUEL.KV1", "ANNA");
+    player.When("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGame); },
+                [this](FakePlatform& f) { ClickButtonNow(f, kLoadGame); });
+    Drop("the list of one game", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "SOLO-MINE.KV1", 0); }, path);
+    player.When("the new game in its row, to pick it",
+                [this] { return ShowsText(16, 122, "PBEM-DUEL.KV1", 0) && ShowsText(16, 142, "SOLO-MINE.KV1", 0); },
+                [](FakePlatform& f) { f.Click(40, 127); });
+    player.Then("its summary", [this] { return ShowsText(340, 120, "GAME NAME   : PBEM-TEST", 0); }, [this] {
+        EXPECT_TRUE(ShowsText(340, 160, "GAME TYPE   : PLAY BY EMAIL", 0));
+    });
+    player.When("the list, to leave", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    Exit();
+    Run();
+}
+
+}  // namespace

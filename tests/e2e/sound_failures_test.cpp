@@ -1,0 +1,69 @@
+// Files that go wrong under the players' feet do not end the program: a
+// damaged game behind the continue button, and a turn that cannot be saved.
+#include <filesystem>
+
+#include "game_fixture.h"
+#include "saved_games.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kEndTurn = 43;
+
+class SoundFailureTest : public GameTest {
+protected:
+    void Exit() {
+        player.When("EXIT GAME", [this] { return On(kMainMenuScreen) && !PopupShowing() && ShowsButton(kExitGameButton); },
+                    [this](FakePlatform& f) { ClickButtonNow(f, kExitGameButton); });
+    }
+    void Run() {
+        RunProgram();
+        EXPECT_TRUE(player.Done()) << player.Stuck();
+        EXPECT_EQ(lastResult, kQuit);
+    }
+};
+
+TEST_F(SoundFailureTest, ADamagedLastGameBehindTheContinueButtonLeadsBackToTheMainMenu) {
+    WriteFile("Saved Games/HOTS-BROKEN.KV1", "\x02" "99garbage");
+    WriteFile("Korvessa.ini", "HOTS-BROKEN.KV1\n15\n32\n--- EOF MARKER : DO NOT REMOVE ---\n");
+    player.When("the continue button", [this] {
+        return On(kMainMenuScreen) && ShowsButton(kLastGameButton) && buttonTable[kLastGameButton].label == "HOTS-BROKEN";
+    }, [this](FakePlatform& f) { ClickButtonNow(f, kLastGameButton); });
+    player.When("the notice", [this] {
+        return BoxShows("THIS GAME CANNOT BE READ", "HOTS-BROKEN", "THE FILE IS MISSING OR DAMAGED");
+    }, [this](FakePlatform& f) {
+        Keep("unreadable");
+        f.Key(VK_RETURN, 13);
+    });
+    Exit();
+    Run();
+    EXPECT_NE(ReadFile("Run.log").find("HOTS-BROKEN.KV1"), std::string::npos);
+}
+
+TEST_F(SoundFailureTest, ATurnThatCannotBeSavedIsToldAndTheLastGoodFileStays) {
+    Game game = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
+    WriteSavedGame(game, "SOLO-KEEP.KV1");
+    const std::string good = ReadFile("Saved Games/SOLO-KEEP.KV1");
+    WriteFile("Korvessa.ini", "SOLO-KEEP.KV1\n15\n32\n--- EOF MARKER : DO NOT REMOVE ---\n");
+    player.When("the continue button", [this] { return On(kMainMenuScreen) && ShowsButton(kLastGameButton); },
+                [this](FakePlatform& f) { ClickButtonNow(f, kLastGameButton); });
+    // While ANNA plays, the saved-games folder stops taking new files.
+    player.When("ANNA's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); },
+                [this](FakePlatform& f) {
+        fs::rename("Saved Games", "Kept Games");
+        WriteFile("Saved Games", "a file where the folder was");
+        ClickButtonNow(f, kEndTurn);
+    });
+    player.When("the notice", [this] {
+        return BoxShows("THE GAME COULD NOT BE SAVED", "SOLO-KEEP", "THE LAST SAVED TURN IS KEPT");
+    }, [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    Exit();
+    Run();
+    EXPECT_FALSE(Seen(kComputerTurnScreen));
+    EXPECT_EQ(ReadFile("Kept Games/SOLO-KEEP.KV1"), good);
+}
+
+}  // namespace
