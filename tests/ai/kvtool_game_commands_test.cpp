@@ -1,0 +1,164 @@
+// kvtool advance and kvtool selfplay, run as the program other tools run.
+#ifdef KVTOOL_PATH
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+
+#include "ai/turn_cycle.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+Result Kvtool(const std::string& arguments) {
+    Result result;
+    FILE* pipe = popen((std::string("'") + KVTOOL_PATH + "' " + arguments + " 2>stderr.txt").c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = ReadBytes("stderr.txt");
+    return result;
+}
+
+const std::string kGolden = std::string(KV_TEST_DATA) + "/golden/";
+
+class GameCommands : public InTempDir {
+protected:
+    void CopyGolden(const std::string& name, const std::string& to) {
+        std::filesystem::copy_file(kGolden + name, to, std::filesystem::copy_options::overwrite_existing);
+    }
+};
+
+TEST_F(GameCommands, AdvanceWithAKeyGivesTheSameBytesEveryTime) {
+    std::string outputs[2];
+    for (std::string& output : outputs) {
+        CopyGolden("SOLO-GAME-01.KV1", "solo.KV1");
+        const Result r = Kvtool("advance solo.KV1 --seats 10 --world-seed 31337 --key 42");
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        output = ReadBytes("solo.KV1");
+    }
+    EXPECT_EQ(outputs[0], outputs[1]);
+    EXPECT_EQ(outputs[0][0], 2);  // the key 42: two digits, stored plain
+    EXPECT_EQ(outputs[0].substr(1, 2), "42");
+}
+
+TEST_F(GameCommands, AdvancePlaysAsTheTurnCycleDoesInOneRun) {
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    CopyGolden("PBEM-LONG WAR.KV1", "cycle.KV1");
+    ASSERT_EQ(Kvtool("advance war.KV1 --seats 9 --key 7").status, 0);
+    Game game;  // one run: the action flags carry over from step to step
+    game.hooks.fixedSaveKey = 7;
+    const TurnFile file("cycle.KV1");
+    for (int i = 0; i < 9; ++i) ASSERT_FALSE(IsStop(PlaySeatStep(game, file, std::nullopt).step));
+    EXPECT_EQ(ReadBytes("war.KV1"), ReadBytes("cycle.KV1"));
+    std::string problem;
+    Game after;
+    ASSERT_TRUE(file.Load(after, problem)) << problem;
+    EXPECT_EQ(after.state.turn, 37);
+    EXPECT_EQ(after.state.currentPlayer, 2);
+}
+
+TEST_F(GameCommands, AdvanceNeedsAWorldSeedOnlyWhenTheWorldIsMade) {
+    CopyGolden("SOLO-GAME-01.KV1", "solo.KV1");
+    const std::string before = ReadBytes("solo.KV1");
+    const Result r = Kvtool("advance solo.KV1 --seats 1 --key 3");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("--world-seed"), std::string::npos) << r.err;
+    EXPECT_EQ(ReadBytes("solo.KV1"), before);
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    EXPECT_EQ(Kvtool("advance war.KV1 --seats 1").status, 0);  // its world exists
+}
+
+TEST_F(GameCommands, AdvanceStopsAtAHumanSeatThatIsNotSetUp) {
+    Game game;
+    game.state.gameType = kHotSeat;
+    ResetGameState(game);
+    game.state.players[0].lifeState = game.state.players[1].lifeState = kAlive;
+    game.state.players[0].setupDone = 1;
+    game.state.currentPlayer = 1;
+    std::string problem;
+    ASSERT_TRUE(TurnFile("hot.KV1").Save(game, problem)) << problem;
+    const std::string before = ReadBytes("hot.KV1");
+    const Result r = Kvtool("advance hot.KV1 --seats 3");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.err.empty());
+    EXPECT_EQ(ReadBytes("hot.KV1"), before);
+}
+
+TEST_F(GameCommands, AdvanceReportsAFinishedGameAndItsWinner) {
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    ASSERT_EQ(Kvtool("advance war.KV1 --seats 0").status, 0);
+    // Turn the game into one that is over: score victory passed.
+    std::string problem;
+    Game game;
+    ASSERT_TRUE(TurnFile("war.KV1").Load(game, problem)) << problem;
+    game.state.victoryType = kScoreVictory;
+    game.state.victoryScore = 5000;  // seat 0 leads with 10133 and owns a base
+    game.hooks.fixedSaveKey = 1;
+    ASSERT_TRUE(TurnFile("war.KV1").Save(game, problem)) << problem;
+    const std::string before = ReadBytes("war.KV1");
+    const Result r = Kvtool("advance war.KV1 --seats 5");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "GAME OVER 0\n");
+    EXPECT_EQ(ReadBytes("war.KV1"), before);
+}
+
+TEST_F(GameCommands, AdvanceRefusesBadArgumentsAndUnreadableFiles) {
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    for (const char* args : {"war.KV1", "--seats 2", "war.KV1 --seats -1", "war.KV1 --seats 2 --key 9999",
+                             "war.KV1 --seats 2 --world-seed -1", "war.KV1 --seats 2 --extra",
+                             "war.KV1 --seats x"})
+        EXPECT_EQ(Kvtool(std::string("advance ") + args).status, 2) << args;
+    EXPECT_EQ(Kvtool("advance missing.KV1 --seats 1").status, 1);
+    std::ofstream("junk.KV1") << "not a saved game";
+    const Result junk = Kvtool("advance junk.KV1 --seats 1");
+    EXPECT_EQ(junk.status, 1);
+    EXPECT_FALSE(junk.err.empty());
+}
+
+TEST_F(GameCommands, SelfPlayPrintsOneLinePerGameAndIsRepeatable) {
+    const Result first = Kvtool("selfplay --size 27 --level 3 --seed 5 --turns 40 --out kept.KV1");
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out.rfind("seed 5: ", 0), 0u) << first.out;
+    EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 1);
+    EXPECT_NE(first.out.find("winner seat "), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists("kept.KV1"));
+    EXPECT_EQ(Kvtool("show kept.KV1").status, 0);
+    const Result again = Kvtool("selfplay --size 27 --level HARD --seed 5 --turns 40");
+    EXPECT_EQ(again.out, first.out);
+}
+
+TEST_F(GameCommands, SelfPlayManyGamesGivesWinRates) {
+    const Result r = Kvtool("selfplay --size 36 --level easy --games 4 --turns 30");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 6) << r.out;
+    EXPECT_NE(r.out.find("wins by faction: FIREBIRD "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("wins by seat: seat 0 "), std::string::npos) << r.out;
+    // Four games with the factions rotating: every faction played 4 times.
+    EXPECT_NE(r.out.find("/4 ("), std::string::npos);
+    for (const char* args : {"--size 40 --level 1", "--size 27", "--size 27 --level 4", "--size 27 --level 1 --games 2 --out x.KV1"})
+        EXPECT_EQ(Kvtool(std::string("selfplay ") + args).status, 2) << args;
+}
+
+}  // namespace
+#endif
