@@ -3,6 +3,8 @@
 // as the plain version of the same algorithm leaves it.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "ai/computer_player.h"
 #include "plain_computer_player.h"
 #include "random_games.h"
@@ -18,6 +20,7 @@ TEST_P(SameAsPlainVersion, OnRandomGamesOfAllDensities) {
     const int mapSize = GetParam();
     int turnsCompared = 0;
     int turnsWithAction = 0;
+    std::array<int, kSeats> turnsByFaction{};
     for (Density density : {Density::kSparse, Density::kMedium, Density::kCrowded}) {
         for (int i = 0; i < kStatesPerDensity; ++i) {
             const uint32_t seed = static_cast<uint32_t>(mapSize * 1000 + static_cast<int>(density) * 100 + i);
@@ -25,6 +28,7 @@ TEST_P(SameAsPlainVersion, OnRandomGamesOfAllDensities) {
             Game plain = fast;
             for (int turn = 0; turn < kTurnsPerState; ++turn) {
                 const Game before = fast;
+                ++turnsByFaction[fast.state.players[fast.state.currentPlayer].faction];
                 RunComputerPlayer(fast);
                 plain::RunComputerPlayer(plain);
                 const std::string difference = DescribeDifference(plain, fast);
@@ -39,6 +43,8 @@ TEST_P(SameAsPlainVersion, OnRandomGamesOfAllDensities) {
     EXPECT_EQ(turnsCompared, 3 * kStatesPerDensity * kTurnsPerState);
     // Random games that the computer leaves alone would prove nothing.
     EXPECT_GT(turnsWithAction, turnsCompared * 3 / 4);
+    for (int faction = 0; faction < kSeats; ++faction)
+        EXPECT_GT(turnsByFaction[faction], 10) << kFactionNames[faction] << " played too few turns";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllMapSizes, SameAsPlainVersion, ::testing::Values(27, 36, 45, 54, 63),
