@@ -12,8 +12,15 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title) {
     std::unique_ptr<SdlWindow> w(new SdlWindow);
     // Sharp pixels when the picture is scaled.
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    w->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                  SDL_WINDOWPOS_CENTERED, kPictureWidth, kPictureHeight,
+    // Made at the desktop's size, so the window covers the screen even where
+    // no window manager carries out the full-screen request.
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0 || desktop.w <= 0 || desktop.h <= 0) {
+        desktop.w = kPictureWidth;
+        desktop.h = kPictureHeight;
+    }
+    w->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  desktop.w, desktop.h,
                                   SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
     if (!w->window_) return nullptr;
     w->id_ = SDL_GetWindowID(w->window_);
@@ -100,10 +107,19 @@ void SdlWindow::SetIcon(const uint32_t* pixels, int width, int height) {
 void SdlWindow::ToggleFullScreen() {
     if (!window_) return;
     const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (full) {
+        SDL_SetWindowFullscreen(window_, 0);
         SDL_SetWindowSize(window_, kPictureWidth, kPictureHeight);
         SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        // Covering the screen first makes it full screen also where no
+        // window manager carries out the request.
+        SDL_Rect screen{};
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &screen) == 0) {
+            SDL_SetWindowPosition(window_, screen.x, screen.y);
+            SDL_SetWindowSize(window_, screen.w, screen.h);
+        }
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
     ShowLastPicture();
 }
