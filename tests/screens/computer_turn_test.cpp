@@ -1,0 +1,48 @@
+// The computer turn: one centred line while the computer plays, the same
+// play from the same game, and the income paid by the computer's level.
+#include "game/unit_types.h"
+#include "screen_fixture.h"
+#include "screens/screens.h"
+#include "shell/shell.h"
+#include "ui/images.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+class ComputerTurnTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        NewSinglePlayerGame();
+        theGame.state.currentPlayer = 1;
+        ASSERT_TRUE(LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}}));
+        PlaceUnit(20, 20, 1, kBase);
+        PlaceUnit(20, 18, 1, kStandard);
+        PlaceUnit(4, 4, 0, kBase);
+        PlaceUnit(4, 6, 0, kStandard);
+        for (Unit& u : theGame.state.units) u.canAttack = u.canMove = u.type == kBase ? 0 : 1;
+    }
+};
+
+TEST_F(ComputerTurnTest, ShowsTheSeatCommandingCentredAndEndsTheTurn) {
+    EXPECT_EQ(ComputerTurnScreen(), GoTo(kEndTurnScreen));
+    const std::string line = "RED COMP COMMANDING...";
+    EXPECT_EQ(theGame.statusMessage, line);
+    EXPECT_TRUE(TextShown((1024 - 16 * static_cast<int>(line.size())) / 2, 352, line, kLargeFont));
+    EXPECT_EQ(Pixel(10, 10), 0u);  // nothing else on the screen
+}
+
+TEST_F(ComputerTurnTest, TheSameGameIsPlayedTheSameWayAndPaysTheLevelsIncome) {
+    const GameState before = theGame.state;
+    theGame.state.computerLevel = kHard;
+    ComputerTurnScreen();
+    const GameState first = theGame.state;
+    // One base and one unit: (5 + 1) x 10, doubled at HARD.
+    EXPECT_EQ(first.players[1].score, before.players[1].score + 120);
+    theGame.state = before;
+    theGame.state.computerLevel = kHard;
+    ComputerTurnScreen();
+    EXPECT_EQ(theGame.state, first);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// The hand-over: where each seat goes, the box naming a hot-seat player,
+// the password asked until it is typed exactly, and the dying seat's notice.
+#include "screen_fixture.h"
+#include "screens/hand_over.h"
+#include "screens/screens.h"
+#include "shell/input.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/images.h"
+#include "ui/popup.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+class HandOverTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        NewSinglePlayerGame();
+        // The boxes draw with the sprite sheet the screen before left loaded.
+        ASSERT_TRUE(LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}}));
+        PlaceUnit(4, 4, 0, kBase);
+        PlaceUnit(20, 20, 1, kBase);
+    }
+    void HotSeat(const std::string& password = "") {
+        theGame.state.gameType = kHotSeat;
+        theGame.state.players[1].isHuman = 1;
+        theGame.state.players[1].name = "BORIS";
+        if (!password.empty()) {
+            theGame.state.usePasswords = 1;
+            theGame.state.players[0].password = password;
+        }
+    }
+    int HandOverFromFile() {
+        SaveGame();
+        return HandOverScreen();
+    }
+    bool Centred(const std::string& line, int y) const {
+        return TextShown((1024 - 16 * static_cast<int>(line.size())) / 2, y, line, kLargeFont);
+    }
+};
+
+TEST_F(HandOverTest, SeatsGoToTheirScreens) {
+    EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));  // single player: no box at all
+    EXPECT_EQ(fake.Frames(), 0);
+    theGame.state.currentPlayer = 1;
+    EXPECT_EQ(HandOverFromFile(), GoTo(kComputerTurnScreen));
+    theGame.state.currentPlayer = 2;
+    EXPECT_EQ(HandOverFromFile(), GoTo(kEndTurnScreen));  // closed
+    theGame.state.currentPlayer = 1;
+    theGame.state.players[1].setupDone = 0;
+    EXPECT_EQ(HandOverFromFile(), GoTo(kSetupScreen));
+    theGame.state.players[1].setupDone = 1;
+    theGame.state.players[1].lifeState = kDead;
+    EXPECT_EQ(HandOverFromFile(), GoTo(kGameOverScreen));
+}
+
+TEST_F(HandOverTest, AHotSeatPlayerIsNamedWithTheTurnAndOkStartsTheTurn) {
+    HotSeat();
+    theGame.state.turn = 3;
+    Then([this] {
+        Snap("box");
+        EXPECT_TRUE(Centred("ALICE", 305));
+        EXPECT_TRUE(Centred("TURN 3", 348));
+        fake.Key(VK_RETURN, 13);
+    }, 10);
+    EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
+}
+
+TEST_F(HandOverTest, BackingOutOfTheBoxLeadsToTheMainMenu) {
+    HotSeat();
+    Press(VK_ESCAPE, 27);
+    EXPECT_EQ(HandOverFromFile(), GoTo(kMainMenuScreen));
+}
+
+TEST_F(HandOverTest, APasswordIsAskedUntilTypedExactly) {
+    HotSeat("APPLE");
+    Then([this] { EXPECT_TRUE(Centred("ENTER YOUR PASSWORD", 390)); }, 10);
+    TypeKeys("APPLE \r");  // one trailing space too many
+    Then([this] { EXPECT_EQ(popupBox.text, "APPLE "); });
+    Press(VK_BACK, 8);
+    Press(VK_RETURN, 13);
+    EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
+    EXPECT_TRUE(fake.ScriptDone());
+}
+
+TEST_F(HandOverTest, ADyingSeatSeesWhoDestroyedItAndIsPassedOverFromThenOn) {
+    HotSeat();
+    theGame.state.currentPlayer = 1;
+    theGame.state.players[1].lifeState = kDying;
+    theGame.state.players[1].destroyer = 0;
+    PlaceUnit(22, 22, 1, kStandard);
+    Press(VK_RETURN, 13);  // the name box
+    Then([this] {
+        Snap("notice");
+        EXPECT_TRUE(Centred("ALICE", 305));
+        EXPECT_TRUE(Centred("HAS DESTROYED", 348));
+        EXPECT_TRUE(Centred("BORIS", 390));
+        EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonHidden);
+        fake.Key(VK_RETURN, 13);
+    }, 10);
+    EXPECT_EQ(HandOverFromFile(), GoTo(kEndTurnScreen));
+    EXPECT_EQ(theGame.state.players[1].lifeState, kDead);
+    EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonActive);
+}
+
+TEST_F(HandOverTest, EndOfTurnSavesTheNextSeatAndTheHandOverReadsItBack) {
+    theGame.scrollX = 7;
+    theGame.scrollY = 5;
+    SaveGame();
+    EXPECT_EQ(EndTurnScreen(), GoTo(kHandOverScreen));
+    EXPECT_EQ(theGame.state.players[0].viewX, 7);
+    theGame.state.currentPlayer = 0;  // the file, not memory, decides
+    EXPECT_EQ(HandOverScreen(), GoTo(kComputerTurnScreen));
+    EXPECT_EQ(theGame.state.currentPlayer, 1);
+    EXPECT_EQ(theGame.state.players[0].viewY, 5);
+}
+
+}  // namespace
