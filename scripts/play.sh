@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Starts the game in its data folder, refreshed with the generated art.
+# Starts the game in its data folder, $XDG_DATA_HOME/korvessa (by default
+# ~/.local/share/korvessa): the generated Images/, Terrain/ and Sounds/ are
+# refreshed there from the build, while "Saved Games", Korvessa.ini and
+# Run.log stay from run to run.
 set -euo pipefail
-build=${1:-build}
-if [ -x "$build/korvessa" ]; then
-  data="${XDG_DATA_HOME:-$HOME/.local/share}/korvessa"
-  mkdir -p "$data"
-  for d in Images Terrain Sounds; do
-    if [ -d "$build/data/$d" ]; then rm -rf "$data/$d"; cp -r "$build/data/$d" "$data/$d"; fi
-  done
-  [ -f "$build/data/KV-MANUAL.HTML" ] && cp "$build/data/KV-MANUAL.HTML" "$data/"
-  cd "$data"
-  exec "$OLDPWD/$build/korvessa"
-fi
-echo "The game's screens are not built yet. Its companion tool can already do this:"
-"$build/kvtool" --help
+build=$(cd "${1:-build}" && pwd)
+data="${XDG_DATA_HOME:-$HOME/.local/share}/korvessa"
+mkdir -p "$data"
+for d in Images Terrain Sounds; do
+  if [ -d "$build/data/$d" ]; then
+    rm -rf "${data:?}/$d"
+    cp -r "$build/data/$d" "$data/$d"
+  fi
+done
+if [ -f "$build/data/KV-MANUAL.HTML" ]; then cp "$build/data/KV-MANUAL.HTML" "$data/"; fi
+echo "Korvessa's data folder (saved games, settings, Run.log): $data"
+cd "$data"
+exec "$build/korvessa"
