@@ -1,0 +1,163 @@
+// The set-up screen: who may change what, the labels, each seat's turn, the
+// launch and leaving.
+#include <fstream>
+#include <sstream>
+
+#include "screen_fixture.h"
+#include "screens/commands.h"
+#include "screens/screens.h"
+#include "screens/setup_buttons.h"
+#include "shell/input.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/images.h"
+#include "ui/popup.h"
+#include "ui/text_layout.h"
+
+namespace {
+
+class SetupTest : public ScreenTest {
+protected:
+    void NewGame(int gameType) {
+        theGame.state.gameType = gameType;
+        ResetGameState(theGame);
+        ResetSetupButtons(gameType);
+    }
+    static int State(int id) { return buttonTable[id].state; }
+    static std::string ReadText(const std::string& path) {
+        std::ifstream in(path);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+TEST_F(SetupTest, ClosingSeatThreeClosesSeatFourAndHidesBothRows) {
+    NewGame(kHotSeat);
+    auto& seats = theGame.state.players;
+    seats[2].seatOpen = seats[3].seatOpen = 1;
+    seats[2].isHuman = 0;
+    ShowFirstSeatButtons(theGame);
+    EXPECT_EQ(State(22), kButtonActive);  // seat 4 human or computer, in a hot-seat game
+    EXPECT_EQ(State(30), kButtonActive);  // seat 3 a computer: its faction is chosen here
+    EXPECT_EQ(State(29), kButtonHidden);  // seat 2 human: it chooses its own
+    seats[2].seatOpen = 0;
+    ShowFirstSeatButtons(theGame);
+    EXPECT_EQ(seats[3].seatOpen, 0);
+    for (int id : {17, 21, 30, 18, 22, 31}) EXPECT_EQ(State(id), kButtonHidden) << id;
+    EXPECT_EQ(State(14), kButtonTextOnly);
+}
+
+TEST_F(SetupTest, ASinglePlayerGameKeepsSeatsThreeAndFourComputers) {
+    NewGame(kSinglePlayer);
+    theGame.state.players[2].seatOpen = theGame.state.players[3].seatOpen = 1;
+    ShowFirstSeatButtons(theGame);
+    EXPECT_EQ(State(21), kButtonTextOnly);
+    EXPECT_EQ(State(22), kButtonTextOnly);
+    EXPECT_EQ(State(23), kButtonTextOnly);  // no passwords alone
+}
+
+TEST_F(SetupTest, ALaterSeatSeesOnlyItsOwnControlsAndTheComputersFactions) {
+    NewGame(kHotSeat);
+    auto& seats = theGame.state.players;
+    seats[2].seatOpen = seats[3].seatOpen = 1;
+    seats[3].isHuman = 1;
+    ShowLaterSeatButtons(theGame, 3);
+    EXPECT_EQ(State(18), kButtonActive);
+    EXPECT_EQ(State(31), kButtonActive);
+    EXPECT_EQ(State(28), kButtonHidden);
+    EXPECT_EQ(State(29), kButtonHidden);
+    EXPECT_EQ(State(30), kButtonTextOnly);  // seat 3 is a computer
+    for (int id : {32, 33, 34, 35}) EXPECT_EQ(State(id), kButtonTextOnly) << id;
+    for (int id : {5, 6, 7}) EXPECT_EQ(State(id), kButtonHidden) << id;
+    ShowLaterSeatButtons(theGame, 1);
+    EXPECT_EQ(State(33), kButtonActive);
+}
+
+TEST_F(SetupTest, LabelsFollowTheGame) {
+    NewGame(kPlayByMail);
+    theGame.map.mapSize = 27;
+    theGame.state.victoryType = kScoreVictory;
+    theGame.state.victoryScore = 7000;
+    theGame.state.players[1].faction = kPanther;
+    RefreshSetupLabels(theGame, "DESERT.BMP");
+    EXPECT_EQ(buttonTable[4].label, "TINY (20)");
+    EXPECT_EQ(buttonTable[25].label, "SCORE : 7000");
+    EXPECT_EQ(buttonTable[24].label, "PLAY BY EMAIL");
+    EXPECT_EQ(buttonTable[23].label, "PASSWORD ENABLED");
+    EXPECT_EQ(buttonTable[29].label, "PANTHER");
+    EXPECT_EQ(buttonTable[12].label, "OPEN");
+    EXPECT_EQ(buttonTable[13].label, "CLOSED");
+    EXPECT_EQ(buttonTable[26].label, "DESERT.BMP");
+    theGame.map.mapSize = 50;  // no such size: the label stays
+    RefreshSetupLabels(theGame, "RANDOM");
+    EXPECT_EQ(buttonTable[4].label, "TINY (20)");
+}
+
+TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
+    NewGame(kSinglePlayer);
+    theGame.state.currentPlayer = 1;
+    theGame.state.players[1].colour = kBlue;
+    EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
+    EXPECT_EQ(theGame.state.players[1].name, "BLUE COMP");
+    EXPECT_EQ(theGame.state.players[1].setupDone, 1);
+    EXPECT_EQ(fake.Frames(), 0);
+}
+
+TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
+    NewGame(kSinglePlayer);
+    Then([this] {
+        Snap("setup");
+        EXPECT_TRUE(LabelShown(24, "SINGLE PLAYER"));
+        EXPECT_TRUE(LabelShown(26, "RANDOM"));
+        EXPECT_TRUE(LabelShown(4, "NORMAL (40)"));
+    }, 5);
+    ClickButtonId(9);
+    EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
+    const GameState& s = theGame.state;
+    EXPECT_EQ(s.players[0].setupDone, 1);
+    EXPECT_EQ(s.players[0].lifeState, kAlive);
+    EXPECT_EQ(s.players[1].lifeState, kAlive);
+    EXPECT_EQ(s.players[2].lifeState, kDead);
+    EXPECT_FALSE(s.startDate.empty());
+    EXPECT_NE(std::find(TerrainList.begin() + 1, TerrainList.end(), s.terrainName), TerrainList.end());
+    EXPECT_EQ(terrainChoice, 0);  // the draw is not kept as the choice
+    EXPECT_EQ(theGame.saveFileName, "SOLO-GAME-01.KV1");
+    EXPECT_EQ(ReadText("Korvessa.ini").rfind("SOLO-GAME-01.KV1", 0), 0u);
+}
+
+TEST_F(SetupTest, AChosenTerrainIsPreviewedAndKept) {
+    NewGame(kSinglePlayer);
+    ClickButtonId(26);
+    Then([this] {
+        Snap("terrain");
+        EXPECT_TRUE(LabelShown(26, TerrainList[1]));
+        EXPECT_TRUE(PictureShown(808, 472, {0, 352, 64, 416}));
+    }, 5);
+    Press(VK_RETURN, 13);
+    EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
+    EXPECT_EQ(theGame.state.terrainName, TerrainList[1]);
+}
+
+TEST_F(SetupTest, EscapeLeavesWithoutSettingTheSeatUp) {
+    NewGame(kHotSeat);
+    Press(VK_ESCAPE, 27);
+    EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
+    EXPECT_EQ(theGame.state.players[0].setupDone, 0);
+}
+
+TEST_F(SetupTest, ALaterSeatIsHandedTheMachineFirstAndMayDecline) {
+    NewGame(kHotSeat);
+    theGame.state.currentPlayer = 1;
+    // The box draws with the sprite sheet the screen before left loaded.
+    ASSERT_TRUE(LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}}));
+    Then([this] {
+        EXPECT_TRUE(TextShown((1024 - 14 * 16) / 2, 305, "SETUP TURN FOR", kLargeFont));
+        EXPECT_TRUE(TextShown((1024 - 10 * 16) / 2, 348, "PLAYER # 2", kLargeFont));
+        fake.Key(VK_ESCAPE, 27);
+    }, 10);
+    EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
+    EXPECT_EQ(theGame.state.players[1].setupDone, 0);
+}
+
+}  // namespace
