@@ -28,7 +28,14 @@ struct ComputerTurn {
     int player;  // the seat whose turn it is
     DistanceField field;
     TileOccupancy occupancy;
+    // MoveUnits found no unit to walk and left its build of the fields for
+    // later: until a unit moves or is destroyed a build gives the very same
+    // fields, so it is made only if a purchase or an attack comes first.
+    bool fieldsDeferred = false;
 };
+
+// Builds the fields MoveUnits deferred, if it did.
+void BuildDeferredFields(ComputerTurn& turn);
 
 // Rebuilds the distance fields for the current player (ground only when the
 // air field will not be read before the next full build).

@@ -46,10 +46,22 @@ int NewType(const ComputerTurn& turn, int slot) {
     }
 }
 
+// Only STANDARD and AIR units off the clearings look at the ground ahead.
+bool AnyoneLooksAhead(const ComputerTurn& turn) {
+    for (const Unit& u : turn.game.state.units) {
+        if (u.state != kActive || u.owner != turn.player || !u.canAttack) continue;
+        if (u.type != kStandard && u.type != kAir) continue;
+        if (OnMap(turn.game, u.x, u.y) && turn.game.map.tiles[u.x][u.y].terrain != kClearing) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool ConvertUnits(ComputerTurn& turn) {
-    BuildDistanceFields(turn, /*groundOnly=*/true);  // the air field is not read here
+    // Nothing else reads the fields before MoveUnits builds them again, and
+    // the air field is not read here at all.
+    if (AnyoneLooksAhead(turn)) BuildDistanceFields(turn, /*groundOnly=*/true);
     bool changed = false;
     for (int slot = 0; slot < kMaxUnits; ++slot) {
         Unit& u = turn.game.state.units[slot];

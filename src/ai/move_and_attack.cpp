@@ -29,9 +29,25 @@ bool WalkDownField(ComputerTurn& turn, int slot) {
     return moved;
 }
 
+// Whether any unit of the seat might walk in this pass (without the test
+// for enemies in range, which only ever holds a unit back).
+bool AnyoneMayWalk(const ComputerTurn& turn) {
+    for (const Unit& u : turn.game.state.units) {
+        if (u.state != kActive || u.owner != turn.player || !u.canMove) continue;
+        if (!OnMap(turn.game, u.x, u.y) || TypeSpeed(u.type) == 0) continue;
+        if (turn.game.map.tiles[u.x][u.y].terrain != kClearing) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool MoveUnits(ComputerTurn& turn) {
+    // With nobody to walk the fields are only read by a purchase, if at all.
+    if (!AnyoneMayWalk(turn)) {
+        turn.fieldsDeferred = true;
+        return false;
+    }
     BuildDistanceFields(turn);
     bool changed = false;
     for (int slot = 0; slot < kMaxUnits; ++slot) {
@@ -54,6 +70,7 @@ bool AttackWithUnits(ComputerTurn& turn) {
         if (u.state != kActive || u.owner != turn.player || !u.canAttack) continue;
         const int target = FindEnemyInRange(turn, slot, TypeRange(u.type));
         if (target == -1) continue;
+        BuildDeferredFields(turn);  // while the units still stand as MoveUnits saw them
         u.canAttack = 0;  // before the attack: FREE-ATTACK may hand it back
         Attack(turn.game, slot, target);
         turn.occupancy.Sync(turn.game);

@@ -41,6 +41,7 @@ bool BuyUnitNearBase(ComputerTurn& turn) {
     Game& game = turn.game;
     Player& p = game.state.players[turn.player];
     if (p.energy < kUnitPrice || CountUnits(game, turn.player) >= game.unitCap) return false;
+    BuildDeferredFields(turn);
     const TilePos tile = FindPlacementTile(turn);
     // With every slot of the unit table taken the purchase is refused, as the
     // cap refuses it: no energy is spent on a unit that cannot exist.

@@ -6,6 +6,11 @@
 
 void BuildDistanceFields(ComputerTurn& turn, bool groundOnly) {
     turn.field.Build(turn.game, turn.player, groundOnly);
+    turn.fieldsDeferred = false;
+}
+
+void BuildDeferredFields(ComputerTurn& turn) {
+    if (turn.fieldsDeferred) BuildDistanceFields(turn);
 }
 
 TilePos NextGroundStep(const ComputerTurn& turn, int slot) {

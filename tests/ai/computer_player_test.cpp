@@ -166,6 +166,29 @@ TEST(Purchases, PreferTheTileClosestToATarget) {
     EXPECT_EQ(FindPlacementTile(turn), (TilePos{16, 14}));
 }
 
+// The placement reads the ground field as it stood before the pass's
+// attacks: a tile whose enemy was just destroyed still reads as occupied.
+TEST(Purchases, SeeTheFieldAsItStoodBeforeThePassesAttacks) {
+    Game game = MakeBoard();
+    CreateUnit(game, 1, 1, 0, kBase);
+    CreateUnit(game, 1, 25, 2, kBase);
+    CreateUnit(game, 25, 25, 3, kBase);
+    CreateUnit(game, 10, 10, 1, kBase);
+    const int doomed = CreateUnit(game, 9, 9, 2, kStandard);
+    game.state.units[doomed].health = 1;
+    game.state.players[1].energy = 100;
+    ComputerTurn turn(game);
+    ConvertUnits(turn);
+    EXPECT_FALSE(MoveUnits(turn));  // nobody to walk
+    EXPECT_TRUE(AttackWithUnits(turn));
+    ASSERT_EQ(game.state.units[doomed].state, kFree);  // the base destroyed it
+    ASSERT_TRUE(BuyUnitNearBase(turn));
+    // (9, 9) is nearest to the corner base at (1, 1), but it was taken when
+    // the fields were built; of the two next best, the smaller dx comes first.
+    EXPECT_EQ(UnitAt(game, 9, 9), -1);
+    EXPECT_NE(UnitAt(game, 9, 10), -1);
+}
+
 TEST(Purchases, AreRefusedAtTheCapWithoutEnergyOrWithoutASlot) {
     Game game = MakeBoard();
     CreateUnit(game, 5, 5, 1, kBase);

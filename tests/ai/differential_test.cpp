@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kStatesPerDensity = 14;
+constexpr int kStatesPerDensity = 20;
 constexpr int kTurnsPerState = 3;
 
 class SameAsPlainVersion : public ::testing::TestWithParam<int> {};

@@ -144,6 +144,10 @@ Game MakeRandomGame(uint32_t seed, int mapSize, Density density) {
     game.state.currentPlayer = NextOpenSeat(game, Pick(random, 0, 3));
     game.state.players[game.state.currentPlayer].isHuman = 0;
     MakeUnits(game, random, density, winding);
+    // Now and then every move is already spent, as late in a turn: the
+    // computer then only converts, attacks, buys and repairs.
+    if (Chance(random, 20))
+        for (Unit& u : game.state.units) u.canMove = 0;
     game.rng.Seed(static_cast<uint32_t>(random()));
     return game;
 }
