@@ -138,4 +138,21 @@ TEST_F(GameOverTest, WithNoSeatHoldingABaseAndAPositiveScoreSeatZeroWins) {
     EXPECT_EQ(RunGameOver(), 110);
 }
 
+TEST_F(GameOverTest, AfterTheWindowIsMinimisedTheMiniMapIsBuiltAgain) {
+    theGame.state.players[1].lifeState = kDead;
+    theGame.state.players[0].score = 100;
+    ExpectWinnerShown("ALICE");
+    Then([&] { fake.Minimise(); });
+    Then([&] { fake.Restore(); });
+    Wait(4);
+    Then([&] {
+        Snap("restored");
+        const Rect mini = MiniMapScreenRect(27);
+        EXPECT_TRUE(PictureShown(mini.left + 3 * 2, mini.top + 3 * 4, sheet::MiniMapDot(kGreen)));
+        EXPECT_TRUE(TextShown(840, 240, "GAME OVER", kLargeFont));
+    });
+    ClickButtonId(44);
+    EXPECT_EQ(RunGameOver(), 110);
+}
+
 }  // namespace
