@@ -34,7 +34,8 @@ struct ComputerTurn {
     bool fieldsDeferred = false;
 };
 
-// Builds the fields MoveUnits deferred, if it did.
+// Builds the ground field MoveUnits deferred, if it did: the placement of a
+// purchase is the only reader left in the pass.
 void BuildDeferredFields(ComputerTurn& turn);
 
 // Rebuilds the distance fields for the current player (ground only when the

@@ -29,26 +29,36 @@ bool WalkDownField(ComputerTurn& turn, int slot) {
     return moved;
 }
 
-// Whether any unit of the seat might walk in this pass (without the test
-// for enemies in range, which only ever holds a unit back).
-bool AnyoneMayWalk(const ComputerTurn& turn) {
+struct Walkers {
+    bool any = false;
+    bool air = false;
+};
+
+// Which units of the seat might walk in this pass (without the test for
+// enemies in range, which only ever holds a unit back).
+Walkers MayWalk(const ComputerTurn& turn) {
+    Walkers walkers;
     for (const Unit& u : turn.game.state.units) {
         if (u.state != kActive || u.owner != turn.player || !u.canMove) continue;
         if (!OnMap(turn.game, u.x, u.y) || TypeSpeed(u.type) == 0) continue;
-        if (turn.game.map.tiles[u.x][u.y].terrain != kClearing) return true;
+        if (turn.game.map.tiles[u.x][u.y].terrain == kClearing) continue;
+        walkers.any = true;
+        walkers.air = walkers.air || u.type == kAir;
     }
-    return false;
+    return walkers;
 }
 
 }  // namespace
 
 bool MoveUnits(ComputerTurn& turn) {
-    // With nobody to walk the fields are only read by a purchase, if at all.
-    if (!AnyoneMayWalk(turn)) {
+    // With nobody to walk the fields are only read by a purchase, if at all;
+    // after this pass the air field is read by AIR units walking, nothing else.
+    const Walkers walkers = MayWalk(turn);
+    if (!walkers.any) {
         turn.fieldsDeferred = true;
         return false;
     }
-    BuildDistanceFields(turn);
+    BuildDistanceFields(turn, /*groundOnly=*/!walkers.air);
     bool changed = false;
     for (int slot = 0; slot < kMaxUnits; ++slot) {
         Unit& u = turn.game.state.units[slot];

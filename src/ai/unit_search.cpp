@@ -10,7 +10,7 @@ void BuildDistanceFields(ComputerTurn& turn, bool groundOnly) {
 }
 
 void BuildDeferredFields(ComputerTurn& turn) {
-    if (turn.fieldsDeferred) BuildDistanceFields(turn);
+    if (turn.fieldsDeferred) BuildDistanceFields(turn, /*groundOnly=*/true);  // for the placement
 }
 
 TilePos NextGroundStep(const ComputerTurn& turn, int slot) {
