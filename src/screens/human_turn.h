@@ -55,7 +55,7 @@ inline bool TickIsLater(uint32_t now, uint32_t due) { return static_cast<int32_t
 
 // The F2 prompt of the turn screen and the game-over view: the scroll delay
 // typed, kept within 0..100 and written to the settings file. 14 when the box
-// or the settings file failed, otherwise 10.
+// failed, otherwise 10.
 int AskScrollDelay();
 
 // The pictures of the map screens: the terrain, then the sprite sheet.

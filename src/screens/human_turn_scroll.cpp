@@ -34,7 +34,11 @@ int AskScrollDelay() {
     if (answer == kFatal) return kFatal;
     if (answer != kConfirmed) return kStay;
     settings.scrollDelay = std::clamp(ParseDecimal(popupBox.text), 0, 100);
-    return SaveINI(settings, theGame.saveFileName) ? kStay : kFatal;
+    // A settings file that cannot be written (logged) is no reason to end the
+    // program in the middle of a turn and lose its orders: the delay holds
+    // for this run, and the end of the run tries the file again.
+    SaveINI(settings, theGame.saveFileName);
+    return kStay;
 }
 
 std::vector<ScreenImage> MapScreenImages() {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "game/unit_types.h"
 #include "screen_fixture.h"
@@ -194,6 +196,25 @@ TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayKeptWithinItsRangeAndWritesTheSett
     Then([&] { EXPECT_EQ(settings.scrollDelay, 40); });
     ClickButtonId(kEndTurn);
     EXPECT_EQ(RunHumanTurn(), 190);
+}
+
+TEST_F(HumanTurnViewTest, ASettingsFileThatCannotBeWrittenDoesNotEndTheTurn) {
+    StartViewAt(0, 0);
+    std::filesystem::create_directory("Korvessa.ini");  // in the way of the file
+    ClickTile(2, 4);
+    Press(VK_F2);
+    TypeKeys("60\r");
+    Then([&] {
+        EXPECT_EQ(settings.scrollDelay, 60);
+        EXPECT_EQ(theGame.selectedUnit, 1);
+        EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont));
+    });
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+    std::ifstream log("Run.log");
+    std::stringstream text;
+    text << log.rdbuf();
+    EXPECT_NE(text.str().find("*ERROR* : SaveINI()"), std::string::npos);
 }
 
 TEST_F(HumanTurnViewTest, AfterTheWindowIsMinimisedThePicturesComeBack) {
