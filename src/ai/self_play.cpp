@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <random>
 
 #include "ai/turn_cycle.h"
@@ -89,8 +90,9 @@ bool PlaySelfPlayGame(const SelfPlayOptions& options, SelfPlayResult& result, st
     SetUpGame(game, options);
     if (!EndTurnToFile(game, file, problem)) return false;
     const int worldSeed = WorldSeedFor(options.seed);
+    const auto worlds = std::make_unique<WorldCache>();
     for (;;) {
-        const SeatStepResult step = PlaySeatStep(game, file, worldSeed);
+        const SeatStepResult step = PlaySeatStep(game, file, worldSeed, worlds.get());
         if (step.step == SeatStep::kGameOver) {
             result.gameOver = true;
             break;

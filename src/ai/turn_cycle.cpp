@@ -7,8 +7,19 @@
 #include "world/starting_units.h"
 #include "world/terrain.h"
 
-void PlayComputerTurn(Game& game) {
-    GenerateTerrain(game);
+namespace {
+
+void Regrow(Game& game, WorldCache* worlds) {
+    if (worlds)
+        worlds->Regrow(game);
+    else
+        GenerateTerrain(game);
+}
+
+}  // namespace
+
+void PlayComputerTurn(Game& game, WorldCache* worlds) {
+    Regrow(game, worlds);
     BeginComputerTurn(game);
     RunComputerPlayer(game);
 }
@@ -22,7 +33,7 @@ void SetUpComputerSeat(Game& game) {
 }
 
 HumanTurnStart StartHumanTurn(Game& game, const TurnFile& file, std::optional<int> worldSeed,
-                              std::string& problem) {
+                              std::string& problem, WorldCache* worlds) {
     game.maxScrollX = game.map.mapSize - 13;
     game.maxScrollY = game.map.mapSize - 12;
     if (game.map.mapSeed == -1) {
@@ -31,7 +42,7 @@ HumanTurnStart StartHumanTurn(Game& game, const TurnFile& file, std::optional<in
         PlaceStartingUnits(game);
         if (!file.Save(game, problem)) return HumanTurnStart::kWorldNotSaved;
     }
-    GenerateTerrain(game);
+    Regrow(game, worlds);
     BeginHumanTurn(game);
     return HumanTurnStart::kStarted;
 }
@@ -50,7 +61,7 @@ namespace {
 
 // Plays the seat's part of the step; the caller ends the turn unless the
 // result is a stop.
-SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed,
+SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed, WorldCache* worlds,
                   SeatStepResult& result) {
     switch (SeatDestination(game)) {
         case kToGameOver:
@@ -61,11 +72,11 @@ SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed
             if (game.state.players[game.state.currentPlayer].isHuman) return SeatStep::kHumanSetUpNeeded;
             SetUpComputerSeat(game);
             return SeatStep::kSetUp;
-        case kToComputerTurn: PlayComputerTurn(game); return SeatStep::kComputerTurn;
+        case kToComputerTurn: PlayComputerTurn(game, worlds); return SeatStep::kComputerTurn;
         default: break;
     }
     if (TakeHumanSeat(game, nullptr) == kToEndTurn) return SeatStep::kDyingSeatTold;
-    switch (StartHumanTurn(game, file, worldSeed, result.problem)) {
+    switch (StartHumanTurn(game, file, worldSeed, result.problem, worlds)) {
         case HumanTurnStart::kNoWorldSeed: return SeatStep::kNoWorldSeed;
         case HumanTurnStart::kWorldNotSaved: return SeatStep::kFileProblem;
         case HumanTurnStart::kStarted: break;
@@ -76,14 +87,15 @@ SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed
 
 }  // namespace
 
-SeatStepResult PlaySeatStep(Game& game, const TurnFile& file, std::optional<int> worldSeed) {
+SeatStepResult PlaySeatStep(Game& game, const TurnFile& file, std::optional<int> worldSeed,
+                            WorldCache* worlds) {
     SeatStepResult result;
     if (!file.Load(game, result.problem)) {
         result.step = SeatStep::kFileProblem;
         return result;
     }
     result.seat = game.state.currentPlayer;
-    result.step = PlaySeat(game, file, worldSeed, result);
+    result.step = PlaySeat(game, file, worldSeed, worlds, result);
     if (IsStop(result.step)) return result;
     if (!EndTurnToFile(game, file, result.problem)) result.step = SeatStep::kFileProblem;
     return result;

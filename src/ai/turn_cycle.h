@@ -7,12 +7,14 @@
 #include <string>
 
 #include "ai/turn_file.h"
+#include "ai/world_cache.h"
 #include "game/state.h"
 
 // The computer turn after its drawing steps: the world regrown from its seed
 // (which also seeds the random generator, never reseeded afterwards), the
-// unit cap, the seat's income, then the computer player's whole turn.
-void PlayComputerTurn(Game& game);
+// unit cap, the seat's income, then the computer player's whole turn. With a
+// cache the world is copied from it when it was grown before.
+void PlayComputerTurn(Game& game, WorldCache* worlds = nullptr);
 
 // The set-up turn of a computer seat: it is named after its colour.
 void SetUpComputerSeat(Game& game);
@@ -23,7 +25,7 @@ void SetUpComputerSeat(Game& game);
 // of units, cap, reseeding, income and view of BeginHumanTurn.
 enum class HumanTurnStart { kStarted, kNoWorldSeed, kWorldNotSaved };
 HumanTurnStart StartHumanTurn(Game& game, const TurnFile& file, std::optional<int> worldSeed,
-                              std::string& problem);
+                              std::string& problem, WorldCache* worlds = nullptr);
 
 // What one seat step of the cycle came to.
 enum class SeatStep {
@@ -50,7 +52,8 @@ struct SeatStepResult {
 // One hand-over and what follows it, ending (unless it stops) with the end
 // of the turn: the view stored, the seat and turn advanced, the game saved.
 // A human seat plays no orders: its turn starts and ends at once.
-SeatStepResult PlaySeatStep(Game& game, const TurnFile& file, std::optional<int> worldSeed);
+SeatStepResult PlaySeatStep(Game& game, const TurnFile& file, std::optional<int> worldSeed,
+                            WorldCache* worlds = nullptr);
 
 // The end of a turn: AdvanceSeat, then the save. False when the file could
 // not be written (the game in memory has moved on regardless).

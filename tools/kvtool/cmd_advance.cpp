@@ -1,6 +1,7 @@
 // kvtool advance: plays seat turns of a saved game exactly as the game's turn
 // cycle plays them, without any screen, and leaves the game in the file.
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -65,8 +66,9 @@ int RunAdvance(const Args& args) {
     Game game;
     game.hooks.fixedSaveKey = options.key;
     const TurnFile file(options.file);
+    const auto worlds = std::make_unique<WorldCache>();
     for (int step = 0; step < options.seats; ++step) {
-        const SeatStepResult result = PlaySeatStep(game, file, options.worldSeed);
+        const SeatStepResult result = PlaySeatStep(game, file, options.worldSeed, worlds.get());
         switch (result.step) {
             case SeatStep::kGameOver: std::printf("GAME OVER %d\n", result.winner); return 0;
             case SeatStep::kHumanSetUpNeeded:
