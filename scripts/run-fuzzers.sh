@@ -11,6 +11,7 @@ for fuzzer in "$build"/tests/fuzz/fuzz_*; do
   name=$(basename "$fuzzer"); name=${name#fuzz_}
   work=$(mktemp -d)
   cp -r "$root/tests/fuzz/corpus/$name/." "$work/" 2>/dev/null || true
+  build=$(cd "$build" && pwd)
   log="$build/fuzz-$name.log"
   if "$fuzzer" "$work" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$build/crash-$name-" >"$log" 2>&1; then
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
