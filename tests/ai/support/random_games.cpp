@@ -1,5 +1,6 @@
 #include "random_games.h"
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -46,19 +47,25 @@ int RandomType(Random& random) {
 }
 
 // A tile that suits the unit: bases on clearings, ground units off water and
-// rough ground, mostly a free tile; now and then anything goes.
-void PlaceUnit(const Game& game, Random& random, Unit& u, int lastRow) {
+// rough ground, mostly a free tile, now and then anything goes; but never,
+// as in any game, two active units on one tile. A unit still exploding may
+// lie anywhere, under a newcomer too.
+void PlaceUnit(const Game& game, Random& random, Unit& u, int lastRow, bool active) {
     const int n = game.map.mapSize;
-    for (int attempt = 0; attempt < 60; ++attempt) {
+    for (int attempt = 0; attempt < 80; ++attempt) {
         u.x = Pick(random, 0, n - 1);
-        u.y = Pick(random, 0, lastRow);
+        u.y = Pick(random, 0, std::min(n - 1, lastRow + attempt / 10));  // crowded rows spill over
         const int terrain = game.map.tiles[u.x][u.y].terrain;
+        if (active && ActiveUnitAt(game, u.x, u.y) != -1) continue;
         const bool free = UnitAt(game, u.x, u.y) == -1;
         if (!free && attempt < 50) continue;
         if (u.type == kBase && terrain != kClearing && attempt < 40) continue;
         if (u.type != kAir && (terrain == kWater || terrain == kRough) && attempt < 30) continue;
         return;
     }
+    for (u.x = 0; u.x < n; ++u.x)
+        for (u.y = 0; u.y < n; ++u.y)
+            if (!active || ActiveUnitAt(game, u.x, u.y) == -1) return;
 }
 
 // On a winding map the enemies keep to the top rows, so that the seat's own
@@ -76,13 +83,14 @@ void MakeUnits(Game& game, Random& random, Density density, bool winding) {
         u.owner = open[Pick(random, 0, static_cast<int>(open.size()) - 1)];
         u.type = RandomType(random);
         const bool enemy = u.owner != game.state.currentPlayer;
-        PlaceUnit(game, random, u, winding && enemy ? 1 : game.map.mapSize - 1);
+        const bool active = !Chance(random, 5);
+        PlaceUnit(game, random, u, winding && enemy ? 1 : game.map.mapSize - 1, active);
         const int power = game.state.players[u.owner].powerLevel;
         u.health = Chance(random, 50) ? power : Pick(random, 1, power);
         u.canAttack = Chance(random, 85) ? 1 : 0;
         u.canMove = Chance(random, 80) ? 1 : 0;
         u.explosionFrame = 0;
-        u.state = Chance(random, 5) ? kDestroyed : kActive;
+        u.state = active ? kActive : kDestroyed;
         if (u.state == kDestroyed) u.explosionFrame = Pick(random, 0, 15);
     }
 }
