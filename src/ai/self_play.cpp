@@ -102,6 +102,7 @@ bool PlaySelfPlayGame(const SelfPlayOptions& options, SelfPlayResult& result, st
             return false;
         }
         ++result.seatTurns;
+        if (options.afterEachStep) options.afterEachStep(game);
         if (game.state.turn > options.turns) break;
     }
     Summarise(game, result);

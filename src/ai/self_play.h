@@ -4,7 +4,10 @@
 // for balancing the factions and for soak tests.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+
+#include "game/state.h"
 
 struct SelfPlayOptions {
     int mapSize = 45;
@@ -13,6 +16,8 @@ struct SelfPlayOptions {
     int turns = 100;        // the game stops after this many playing turns
     std::string path;       // the saved game to play through; empty: a temporary file
     int factionShift = 0;   // seat i plays faction (i + shift) mod 4
+    // Called with the game after every seat step, for soak tests.
+    std::function<void(const Game&)> afterEachStep;
 };
 
 struct SelfPlayResult {
