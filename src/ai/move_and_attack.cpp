@@ -20,13 +20,20 @@ bool WalkDownField(ComputerTurn& turn, int slot) {
         u.x = next.x;
         u.y = next.y;
         turn.occupancy.Move(slot, next.x, next.y);
-        // The tile left behind stays blocked for the rest of the pass, so
-        // nobody walks back into it.
+        // The new tile is blocked for the rest of the pass, and the one left
+        // behind stays blocked as it was: nobody walks into either.
         turn.field.Block(next.x, next.y);
         current = value;
         moved = true;
     }
     return moved;
+}
+
+// An own unit with its move left and some speed, not holding a clearing.
+bool MayWalk(const ComputerTurn& turn, const Unit& u) {
+    if (u.state != kActive || u.owner != turn.player || !u.canMove) return false;
+    if (!OnMap(turn.game, u.x, u.y) || TypeSpeed(u.type) == 0) return false;
+    return turn.game.map.tiles[u.x][u.y].terrain != kClearing;
 }
 
 struct Walkers {
@@ -36,12 +43,10 @@ struct Walkers {
 
 // Which units of the seat might walk in this pass (without the test for
 // enemies in range, which only ever holds a unit back).
-Walkers MayWalk(const ComputerTurn& turn) {
+Walkers FindWalkers(const ComputerTurn& turn) {
     Walkers walkers;
     for (const Unit& u : turn.game.state.units) {
-        if (u.state != kActive || u.owner != turn.player || !u.canMove) continue;
-        if (!OnMap(turn.game, u.x, u.y) || TypeSpeed(u.type) == 0) continue;
-        if (turn.game.map.tiles[u.x][u.y].terrain == kClearing) continue;
+        if (!MayWalk(turn, u)) continue;
         walkers.any = true;
         walkers.air = walkers.air || u.type == kAir;
     }
@@ -53,7 +58,7 @@ Walkers MayWalk(const ComputerTurn& turn) {
 bool MoveUnits(ComputerTurn& turn) {
     // With nobody to walk the fields are only read by a purchase, if at all;
     // after this pass the air field is read by AIR units walking, nothing else.
-    const Walkers walkers = MayWalk(turn);
+    const Walkers walkers = FindWalkers(turn);
     if (!walkers.any) {
         turn.fieldsDeferred = true;
         return false;
@@ -62,9 +67,7 @@ bool MoveUnits(ComputerTurn& turn) {
     bool changed = false;
     for (int slot = 0; slot < kMaxUnits; ++slot) {
         Unit& u = turn.game.state.units[slot];
-        if (u.state != kActive || u.owner != turn.player || !u.canMove) continue;
-        if (!OnMap(turn.game, u.x, u.y) || TypeSpeed(u.type) == 0) continue;
-        if (turn.game.map.tiles[u.x][u.y].terrain == kClearing) continue;  // holding a clearing
+        if (!MayWalk(turn, u)) continue;  // flag kept by units holding a clearing or without speed
         // Someone to fight: attack first, move in a later pass.
         if (u.canAttack && FindEnemyInRange(turn, slot, TypeRange(u.type)) != -1) continue;
         changed = WalkDownField(turn, slot) || changed;
