@@ -83,6 +83,8 @@ DropOutcome TakeDroppedGame(const std::string& path) {
     return DropOutcome::kCopied;
 }
 
+void ForgetEarlierDrops() { input.droppedFile.clear(); }
+
 DropOutcome TakeDroppedFile() {
     if (input.droppedFile.empty()) return DropOutcome::kNothing;
     const std::string path = input.droppedFile;

@@ -22,5 +22,9 @@ std::string DroppedGameName(const std::string& path);
 // question. Reasons for refusals go to the run log.
 DropOutcome TakeDroppedGame(const std::string& path);
 
+// A file dropped while another screen showed is not taken later by surprise:
+// the screens that take files forget such drops as they open.
+void ForgetEarlierDrops();
+
 // Takes the file dropped since the last frame, if any.
 DropOutcome TakeDroppedFile();

@@ -117,6 +117,7 @@ int LoadGameScreen() {
     theGame.saveFileName.clear();
     LoadGameView view;
     view.list.files = ListSavedGames();
+    ForgetEarlierDrops();
     while (true) {
         if (!PumpMessages() && !RecoverDisplay(kLoadGameImages)) return kFatal;
         DrawLoadGame(view);

@@ -61,6 +61,7 @@ void ShowMainMenuButtons() {
 int MainMenuScreen() {
     if (!LoadScreenImages(kMainMenuImages)) return kFatal;
     ShowMainMenuButtons();
+    ForgetEarlierDrops();
     while (true) {
         if (!PumpMessages() && !RecoverDisplay(kMainMenuImages)) return kFatal;
         DrawMainMenu();

@@ -2,6 +2,8 @@
 // passes through it once, in seat order, before the first playing turn.
 // Seat 0 chooses the game; a later human seat its name, faction and colour;
 // a computer seat is named after its colour without any screen.
+#include <algorithm>
+
 #include "ai/turn_cycle.h"
 #include "screens/commands.h"
 #include "screens/screens.h"
@@ -80,6 +82,11 @@ void LaunchGame() {
     s.terrainName = TerrainList[pick];
 }
 
+int LaunchedTerrainChoice(int current) {
+    const auto found = std::find(TerrainList.begin() + 1, TerrainList.end(), theGame.state.terrainName);
+    return found == TerrainList.end() ? current : static_cast<int>(found - TerrainList.begin());
+}
+
 int RunSetupFrames(int seat) {
     const std::vector<ScreenImage> images = SetupImages();
     if (!LoadScreenImages(images)) return kFatal;
@@ -108,6 +115,9 @@ int SetupScreen() {
     if (seat > 0 && !HandMachineTo(seat)) return GoTo(kMainMenuScreen);
     if (!BuildTerrainList()) return kFatal;
     if (seat == 0 || theGame.state.gameType != kHotSeat) terrainChoice = 0;
+    // A later seat is shown the terrain the game was launched with, not the
+    // first seat's "RANDOM" (or, by mail, this machine's own last choice).
+    if (seat > 0) terrainChoice = LaunchedTerrainChoice(terrainChoice);
     if (terrainChoice >= static_cast<int>(TerrainList.size())) terrainChoice = 0;
     if (seat == 0) {
         ShowFirstSeatButtons(theGame);

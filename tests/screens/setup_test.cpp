@@ -160,4 +160,18 @@ TEST_F(SetupTest, ALaterSeatIsHandedTheMachineFirstAndMayDecline) {
     EXPECT_EQ(theGame.state.players[1].setupDone, 0);
 }
 
+TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWith) {
+    NewGame(kPlayByMail);
+    theGame.state.terrainName = "WINTER.BMP";
+    theGame.state.currentPlayer = 1;
+    Press(VK_RETURN, 13);  // the hand-over box
+    Then([this] {
+        Snap("later-seat");
+        EXPECT_TRUE(LabelShown(26, "WINTER.BMP"));
+        EXPECT_EQ(buttonTable[26].state, kButtonTextOnly);
+        fake.Key(VK_ESCAPE, 27);
+    }, 10);
+    EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
+}
+
 }  // namespace
