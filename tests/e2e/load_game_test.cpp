@@ -144,4 +144,21 @@ TEST_F(LoadGameTest, EnterLaunchesThePickedGameAndRecordsItAsTheLastGame) {
     EXPECT_NE(ReadFile("Korvessa.ini").find(Numbered(1)), std::string::npos);
 }
 
+TEST_F(LoadGameTest, MinimisingAndRestoringTheWindowRedrawsTheListAndGoesOn) {
+    MakeGames(3);
+    OpenLoadScreen();
+    player.When("the list, to minimise", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
+                [](FakePlatform& f) { f.Minimise(); });
+    player.When("the minimised window, to restore", [] { return true; }, [](FakePlatform& f) { f.Restore(); });
+    WaitFrames(3);
+    player.When("the list again, to pick", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
+                [](FakePlatform& f) { f.Click(40, RowY(2) + 5); });
+    player.Then("the summary", [this] { return ShowsText(340, 120, "GAME NAME   : SOLO-G03", kSmallFont); }, [] {});
+    player.When("the summary, to leave", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    ExitFromMainMenu();
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_EQ(lastResult, kQuit);
+}
+
 }  // namespace
