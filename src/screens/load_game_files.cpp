@@ -1,5 +1,7 @@
 #include "screens/load_game_files.h"
 
+#include <algorithm>
+
 #include "platform/files.h"
 
 std::string UpperCaseName(std::string name) {
@@ -12,6 +14,8 @@ std::string UpperCaseName(std::string name) {
 std::vector<std::string> ListSavedGames() {
     std::vector<std::string> names = FindGameFiles(kSavedGamesPattern);
     for (std::string& name : names) name = UpperCaseName(name);
+    // Sorted as shown, so that a name stored in lower case takes its place.
+    std::sort(names.begin(), names.end());
     return names;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/unit_types.h"
+#include "save/saved_game.h"
 #include "screen_fixture.h"
 #include "screens/file_drop.h"
 #include "screens/load_game_files.h"
@@ -120,6 +121,19 @@ TEST_F(GameSummaryTest, AFinishedGameNamesItsWinnerAndWhoDestroyedWhom) {
     EXPECT_TRUE(Has(lines, 356, 360, "DEAD"));
     EXPECT_TRUE(Has(lines, 828, 360, "ALICE"));
     EXPECT_TRUE(Has(lines, 350, 500, "ALICE IS VICTORIOUS!", 1));
+}
+
+TEST_F(GameSummaryTest, AFileNamedInLowerCaseIsListedAndOpenedInUpperCase) {
+    theGame.saveFileName = "hots-game-01.kv1";
+    SaveGame();
+    theGame.saveFileName = "SOLO-B.KV1";
+    SaveGame();
+    EXPECT_EQ(ListSavedGames(), (std::vector<std::string>{"HOTS-GAME-01.KV1", "SOLO-B.KV1"}));
+    EXPECT_EQ(CountSavedGames(), 2);
+    Game reread;
+    reread.saveFileName = ListSavedGames().front();
+    EXPECT_TRUE(LoadGameFromFile(reread));
+    EXPECT_EQ(reread.state.players[0].name, "ALICE");
 }
 
 }  // namespace
