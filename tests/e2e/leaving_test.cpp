@@ -1,0 +1,42 @@
+// Every screen reached from the main menu can be left back to it.
+#include "game_fixture.h"
+#include "saved_games.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+
+namespace {
+
+class LeavingTest : public GameTest {
+protected:
+    void FromMenu(const std::string& what, int id) {
+        player.When(what, [this, id] { return On(kMainMenuScreen) && ShowsButton(id); },
+                    [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
+    }
+};
+
+TEST_F(LeavingTest, HelpSetUpAndLoadGameAllLeadBackToTheMainMenu) {
+    Game game = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
+    WriteSavedGame(game, "SOLO-ANY.KV1");
+    FromMenu("INFORMATION", 36);
+    player.When("the help page, to leave with any key", [this] { return On(kHelpScreen) && ShowsButton(kReturnButton); },
+                [](FakePlatform& f) { f.Key('A', 'a'); });
+    FromMenu("SINGLE PLAYER", 37);
+    player.When("the set-up, to cancel", [this] { return On(kSetupScreen) && ShowsButton(8); },
+                [this](FakePlatform& f) { ClickButtonNow(f, 8); });
+    FromMenu("HOTSEAT", 38);
+    player.When("the set-up, to leave with Escape", [this] { return On(kSetupScreen) && ShowsButton(8); },
+                [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    FromMenu("LOAD GAME", 40);
+    player.When("the load screen, to return", [this] { return On(kLoadGameScreen) && ShowsButton(kReturnButton); },
+                [this](FakePlatform& f) { ClickButtonNow(f, kReturnButton); });
+    FromMenu("EXIT GAME", kExitGameButton);
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_EQ(lastResult, kQuit);
+    const std::vector<int> expected = {kMainMenuScreen, kHelpScreen,     kMainMenuScreen, kSetupScreen,
+                                       kMainMenuScreen, kSetupScreen,    kMainMenuScreen, kLoadGameScreen,
+                                       kMainMenuScreen};
+    EXPECT_EQ(screensSeen, expected);
+}
+
+}  // namespace
