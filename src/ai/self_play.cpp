@@ -1,12 +1,11 @@
 #include "ai/self_play.h"
 
 #include <ctime>
-#include <filesystem>
 #include <memory>
-#include <random>
 
 #include "ai/turn_cycle.h"
 #include "game/turns.h"
+#include "platform/files.h"
 #include "save/saved_game.h"
 
 namespace {
@@ -47,27 +46,6 @@ void SetUpGame(Game& game, const SelfPlayOptions& options) {
     s.players[0].setupDone = 1;
 }
 
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::string& wanted, uint32_t seed) : path_(wanted) {
-        if (!path_.empty()) return;
-        owned_ = true;
-        path_ = (std::filesystem::temp_directory_path() /
-                 ("kv-selfplay-" + std::to_string(seed) + "-" + std::to_string(std::random_device{}()) +
-                  ".KV1"))
-                    .string();
-    }
-    ~TemporaryFile() {
-        std::error_code ignored;
-        if (owned_) std::filesystem::remove(path_, ignored);
-    }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-    bool owned_ = false;
-};
-
 void Summarise(const Game& game, SelfPlayResult& result) {
     const GameState& s = game.state;
     // Turn 0 is the set-up cycle; a turn counts once its first seat has played.
@@ -84,8 +62,9 @@ void Summarise(const Game& game, SelfPlayResult& result) {
 
 bool PlaySelfPlayGame(const SelfPlayOptions& options, SelfPlayResult& result, std::string& problem) {
     result = SelfPlayResult{};
-    const TemporaryFile temporary(options.path, options.seed);
-    const TurnFile file(temporary.Path());
+    // Every turn passes through the saved game's bytes, kept in memory; the
+    // last of them go to the file asked for.
+    const TurnFile file = TurnFile::InMemory();
     Game game;
     SetUpGame(game, options);
     if (!EndTurnToFile(game, file, problem)) return false;
@@ -106,5 +85,9 @@ bool PlaySelfPlayGame(const SelfPlayOptions& options, SelfPlayResult& result, st
         if (game.state.turn > options.turns) break;
     }
     Summarise(game, result);
+    if (!options.path.empty() && !ReplaceGameFile(options.path, file.Bytes())) {
+        problem = "cannot write " + options.path;
+        return false;
+    }
     return true;
 }

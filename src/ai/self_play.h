@@ -14,7 +14,7 @@ struct SelfPlayOptions {
     int computerLevel = 2;
     uint32_t seed = 1;      // decides the world, the corners and every draw
     int turns = 100;        // the game stops after this many playing turns
-    std::string path;       // the saved game to play through; empty: a temporary file
+    std::string path;       // where to leave the saved game at the end; empty: nowhere
     int factionShift = 0;   // seat i plays faction (i + shift) mod 4
     // Called with the game after every seat step, for soak tests.
     std::function<void(const Game&)> afterEachStep;

@@ -3,9 +3,32 @@
 #include "platform/files.h"
 #include "save/saved_game.h"
 
+TurnFile TurnFile::InMemory() {
+    TurnFile file("(memory)");
+    file.memory_ = std::make_shared<std::string>();
+    return file;
+}
+
+const std::string& TurnFile::Bytes() const {
+    static const std::string kNone;
+    return memory_ ? *memory_ : kNone;
+}
+
+bool TurnFile::ReadBytes(std::string& bytes) const {
+    if (!memory_) return ReadGameFile(path_, bytes);
+    bytes = *memory_;
+    return !bytes.empty();
+}
+
+bool TurnFile::WriteBytes(const std::string& bytes) const {
+    if (!memory_) return ReplaceGameFile(path_, bytes);
+    *memory_ = bytes;
+    return true;
+}
+
 bool TurnFile::Load(Game& game, std::string& problem) const {
     std::string bytes;
-    if (!ReadGameFile(path_, bytes)) {
+    if (!ReadBytes(bytes)) {
         problem = "cannot read " + path_;
         return false;
     }
@@ -27,7 +50,7 @@ bool TurnFile::Save(Game& game, std::string& problem) const {
     const int fixedKey = game.hooks.fixedSaveKey;
     const int key = fixedKey >= 0 ? fixedKey % 9999 : DrawSaveKey(rng, game.TickCount());
     const std::string bytes = EncodeSavedGame(game.state, game.map.mapSeed, game.map.mapSize, key, rng);
-    if (!ReplaceGameFile(path_, bytes)) {
+    if (!WriteBytes(bytes)) {
         problem = "cannot write " + path_;
         return false;
     }

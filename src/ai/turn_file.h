@@ -2,6 +2,7 @@
 // The saved-game file a headless run of the turn cycle plays through, by its
 // path on this system. Every turn passes through it as in the game: the end of
 // a turn writes it and the hand-over reads it back.
+#include <memory>
 #include <string>
 
 #include "game/state.h"
@@ -10,7 +11,13 @@ class TurnFile {
 public:
     explicit TurnFile(std::string path) : path_(std::move(path)) {}
 
+    // The same bytes kept in memory instead of on disk, for runs of many
+    // turns whose intermediate files nobody reads (self-play, soak tests).
+    static TurnFile InMemory();
+
     const std::string& Path() const { return path_; }
+    // The bytes of an in-memory file (empty before the first save).
+    const std::string& Bytes() const;
 
     // Reads the game as the hand-over does: the action flags of the unit slots
     // survive. On failure the game is unchanged and `problem` says why.
@@ -22,5 +29,9 @@ public:
     bool Save(Game& game, std::string& problem) const;
 
 private:
+    bool ReadBytes(std::string& bytes) const;
+    bool WriteBytes(const std::string& bytes) const;
+
     std::string path_;
+    std::shared_ptr<std::string> memory_;  // set for an in-memory file
 };

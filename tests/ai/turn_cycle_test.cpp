@@ -223,4 +223,27 @@ TEST_F(TurnCycle, TheSameFileAlwaysPlaysOutTheSame) {
     EXPECT_NE(results[0], start);
 }
 
+TEST_F(TurnCycle, AFileKeptInMemoryPlaysExactlyAsOneOnDisk) {
+    Game setup = LaunchedGame(true);
+    setup.state.currentPlayer = 0;
+    setup.state.turn = 1;
+    setup.state.players[1].setupDone = 1;
+    setup.state.players[2].setupDone = 1;
+    Game copy = setup;
+    Write(setup);
+    const TurnFile memory = TurnFile::InMemory();
+    std::string problem;
+    ASSERT_TRUE(memory.Save(copy, problem));
+    EXPECT_EQ(memory.Bytes(), Bytes("GAME.KV1"));
+    Game onDisk, inMemory;
+    onDisk.hooks.fixedSaveKey = inMemory.hooks.fixedSaveKey = 1234;
+    for (int i = 0; i < 30; ++i) {
+        const SeatStep a = PlaySeatStep(onDisk, file, 5151).step;
+        const SeatStep b = PlaySeatStep(inMemory, memory, 5151).step;
+        ASSERT_EQ(a, b);
+        ASSERT_EQ(memory.Bytes(), Bytes("GAME.KV1")) << "step " << i;
+    }
+    EXPECT_FALSE(TurnFile::InMemory().Load(inMemory, problem));  // nothing saved yet
+}
+
 }  // namespace
