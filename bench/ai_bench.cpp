@@ -87,7 +87,7 @@ BENCHMARK(OneCrowdedHugeTurn<PlainPlayer>)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
-// Whole games through the saved-game file, as kvtool selfplay plays them.
+// Whole games through the saved game's bytes, as kvtool selfplay plays them.
 void SelfPlayHugeHard(benchmark::State& state) {
     uint32_t seed = 1;
     int seatTurns = 0;
