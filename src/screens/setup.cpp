@@ -88,11 +88,11 @@ int LaunchedTerrainChoice(int current) {
 }
 
 int RunSetupFrames(int seat) {
-    const std::vector<ScreenImage> images = SetupImages();
-    if (!LoadScreenImages(images)) return kFatal;
+    if (!LoadScreenImages(SetupImages())) return kFatal;
     bool launched = false;
     while (!launched) {
-        if (!PumpMessages() && !RecoverDisplay(images)) return kFatal;
+        // The terrain may have been chosen since the screen opened.
+        if (!PumpMessages() && !RecoverDisplay(SetupImages())) return kFatal;
         DrawSetupScreen();
         if (input.clickPending) {
             if (const int result = TakeClick(seat, launched); result != kStay) return result;
