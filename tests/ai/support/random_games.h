@@ -1,7 +1,8 @@
 #pragma once
-// Random but lawful game states for testing the computer player: a grown
-// world, up to four seats of any faction and level, and units scattered over
-// the map in any density, with the odd explosion still on the board.
+// Random game states for testing the computer player: a grown world (now and
+// then broken up, or walled into long winding roads), up to four seats of any
+// faction and level, and units scattered over the map in any density, never
+// two active ones on a tile, with the odd explosion still on the board.
 #include <cstdint>
 #include <string>
 
