@@ -23,7 +23,7 @@ bench: build
 sanitize: deps
 	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BENCHMARKS=OFF >/dev/null
 	@cmake --build $(BUILD)-asan -j $(JOBS)
-	@cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD)-asan && KV_SOAK_GAMES=60 ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
