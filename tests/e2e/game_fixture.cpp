@@ -186,6 +186,22 @@ void GameTest::ClickButtonNow(FakePlatform& f, int id) const {
     f.Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+void GameTest::ClickWhen(const std::string& what, std::function<bool()> ready, int id) {
+    player.When(what, std::move(ready), [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
+}
+
+int UnitOf(int owner, int type) {
+    for (int i = 0; i < kMaxUnits; ++i) {
+        const Unit& u = theGame.state.units[i];
+        if (u.state == kActive && u.owner == owner && u.type == type) return i;
+    }
+    return -1;
+}
+
+Point TileOnScreen(int x, int y) {
+    return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32};
+}
+
 void GameTest::WriteFile(const std::string& path, const std::string& bytes) {
     if (const fs::path folder = fs::path(path).parent_path(); !folder.empty()) fs::create_directories(folder);
     std::ofstream(path, std::ios::binary) << bytes;

@@ -4,6 +4,7 @@
 // menu to its end, and looks at the game, the files and the pictures shown.
 // When a test fails, the pictures it kept are written as BMP files into the
 // screenshot folder of the build, named after the test.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,11 @@
 #include "scripted_player.h"
 #include "shell/screen_loop.h"
 #include "support/temp_dir.h"
+
+// The first active unit of an owner and type in the game, or -1.
+int UnitOf(int owner, int type);
+// The middle of a map tile on the screen, as the view stands.
+Point TileOnScreen(int x, int y);
 
 class GameTest : public InTempDir {
 protected:
@@ -59,6 +65,9 @@ protected:
 
     // Clicks the middle of a button of the button table.
     void ClickButtonNow(FakePlatform& f, int id) const;
+    // A player's step: once `ready` holds, a click on that button.
+    void ClickWhen(const std::string& what, std::function<bool()> ready, int id);
+
 
     // Puts a game file into this data folder's "Saved Games".
     static void WriteFile(const std::string& path, const std::string& bytes);

@@ -13,18 +13,6 @@ constexpr int kLaunchSaved = 3;
 constexpr int kEndTurn = 43;
 constexpr int kQuitToMenu = 44;
 
-int UnitOf(int owner, int type) {
-    for (int i = 0; i < kMaxUnits; ++i) {
-        const Unit& u = theGame.state.units[i];
-        if (u.state == kActive && u.owner == owner && u.type == type) return i;
-    }
-    return -1;
-}
-
-Point TileOnScreen(int x, int y) {
-    return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32};
-}
-
 class GameOverTest : public GameTest {
 protected:
     Game Solo() { return MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}}); }

@@ -17,31 +17,16 @@ constexpr int kSeat2Kind = 21;
 constexpr int kPasswords = 23;
 constexpr int kEndTurn = 43;
 
-int UnitOf(int owner, int type) {
-    for (int i = 0; i < kMaxUnits; ++i) {
-        const Unit& u = theGame.state.units[i];
-        if (u.state == kActive && u.owner == owner && u.type == type) return i;
-    }
-    return -1;
-}
-
-Point TileOnScreen(int x, int y) {
-    return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32};
-}
-
 class HotSeatTest : public GameTest {
 protected:
-    void Click(const std::string& what, std::function<bool()> ready, int id) {
-        player.When(what, std::move(ready), [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
-    }
     // A seat's own set-up turn: the name typed, LAUNCH, the password typed.
     void SetUpSeat(int seat, const std::string& name, const std::string& password) {
-        Click("seat " + std::to_string(seat) + "'s name button", [this, seat] {
+        ClickWhen("seat " + std::to_string(seat) + "'s name button", [this, seat] {
             return On(kSetupScreen) && theGame.state.currentPlayer == seat && ShowsButton(15 + seat) &&
                    buttonTable[15 + seat].state == kButtonActive;
         }, 15 + seat);
         player.TypeLine("the name box", [this] { return PopupShowing("ENTER YOUR NAME"); }, name);
-        Click("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; },
+        ClickWhen("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; },
               kSetupLaunch);
         player.TypeLine("the password box", [this] { return PopupShowing("ENTER A PASSWORD TO USE"); }, password);
     }
@@ -61,11 +46,11 @@ protected:
 };
 
 TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithItsNotices) {
-    Click("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(38); }, 38);
-    Click("seat 3 to open", [this] { return On(kSetupScreen) && ShowsButton(kSeat2Open); }, kSeat2Open);
-    Click("seat 3 to make human", [this] { return theGame.state.players[2].seatOpen == 1 && ShowsButton(kSeat2Kind); },
+    ClickWhen("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(38); }, 38);
+    ClickWhen("seat 3 to open", [this] { return On(kSetupScreen) && ShowsButton(kSeat2Open); }, kSeat2Open);
+    ClickWhen("seat 3 to make human", [this] { return theGame.state.players[2].seatOpen == 1 && ShowsButton(kSeat2Kind); },
           kSeat2Kind);
-    Click("passwords on", [this] { return theGame.state.players[2].isHuman == 1; }, kPasswords);
+    ClickWhen("passwords on", [this] { return theGame.state.players[2].isHuman == 1; }, kPasswords);
     player.Then("the first seat's choices", [this] { return theGame.state.usePasswords == 1 && ShowsButton(kPasswords); },
                 [this] {
         Keep("setup-seat-1");
@@ -122,10 +107,10 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
         EXPECT_EQ(theGame.state.players[2].lifeState, kDying);
         EXPECT_EQ(theGame.state.players[2].destroyer, 0);
     });
-    Click("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
+    ClickWhen("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
     PasswordTurn("BORIS", "BANANA");
     OkNotice("BORIS's notice at the start of his turn", "ANNA", "CLARA");
-    Click("BORIS's END TURN", [this] { return On(kHumanTurnScreen) && !PopupShowing() && ShowsButton(kEndTurn); },
+    ClickWhen("BORIS's END TURN", [this] { return On(kHumanTurnScreen) && !PopupShowing() && ShowsButton(kEndTurn); },
           kEndTurn);
     PasswordTurn("CLARA", "CHERRY");
     OkNotice("CLARA's own notice", "ANNA", "CLARA");
@@ -136,7 +121,7 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
         EXPECT_EQ(theGame.state.players[2].lifeState, kDead);
         f.Key(VK_ESCAPE, 27);
     });
-    Click("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }, kExitGameButton);
+    ClickWhen("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }, kExitGameButton);
     RunProgram();
     EXPECT_TRUE(player.Done()) << player.Stuck();
     EXPECT_EQ(lastResult, kQuit);

@@ -22,11 +22,8 @@ constexpr const char* kGameFile = "PBEM-GAME-01.KV1";
 
 class PlayByMailTest : public GameTest {
 protected:
-    void Click(const std::string& what, std::function<bool()> ready, int id) {
-        player.When(what, std::move(ready), [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
-    }
     void Exit() {
-        Click("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }, kExitGameButton);
+        ClickWhen("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }, kExitGameButton);
     }
     void CancelBoxOf(const std::string& name) {
         player.When(name + "'s password box, to cancel",
@@ -34,11 +31,11 @@ protected:
                     [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
     }
     void SetUpSeat(int seat, const std::string& name, const std::string& password) {
-        Click(name + "'s name button", [this, seat] {
+        ClickWhen(name + "'s name button", [this, seat] {
             return On(kSetupScreen) && buttonTable[15 + seat].state == kButtonActive && ShowsButton(15 + seat);
         }, 15 + seat);
         player.TypeLine("the name box", [this] { return PopupShowing("ENTER YOUR NAME"); }, name);
-        Click("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; },
+        ClickWhen("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; },
               kSetupLaunch);
         player.TypeLine("the password box", [this] { return PopupShowing("ENTER A PASSWORD TO USE"); }, password);
     }
@@ -69,7 +66,7 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
 
     // ANNA starts the game and hands the second seat's set-up on by mail.
     EnterFolder(anna);
-    Click("PLAY BY EMAIL", [this] { return On(kMainMenuScreen) && ShowsButton(39); }, 39);
+    ClickWhen("PLAY BY EMAIL", [this] { return On(kMainMenuScreen) && ShowsButton(39); }, 39);
     player.Then("the set-up of a game by mail", [this] { return On(kSetupScreen) && ShowsButton(23); }, [this] {
         EXPECT_EQ(buttonTable[23].label, "PASSWORD ENABLED");
         EXPECT_EQ(buttonTable[23].state, kButtonTextOnly);
@@ -86,10 +83,10 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     // once the box asks for ANNA's password.
     NewSession();
     EnterFolder(boris);
-    Click("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGame); }, kLoadGame);
+    ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGame); }, kLoadGame);
     player.When("the game in the list", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, kGameFile, 0); },
                 [](FakePlatform& f) { f.Click(40, 127); });
-    Click("LAUNCH", [this] { return ShowsButton(kLaunchSaved); }, kLaunchSaved);
+    ClickWhen("LAUNCH", [this] { return ShowsButton(kLaunchSaved); }, kLaunchSaved);
     player.When("his set-up box", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2", ""); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     SetUpSeat(1, "BORIS", "BANANA");
@@ -102,11 +99,11 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     // ANNA plays the first turn from her continue button.
     NewSession();
     EnterFolder(anna);
-    Click("the continue button", [this] {
+    ClickWhen("the continue button", [this] {
         return On(kMainMenuScreen) && ShowsButton(kLastGameButton) && buttonTable[kLastGameButton].label == "PBEM-GAME-01";
     }, kLastGameButton);
     player.TypeLine("ANNA's password", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); }, "APPLE");
-    Click("END TURN", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, kEndTurn);
+    ClickWhen("END TURN", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, kEndTurn);
     CancelBoxOf("BORIS");
     Exit();
     Run();
@@ -115,7 +112,7 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     // BORIS continues from his own menu: his password, his turn.
     NewSession();
     EnterFolder(boris);
-    Click("the continue button", [this] { return On(kMainMenuScreen) && ShowsButton(kLastGameButton); },
+    ClickWhen("the continue button", [this] { return On(kMainMenuScreen) && ShowsButton(kLastGameButton); },
           kLastGameButton);
     player.TypeLine("BORIS's password", [this] { return BoxShows("BORIS", "", "ENTER YOUR PASSWORD"); }, "BANANA");
     player.Then("BORIS's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, [this] {
@@ -125,7 +122,7 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
         EXPECT_NE(theGame.map.mapSeed, -1);  // the world ANNA's first turn made
         EXPECT_TRUE(ShowsText(838, 530, "BORIS", 0));
     });
-    Click("QUIT TO MAIN MENU", [this] { return ShowsButton(44); }, 44);
+    ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(44); }, 44);
     Exit();
     Run();
 

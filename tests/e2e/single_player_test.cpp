@@ -39,11 +39,6 @@ Army FindArmy(int owner) {
     return army;
 }
 
-// The middle of a tile on the screen, as the view stands.
-Point TileOnScreen(int x, int y) {
-    return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32};
-}
-
 void ClickTile(FakePlatform& f, int x, int y, bool right) {
     const Point at = TileOnScreen(x, y);
     if (right) f.RightClick(at.x, at.y); else f.Click(at.x, at.y);
@@ -74,9 +69,6 @@ Point FirstMarked(Marked marked) {
 
 class SinglePlayerTest : public GameTest {
 protected:
-    void Click(const std::string& what, std::function<bool()> ready, int id) {
-        player.When(what, std::move(ready), [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
-    }
     bool Selected(int slot) const { return theGame.unitSelected && theGame.selectedUnit == slot; }
 
     Army army;
@@ -86,7 +78,7 @@ protected:
 };
 
 TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputerTurnBack) {
-    Click("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(37); }, 37);
+    ClickWhen("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(37); }, 37);
     player.When("the set-up screen, to make the map tiny", [this] {
         return On(kSetupScreen) && ShowsButton(24) && ShowsButton(kMapSizeButton);
     }, [this](FakePlatform& f) {
@@ -99,7 +91,7 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
     });
     player.When("SMALL, once more", [this] { return buttonTable[kMapSizeButton].label == "SMALL (30)"; },
                 [](FakePlatform& f) { f.RightClick(40, 565); });
-    Click("TINY, to choose a terrain", [this] { return ShowsButton(kMapSizeButton) && theGame.map.mapSize == 27; },
+    ClickWhen("TINY, to choose a terrain", [this] { return ShowsButton(kMapSizeButton) && theGame.map.mapSize == 27; },
           kTerrainButton);
     player.Then("the terrain and its preview", [this] { return buttonTable[kTerrainButton].label != "RANDOM" &&
                                                                 ShowsButton(kTerrainButton); }, [this] {
@@ -107,7 +99,7 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
         EXPECT_TRUE(ShowsPicture(808, 472, {0, 352, 64, 416}));  // the GREEN BASE of the preview
         EXPECT_TRUE(ShowsButton(kMapSizeButton));
     });
-    Click("the set-up, to launch", [this] { return On(kSetupScreen); }, kSetupLaunch);
+    ClickWhen("the set-up, to launch", [this] { return On(kSetupScreen); }, kSetupLaunch);
     player.Then("the first turn", [this] { return On(kHumanTurnScreen) && ShowsText(16, 730, "PRESS F1 FOR HELP", 0); },
                 [this] {
         Keep("first-turn");
@@ -183,7 +175,7 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
         const Unit& u = theGame.state.units[army.standards[2]];
         ClickTile(f, u.x, u.y, false);
     });
-    Click("the TANK button", [this] { return Selected(army.standards[2]) && buttonTable[kTankButton].state == kButtonActive; },
+    ClickWhen("the TANK button", [this] { return Selected(army.standards[2]) && buttonTable[kTankButton].state == kButtonActive; },
           kTankButton);
     player.Then("the tank", [this] { return theGame.state.units[army.standards[2]].type == kTank; }, [] {});
     // A repair of the hurt unit.
@@ -191,17 +183,17 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
         const Unit& u = theGame.state.units[army.standards[3]];
         ClickTile(f, u.x, u.y, false);
     });
-    Click("REPAIR", [this] { return Selected(army.standards[3]) && ShowsButton(kRepairButton); }, kRepairButton);
+    ClickWhen("REPAIR", [this] { return Selected(army.standards[3]) && ShowsButton(kRepairButton); }, kRepairButton);
     player.Then("the repair", [this] { return theGame.state.units[army.standards[3]].health == 10; }, [this] {
         EXPECT_EQ(theGame.state.players[0].energy, energyBefore - kUnitPrice - 7 * kRepairPricePerPoint);
     });
     // A raise of the power level.
-    Click("the power button", [this] { return ShowsButton(kPowerButton); }, kPowerButton);
+    ClickWhen("the power button", [this] { return ShowsButton(kPowerButton); }, kPowerButton);
     player.Then("the new power level", [this] { return theGame.state.players[0].powerLevel == 20; }, [this] {
         Keep("after-orders");
         EXPECT_TRUE(ShowsText(838, 546, "POWER LEVEL: 20", 0));
     });
-    Click("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
+    ClickWhen("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
     player.Then("the second turn", [this] { return On(kHumanTurnScreen) && theGame.state.turn == 2; }, [this] {
         Keep("second-turn");
         EXPECT_TRUE(Seen(kComputerTurnScreen));
@@ -211,11 +203,11 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
         EXPECT_EQ(FindArmy(0).standards.size(), 4u);  // five, one of them a TANK now
         EXPECT_FALSE(theGame.statusMessage == "PRESS F1 FOR HELP");
     });
-    Click("QUIT TO MAIN MENU", [this] { return ShowsButton(kQuitToMenu); }, kQuitToMenu);
+    ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(kQuitToMenu); }, kQuitToMenu);
     player.Then("the main menu with the game to continue", [this] {
         return On(kMainMenuScreen) && ShowsButton(kLastGameButton);
     }, [this] { EXPECT_EQ(buttonTable[kLastGameButton].label, "SOLO-GAME-01"); });
-    Click("EXIT GAME", [this] { return ShowsButton(kExitGameButton); }, kExitGameButton);
+    ClickWhen("EXIT GAME", [this] { return ShowsButton(kExitGameButton); }, kExitGameButton);
     RunProgram();
     EXPECT_TRUE(player.Done()) << player.Stuck();
     EXPECT_EQ(lastResult, kQuit);
