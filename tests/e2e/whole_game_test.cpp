@@ -1,5 +1,5 @@
 // A whole single-player game against three computers, played to its end by
-// a player who only ends turns: the turn limit (or the computers) finish it.
+// a player who only ends turns, until the turn limit finishes it.
 #include "game_fixture.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
