@@ -1,6 +1,7 @@
 #include "screens/load_game_summary.h"
 
 #include "game/turns.h"
+#include "screens/game_option_lines.h"
 #include "shell/shell.h"
 #include "ui/text.h"
 
@@ -12,65 +13,11 @@ constexpr int kLineStep = 20;
 constexpr const char* kSeatHeading =
     "#-STATE--PLAYER NAME----------TYPE--FACTION--SCORE-----POWER-DESTROYER--------------";
 
-std::string NameLine(const GameState& s) {
-    switch (s.gameType) {
-        case kSinglePlayer: return "GAME NAME   : SOLO-" + s.gameName;
-        case kHotSeat: return "GAME NAME   : HOTS-" + s.gameName;
-        case kPlayByMail: return "GAME NAME   : PBEM-" + s.gameName;
-        default: return "";
-    }
-}
-
-std::string TypeLine(const GameState& s) {
-    switch (s.gameType) {
-        case kSinglePlayer: return "GAME TYPE   : SINGLE PLAYER";
-        case kHotSeat: return "GAME TYPE   : HOTSEAT";
-        case kPlayByMail: return "GAME TYPE   : PLAY BY EMAIL";
-        default: return "GAME TYPE   : ";
-    }
-}
-
-std::string VictoryLine(const GameState& s) {
-    switch (s.victoryType) {
-        case kScoreVictory: return "VICTORY TYPE: SCORE " + std::to_string(s.victoryScore);
-        case kTurnVictory: return "VICTORY TYPE: TURN " + std::to_string(s.victoryTurn);
-        default: return "VICTORY TYPE: CONQUER";
-    }
-}
-
-std::string MapSizeLine(int mapSize) {
-    switch (mapSize) {
-        case 27: return "MAPSIZE     : TINY";
-        case 36: return "MAPSIZE     : SMALL";
-        case 45: return "MAPSIZE     : NORMAL";
-        case 54: return "MAPSIZE     : LARGE";
-        case 63: return "MAPSIZE     : HUGE";
-        default: return "MAPSIZE     : ";
-    }
-}
-
-std::string LevelLine(int level) {
-    switch (level) {
-        case kEasy: return "COMPUTER    : EASY";
-        case kFair: return "COMPUTER    : FAIR";
-        case kHard: return "COMPUTER    : HARD";
-        default: return "COMPUTER    : ";
-    }
-}
-
 std::string NextPlayerLine(const Game& game) {
     if (IsGameOver(game)) return "NEXT PLAYER : GAME OVER";
     const int p = game.state.currentPlayer;
     if (p < 0 || p >= kSeats) return "NEXT PLAYER : ";
     return "NEXT PLAYER : " + game.state.players[p].name;
-}
-
-const char* LifeStateName(int lifeState) {
-    switch (lifeState) {
-        case kDying: return "DYING";
-        case kAlive: return "ALIVE";
-        default: return "DEAD";
-    }
 }
 
 void AddSeatRow(const GameState& s, int seat, std::vector<SummaryText>& out) {
@@ -91,18 +38,9 @@ void AddSeatRow(const GameState& s, int seat, std::vector<SummaryText>& out) {
 std::vector<SummaryText> GameSummaryLines(Game& game) {
     const GameState& s = game.state;
     if (IsValidMapSize(game.map.mapSize)) game.unitCap = UnitCapForMapSize(game.map.mapSize);
-    const std::vector<std::string> lines = {
-        NameLine(s),
-        "START DATE  : " + s.startDate,
-        TypeLine(s),
-        VictoryLine(s),
-        MapSizeLine(game.map.mapSize),
-        "POP CAP     : " + std::to_string(game.unitCap),
-        LevelLine(s.computerLevel),
-        "TERRAIN NAME: " + s.terrainName,
-        "TURN        : " + std::to_string(s.turn),
-        NextPlayerLine(game),
-    };
+    std::vector<std::string> lines = GameOptionLines(game);
+    lines.push_back("TURN        : " + std::to_string(s.turn));
+    lines.push_back(NextPlayerLine(game));
     std::vector<SummaryText> out;
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) out.push_back({kLeft, kTop + kLineStep * i, lines[i], 0});
     out.push_back({kLeft, 320, kSeatHeading, 0});
