@@ -31,7 +31,7 @@ protected:
     }
 };
 
-TEST_F(DisplayReady, PresentShowsTheBackBufferAndTheOldPictureBecomesTheBackBuffer) {
+TEST_F(DisplayReady, PresentShowsTheBackBufferAndClearScreenBlanksBothPages) {
     Fill(screen.backSurface, 0x00112233);
     const int before = platform.Frames();
     screen.Present();
@@ -41,29 +41,20 @@ TEST_F(DisplayReady, PresentShowsTheBackBufferAndTheOldPictureBecomesTheBackBuff
     Fill(screen.backSurface, 0x00445566);
     screen.Present();
     EXPECT_EQ(platform.Fake()->PixelAt(512, 384), 0x00445566u);
-    // The page shown before is now the one drawn into.
-    EXPECT_EQ(screen.backSurface->Pixels()[0], 0x00112233u);
-}
+    EXPECT_EQ(screen.backSurface->Pixels()[0], 0x00112233u) << "the page shown before is drawn into next";
 
-TEST_F(DisplayReady, ClearScreenBlanksBothPages) {
-    Fill(screen.backSurface, 0x00FFFFFF);
-    screen.Present();
-    Fill(screen.backSurface, 0x00FF0000);
     screen.ClearScreen();
     EXPECT_EQ(platform.Fake()->PixelAt(100, 100), 0u);
-    const uint32_t* back = screen.backSurface->Pixels();
-    const uint32_t* front = screen.frontSurface->Pixels();
     for (size_t i = 0; i < size_t{1024} * 768; i += 997) {
-        ASSERT_EQ(back[i], 0u) << i;
-        ASSERT_EQ(front[i], 0u) << i;
+        ASSERT_EQ(screen.backSurface->Pixels()[i], 0u) << i;
+        ASSERT_EQ(screen.frontSurface->Pixels()[i], 0u) << i;
     }
 }
 
 TEST_F(DisplayReady, CopySurfaceMovesTheWholePictureIncludingBlack) {
     Fill(Slot(1), 0x00000000);
-    uint32_t* pixels = Slot(1)->Pixels();
-    pixels[0] = 0x00ABCDEF;
-    pixels[1024 * 768 - 1] = 0x00010203;
+    Slot(1)->Pixels()[0] = 0x00ABCDEF;
+    Slot(1)->Pixels()[1024 * 768 - 1] = 0x00010203;
     Fill(screen.backSurface, 0x00FFFFFF);
     EXPECT_EQ(screen.CopySurface(screen.backSurface, Slot(1)), DD_OK);
     EXPECT_EQ(screen.backSurface->Pixels()[0], 0x00ABCDEFu);
@@ -72,15 +63,12 @@ TEST_F(DisplayReady, CopySurfaceMovesTheWholePictureIncludingBlack) {
     EXPECT_EQ(screen.CopySurface(nullptr, Slot(1)), DDERR_INVALIDPARAMS);
 }
 
-TEST_F(DisplayReady, RestoringWhenNothingIsLostWritesNothing) {
-    Fill(Slot(0), 0x00336699);
-    EXPECT_TRUE(screen.RestoreSurfaces());
-    EXPECT_EQ(ReadLogLines(), Lines{"Korvessa"});
-    EXPECT_EQ(Slot(0)->Pixels()[77], 0x00336699u) << "pictures stay";
-}
-
 TEST_F(DisplayReady, MinimisingLosesEverySurfaceAndItsPicture) {
     Fill(Slot(0), 0x00336699);
+    EXPECT_TRUE(screen.RestoreSurfaces());
+    EXPECT_EQ(ReadLogLines(), Lines{"Korvessa"}) << "nothing lost, nothing written";
+    EXPECT_EQ(Slot(0)->Pixels()[77], 0x00336699u);
+
     platform.Minimise();
     DrainMessages(platform);
     EXPECT_EQ(screen.frontSurface->IsLost(), DDERR_SURFACELOST);
@@ -91,8 +79,7 @@ TEST_F(DisplayReady, MinimisingLosesEverySurfaceAndItsPicture) {
 
     // Still minimised: nothing can come back yet.
     EXPECT_FALSE(screen.RestoreSurfaces());
-    EXPECT_EQ(ReadLogLines(),
-              (Lines{"Korvessa", "Front->Restore()", "*** FAILED ***", "DDERR_WRONGMODE"}));
+    EXPECT_EQ(ReadLogLines(), (Lines{"Korvessa", "Front->Restore()", "*** FAILED ***", "DDERR_WRONGMODE"}));
 
     platform.Restore();
     DrainMessages(platform);
@@ -117,8 +104,8 @@ TEST_F(DisplayTest, APictureSurfaceThatCannotComeBackIsNamedBySlotFromZero) {
     platform.Restore();
     DrainMessages(platform);
     EXPECT_FALSE(screen.RestoreSurfaces());
-    EXPECT_EQ(ReadLogLines(), (Lines{"Korvessa", "Restore Offscreen Surface 0", "*** FAILED ***",
-                                     "DDERR_OUTOFVIDEOMEMORY"}));
+    EXPECT_EQ(ReadLogLines(),
+              (Lines{"Korvessa", "Restore Offscreen Surface 0", "*** FAILED ***", "DDERR_OUTOFVIDEOMEMORY"}));
     EXPECT_EQ(screen.frontSurface->IsLost(), DD_OK) << "the primary came back first";
 }
 
@@ -127,8 +114,7 @@ TEST_F(DisplayReady, ClosingTheWindowMakesRestoreFailSoTheScreenLoopEnds) {
     DrainMessages(platform);  // SC_CLOSE, then WM_CLOSE destroys the window
     EXPECT_TRUE(window->IsDestroyed());
     EXPECT_FALSE(screen.RestoreSurfaces());
-    EXPECT_EQ(ReadLogLines(),
-              (Lines{"Korvessa", "Front->Restore()", "*** FAILED ***", "DDERR_NOHWND"}));
+    EXPECT_EQ(ReadLogLines(), (Lines{"Korvessa", "Front->Restore()", "*** FAILED ***", "DDERR_NOHWND"}));
 }
 
 }  // namespace

@@ -12,6 +12,25 @@
 
 namespace {
 
+using Messages = std::vector<std::pair<uint32_t, uint64_t>>;  // message and its wParam
+
+SDL_Event Key(SDL_Keycode sym, SDL_Scancode position, Uint16 mod = KMOD_NONE, Uint32 type = SDL_KEYDOWN) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = sym;
+    e.key.keysym.scancode = position;
+    e.key.keysym.mod = mod;
+    return e;
+}
+
+SDL_Event Text(const char* utf8) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
+    return e;
+}
+
 class SdlEvents : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -30,21 +49,11 @@ protected:
         while (platform->PeekMessage(m)) out.push_back(m);
         return out;
     }
-
-    void Key(Uint32 type, SDL_Keycode sym, SDL_Scancode position, Uint16 mod = KMOD_NONE) {
-        SDL_Event e{};
-        e.type = type;
-        e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.key.keysym.sym = sym;
-        e.key.keysym.scancode = position;
-        e.key.keysym.mod = mod;
-        SDL_PushEvent(&e);
-    }
-    void Text(const char* utf8) {
-        SDL_Event e{};
-        e.type = SDL_TEXTINPUT;
-        SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
-        SDL_PushEvent(&e);
+    Messages Translate(std::vector<SDL_Event> events) {
+        for (SDL_Event& e : events) SDL_PushEvent(&e);
+        Messages out;
+        for (const WindowMessage& m : Drain()) out.emplace_back(m.message, m.wParam);
+        return out;
     }
     void WindowEvent(Uint8 what) {
         SDL_Event e{};
@@ -58,89 +67,36 @@ protected:
     SdlWindow* window = nullptr;
 };
 
-TEST_F(SdlEvents, LetterKeyThenItsCharacter) {
-    Key(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_A);
-    Text("a");
-    const auto got = Drain();
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].message, WM_KEYDOWN);
-    EXPECT_EQ(got[0].wParam, uint64_t{'A'});
-    EXPECT_EQ(got[1].message, WM_CHAR);
-    EXPECT_EQ(got[1].wParam, uint64_t{'a'});
-}
-
-TEST_F(SdlEvents, EditingKeysMakeTheirControlCharacters) {
-    const struct {
-        SDL_Keycode sym;
-        SDL_Scancode position;
-        int vk;
-        int character;
-    } keys[] = {{SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE, VK_BACK, 8},
-                {SDLK_RETURN, SDL_SCANCODE_RETURN, VK_RETURN, 13},
-                {SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, VK_ESCAPE, 27},
-                {SDLK_DELETE, SDL_SCANCODE_DELETE, VK_DELETE, 127}};
-    for (const auto& k : keys) {
-        Key(SDL_KEYDOWN, k.sym, k.position);
-        const auto got = Drain();
-        ASSERT_EQ(got.size(), 2u) << k.vk;
-        EXPECT_EQ(got[0].wParam, static_cast<uint64_t>(k.vk));
-        EXPECT_EQ(got[1].message, WM_CHAR);
-        EXPECT_EQ(got[1].wParam, static_cast<uint64_t>(k.character));
-    }
-    Key(SDL_KEYDOWN, SDLK_F2, SDL_SCANCODE_F2);
-    const auto f2 = Drain();
-    ASSERT_EQ(f2.size(), 1u) << "F2 types nothing";
-    EXPECT_EQ(f2[0].wParam, 0x71u);
-}
-
-TEST_F(SdlEvents, AltEnterNeverReachesTheGame) {
-    Key(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT);
-    EXPECT_TRUE(Drain().empty());
-    Key(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT);  // and back
-    EXPECT_TRUE(Drain().empty());
-}
-
-TEST_F(SdlEvents, DigitRowOfOtherLayoutsStillPressesItsKey) {
-    // The top-left digit key of a French keyboard carries '&'; shifted it types 1.
-    Key(SDL_KEYDOWN, SDLK_AMPERSAND, SDL_SCANCODE_1, KMOD_LSHIFT);
-    Text("1");
-    const auto got = Drain();
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].message, WM_KEYDOWN);
-    EXPECT_EQ(got[0].wParam, uint64_t{'1'});
-    EXPECT_EQ(got[1].wParam, uint64_t{'1'});
-}
-
-TEST_F(SdlEvents, AltGrTypesCharactersLikeAnyKey) {
-    Key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q, KMOD_RALT);
-    Text("@");
-    const auto got = Drain();
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].message, WM_KEYDOWN);
-    EXPECT_EQ(got[1].wParam, uint64_t{'@'});
-    Key(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q, KMOD_LALT);
-    const auto alt = Drain();
-    ASSERT_EQ(alt.size(), 1u);
-    EXPECT_EQ(alt[0].message, WM_SYSKEYDOWN);
-}
-
-TEST_F(SdlEvents, TextBeyondTheGamesCharacterSetIsDropped) {
-    Text("\xC3\xA9\xE2\x82\xAC!");  // e acute, the euro sign, an exclamation mark
-    const auto got = Drain();
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].wParam, 0xE9u);
-    EXPECT_EQ(got[1].wParam, uint64_t{'!'});
+TEST_F(SdlEvents, KeysBecomeKeyDownsAndTypedCharacters) {
+    struct Case {
+        const char* what;
+        std::vector<SDL_Event> events;
+        Messages expected;
+    };
+    const Case cases[] = {
+        {"letter", {Key(SDLK_a, SDL_SCANCODE_A), Text("a")}, {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}}},
+        {"backspace", {Key(SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE)}, {{WM_KEYDOWN, VK_BACK}, {WM_CHAR, 8}}},
+        {"enter", {Key(SDLK_RETURN, SDL_SCANCODE_RETURN)}, {{WM_KEYDOWN, VK_RETURN}, {WM_CHAR, 13}}},
+        {"escape", {Key(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE)}, {{WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, 27}}},
+        {"delete", {Key(SDLK_DELETE, SDL_SCANCODE_DELETE)}, {{WM_KEYDOWN, VK_DELETE}, {WM_CHAR, 127}}},
+        {"F2 types nothing", {Key(SDLK_F2, SDL_SCANCODE_F2)}, {{WM_KEYDOWN, 0x71}}},
+        // Alt+Enter switches full-screen and never reaches the game, both ways.
+        {"Alt+Enter", {Key(SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT), Key(SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT)}, {}},
+        // The top-left digit key of a French keyboard carries '&'; shifted it types 1.
+        {"other layout", {Key(SDLK_AMPERSAND, SDL_SCANCODE_1, KMOD_LSHIFT), Text("1")}, {{WM_KEYDOWN, '1'}, {WM_CHAR, '1'}}},
+        {"AltGr", {Key(SDLK_q, SDL_SCANCODE_Q, KMOD_RALT), Text("@")}, {{WM_KEYDOWN, 'Q'}, {WM_CHAR, '@'}}},
+        {"Alt", {Key(SDLK_q, SDL_SCANCODE_Q, KMOD_LALT)}, {{WM_SYSKEYDOWN, 'Q'}}},
+        // e acute, the euro sign (beyond the game's character set), an exclamation mark
+        {"accents", {Text("\xC3\xA9\xE2\x82\xAC!")}, {{WM_CHAR, 0xE9}, {WM_CHAR, '!'}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Translate(c.events), c.expected) << c.what;
 }
 
 TEST_F(SdlEvents, HeldKeysFollowPressAndRelease) {
-    Key(SDL_KEYDOWN, SDLK_LEFT, SDL_SCANCODE_LEFT);
-    Drain();
+    Translate({Key(SDLK_LEFT, SDL_SCANCODE_LEFT)});
     EXPECT_TRUE(platform->KeyHeld(VK_LEFT));
     EXPECT_FALSE(platform->KeyHeld(VK_RIGHT));
-    Key(SDL_KEYUP, SDLK_LEFT, SDL_SCANCODE_LEFT);
-    const auto got = Drain();
-    ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(got[0].message, WM_KEYUP);
+    EXPECT_EQ(Translate({Key(SDLK_LEFT, SDL_SCANCODE_LEFT, KMOD_NONE, SDL_KEYUP)}), (Messages{{WM_KEYUP, VK_LEFT}}));
     EXPECT_FALSE(platform->KeyHeld(VK_LEFT));
 }
 
@@ -168,33 +124,22 @@ TEST_F(SdlEvents, MinimisingLosesTheSurfacesAndLateFocusNewsKeepsTheFlag) {
     const uint32_t losses = window->LossCount();
     WindowEvent(SDL_WINDOWEVENT_MINIMIZED);
     WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    auto got = Drain();
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].message, WM_ACTIVATE);
-    EXPECT_EQ(HighWord(got[0].wParam), 1);
-    EXPECT_EQ(HighWord(got[1].wParam), 1) << "still minimised";
+    const uint64_t minimised = MakeActivateWord(WA_INACTIVE, true);
+    EXPECT_EQ(Translate({}), (Messages{{WM_ACTIVATE, minimised}, {WM_ACTIVATE, minimised}}));
     EXPECT_TRUE(window->IsMinimised());
     EXPECT_EQ(window->LossCount(), losses + 1);
     WindowEvent(SDL_WINDOWEVENT_RESTORED);
-    got = Drain();
-    ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(LowWord(got[0].wParam), int(WA_ACTIVE));
-    EXPECT_EQ(HighWord(got[0].wParam), 0);
+    EXPECT_EQ(Translate({}), (Messages{{WM_ACTIVATE, MakeActivateWord(WA_ACTIVE, false)}}));
     EXPECT_FALSE(window->IsMinimised());
 }
 
-TEST_F(SdlEvents, OneCloseRequestFromTheWindowAndTheQuitThatFollows) {
+TEST_F(SdlEvents, OneCloseRequestAndADroppedFileWithItsPath) {
     WindowEvent(SDL_WINDOWEVENT_CLOSE);
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-    const auto got = Drain();
-    ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(got[0].message, WM_SYSCOMMAND);
-    EXPECT_EQ(got[0].wParam, uint64_t{SC_CLOSE});
-}
+    EXPECT_EQ(Translate({}), (Messages{{WM_SYSCOMMAND, SC_CLOSE}}));
 
-TEST_F(SdlEvents, DroppedFileComesWithItsPath) {
     SDL_Event e{};
     e.type = SDL_DROPFILE;
     e.drop.file = SDL_strdup("/home/player/HOTS-GAME-01.KV1");

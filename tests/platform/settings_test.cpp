@@ -13,10 +13,7 @@ namespace {
 
 using SettingsFile = InTempDir;
 
-void WriteFile(const std::string& name, const std::string& bytes) {
-    std::ofstream out(name, std::ios::binary);
-    out << bytes;
-}
+void WriteFile(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
 
 std::string ReadFile(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
@@ -34,16 +31,10 @@ Settings Defaults() {
     return s;
 }
 
-TEST_F(SettingsFile, DefaultsAreEmptyFifteenAndThirtyTwo) {
-    const Settings s = Defaults();
-    EXPECT_EQ(s.lastGame, "");
-    EXPECT_EQ(s.scrollDelay, 15);
-    EXPECT_EQ(s.colourDepth, 32);
-}
-
 TEST_F(SettingsFile, NoFileKeepsTheDefaultsAndSavingWritesFourLines) {
     Settings s = Defaults();
     LoadINI(s);
+    EXPECT_EQ(s.lastGame, "");
     EXPECT_EQ(s.scrollDelay, 15);
     EXPECT_EQ(s.colourDepth, 32);
     ASSERT_TRUE(SaveINI(s, ""));
@@ -57,8 +48,7 @@ TEST_F(SettingsFile, SavingUpperCasesTheGameNameAndReadsBackTheSame) {
     s.colourDepth = 16;
     ASSERT_TRUE(SaveINI(s, "hots-Game-01.kv1"));
     EXPECT_EQ(s.lastGame, "HOTS-GAME-01.KV1");
-    EXPECT_EQ(ReadFile("Korvessa.ini"),
-              "HOTS-GAME-01.KV1\n40\n16\n--- EOF MARKER : DO NOT REMOVE ---\n");
+    EXPECT_EQ(ReadFile("Korvessa.ini"), "HOTS-GAME-01.KV1\n40\n16\n--- EOF MARKER : DO NOT REMOVE ---\n");
     Settings back = Defaults();
     LoadINI(back);
     EXPECT_EQ(back.lastGame, "HOTS-GAME-01.KV1");
@@ -66,72 +56,33 @@ TEST_F(SettingsFile, SavingUpperCasesTheGameNameAndReadsBackTheSame) {
     EXPECT_EQ(back.colourDepth, 16);
 }
 
-TEST_F(SettingsFile, ReadingUpperCasesOnlyLettersAndUsesValuesUnclamped) {
-    WriteFile("Korvessa.ini", "hots-game-01.kv1 (é)\n250\n8\n");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.lastGame, "HOTS-GAME-01.KV1 (é)");
-    EXPECT_EQ(s.scrollDelay, 250);
-    EXPECT_EQ(s.colourDepth, 8);
-}
-
-TEST_F(SettingsFile, NumbersAreReadTheDecimalWay) {
-    WriteFile("Korvessa.ini", "\n  -12abc\nxyz\n");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.lastGame, "");
-    EXPECT_EQ(s.scrollDelay, -12);
-    EXPECT_EQ(s.colourDepth, 0) << "no digits reads as 0";
-}
-
-TEST_F(SettingsFile, LastLineWithoutLineEndIsReadWhole) {
-    WriteFile("Korvessa.ini", "SOLO-A.KV1\n20\n24");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.lastGame, "SOLO-A.KV1");
-    EXPECT_EQ(s.scrollDelay, 20);
-    EXPECT_EQ(s.colourDepth, 24);
-}
-
-TEST_F(SettingsFile, MissingLinesKeepTheirDefaults) {
-    WriteFile("Korvessa.ini", "SOLO-A.KV1\n");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.lastGame, "SOLO-A.KV1");
-    EXPECT_EQ(s.scrollDelay, 15);
-    EXPECT_EQ(s.colourDepth, 32);
-    WriteFile("Korvessa.ini", "");
-    Settings empty = Defaults();
-    LoadINI(empty);
-    EXPECT_EQ(empty.lastGame, "");
-    EXPECT_EQ(empty.scrollDelay, 15);
-}
-
-TEST_F(SettingsFile, LinesEndingTheOtherSystemsWayReadTheSame) {
-    WriteFile("Korvessa.ini", "PBEM-X.KV1\r\n30\r\n16\r\n--- EOF MARKER : DO NOT REMOVE ---\r\n");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.lastGame, "PBEM-X.KV1");
-    EXPECT_EQ(s.scrollDelay, 30);
-    EXPECT_EQ(s.colourDepth, 16);
-}
-
-TEST_F(SettingsFile, OverlongFirstLineShiftsTheLaterSettings) {
-    const std::string longName(130, 'a');
-    WriteFile("Korvessa.ini", longName + "\n45\n16\n");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.lastGame, std::string(127, 'A'));
-    EXPECT_EQ(s.scrollDelay, 0) << "the rest of the long line, \"aaa\"";
-    EXPECT_EQ(s.colourDepth, 45);
-}
-
-TEST_F(SettingsFile, HugeNumbersStopAtTheEndsOfTheRange) {
-    WriteFile("Korvessa.ini", "\n99999999999999999999\n-99999999999999999999\n");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.scrollDelay, 2147483647);
-    EXPECT_EQ(s.colourDepth, -2147483647 - 1);
+TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
+    struct Case {
+        const char* what;
+        std::string file;
+        std::string lastGame;
+        int scrollDelay, colourDepth;
+    };
+    const Case cases[] = {
+        {"only letters raised, values unclamped", "hots-game-01.kv1 (é)\n250\n8\n", "HOTS-GAME-01.KV1 (é)", 250, 8},
+        {"numbers read the decimal way", "\n  -12abc\nxyz\n", "", -12, 0},
+        {"last line without its end", "SOLO-A.KV1\n20\n24", "SOLO-A.KV1", 20, 24},
+        {"missing lines keep their defaults", "SOLO-A.KV1\n", "SOLO-A.KV1", 15, 32},
+        {"empty file", "", "", 15, 32},
+        {"the other systems' line ends", "PBEM-X.KV1\r\n30\r\n16\r\n--- EOF MARKER : DO NOT REMOVE ---\r\n", "PBEM-X.KV1", 30, 16},
+        // The name stops at 127 characters; the rest of its line, "aaa", is read as the delay.
+        {"overlong first line", std::string(130, 'a') + "\n45\n16\n", std::string(127, 'A'), 0, 45},
+        {"huge numbers", "\n99999999999999999999\n-99999999999999999999\n", "", 2147483647, -2147483647 - 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile("Korvessa.ini", c.file);
+        Settings s = Defaults();
+        LoadINI(s);
+        EXPECT_EQ(s.lastGame, c.lastGame);
+        EXPECT_EQ(s.scrollDelay, c.scrollDelay);
+        EXPECT_EQ(s.colourDepth, c.colourDepth);
+    }
 }
 
 TEST_F(SettingsFile, FileFoundWhateverTheCaseOfItsName) {
@@ -143,8 +94,7 @@ TEST_F(SettingsFile, FileFoundWhateverTheCaseOfItsName) {
 
 TEST_F(SettingsFile, FailureToWriteIsReportedInTheLog) {
     // A folder where the file should be makes creating the file fail.
-    std::filesystem::create_directory("Korvessa.ini");
-    std::filesystem::create_directory("Korvessa.ini/inside");
+    std::filesystem::create_directories("Korvessa.ini/inside");
     Settings s = Defaults();
     EXPECT_FALSE(SaveINI(s, "solo-a.kv1"));
     EXPECT_EQ(s.lastGame, "SOLO-A.KV1");
@@ -152,12 +102,8 @@ TEST_F(SettingsFile, FailureToWriteIsReportedInTheLog) {
 }
 
 TEST(Decimal, ReadsLikeTheStandardConversion) {
-    EXPECT_EQ(ParseDecimal("42"), 42);
-    EXPECT_EQ(ParseDecimal("  \t+7x"), 7);
-    EXPECT_EQ(ParseDecimal("-0"), 0);
-    EXPECT_EQ(ParseDecimal(""), 0);
-    EXPECT_EQ(ParseDecimal("- 5"), 0);
-    EXPECT_EQ(ParseDecimal("1 2"), 1);
+    const std::pair<const char*, int> cases[] = {{"42", 42}, {"  \t+7x", 7}, {"-0", 0}, {"", 0}, {"- 5", 0}, {"1 2", 1}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(ParseDecimal(text), value) << '"' << text << '"';
 }
 
 }  // namespace

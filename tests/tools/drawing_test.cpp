@@ -85,7 +85,7 @@ TEST_F(ConsoleFonts, Psf2GlyphsAreFoundThroughTheUnicodeTable) {
     EXPECT_FALSE(font.Has(U'B')) << "a member of a sequence is not a glyph of its own";
 }
 
-TEST_F(ConsoleFonts, Psf1GlyphsAreFoundThroughTheUnicodeTable) {
+TEST_F(ConsoleFonts, Psf1GlyphsAreFoundThroughTheUnicodeTableAndBadFilesRefused) {
     std::vector<uint8_t> f = {0x36, 0x04, 0x02, 1};  // 256 glyphs of 8 x 1, with a table
     for (int g = 0; g < 256; ++g) f.push_back(g == 7 ? 0x01 : 0x00);
     for (int g = 0; g < 256; ++g) {
@@ -102,6 +102,8 @@ TEST_F(ConsoleFonts, Psf1GlyphsAreFoundThroughTheUnicodeTable) {
     f.resize(100);  // glyphs cut short
     WriteBytes("cut.psf", f);
     EXPECT_FALSE(PsfFont().Load("cut.psf"));
+    EXPECT_FALSE(PsfFont().Load("/nonexistent/font.psf.gz"));
+    EXPECT_FALSE(PsfFont().Load(KV_TEST_DATA));  // a folder, not a font
 }
 
 TEST(SheetFonts, EveryGlyphPixelOfTheFontIsLitInItsCell) {

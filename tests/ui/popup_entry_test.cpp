@@ -9,45 +9,41 @@ std::string Type(std::string text, std::string_view keys, int maxLength, bool sh
     return text;
 }
 
-TEST(PopupTyping, LowerCaseIsRaisedAndTheLengthLimitRefusesTheRest) {
-    EXPECT_EQ(Type("", "abc", 20), "ABC");
-    EXPECT_EQ(Type("25", "12", 3), "251");
-    EXPECT_EQ(Type("", "123456", 5), "12345");
-}
-
-TEST(PopupTyping, BackspaceAndDeleteEditOnlyAShownField) {
+TEST(PopupTyping, TypedTextIsRaisedEditedAndLimited) {
+    struct Case {
+        const char* before;
+        std::string keys;
+        int maxLength;
+        bool shown;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"", "abc", 20, true, "ABC"},
+        {"25", "12", 3, true, "251"},         // the limit refuses the rest
+        {"", "\b", 5, true, ""},              // backspace on nothing
+        {"NAME", "\b", 5, true, "NAM"},
+        {"NAME", "\x7f", 5, true, ""},        // delete clears the field
+        {"WINNER", "\b\x7fxy", 20, false, "WINNER"},  // a notice takes no typing
+        // Marks that file names cannot hold are ignored, the others kept.
+        {"", "A:B?C\"*/<>[\\]^_`|{}~", 29, true, "ABC"},
+        {"", " !#$%&'()+,-.;=@", 29, true, " !#$%&'()+,-.;=@"},
+        {"", std::string("\0\t", 2), 5, true, ""},  // a key without a character, tab
+    };
+    for (const Case& c : cases) EXPECT_EQ(Type(c.before, c.keys, c.maxLength, c.shown), c.after) << c.before << " + " << c.keys;
     std::string text;
-    EXPECT_EQ(ApplyTypedChar(text, 8, true, 5), PopupKey::kNone);
+    ApplyTypedChar(text, -23, true, 5);    // a sign-extended byte above 127
+    ApplyTypedChar(text, 0x141, true, 5);  // a character beyond 8 bits
     EXPECT_EQ(text, "");
-    text = "NAME";
-    ApplyTypedChar(text, 8, true, 5);
-    EXPECT_EQ(text, "NAM");
-    ApplyTypedChar(text, 127, true, 5);
-    EXPECT_EQ(text, "");
-    text = "WINNER";
-    ApplyTypedChar(text, 8, false, 5);
-    ApplyTypedChar(text, 127, false, 5);
-    EXPECT_EQ(Type(text, "xy", 20, false), "WINNER");
 }
 
 TEST(PopupTyping, EnterAndEscapeAnswerWhetherOrNotAFieldIsShown) {
     for (bool shown : {true, false}) {
         std::string text;
+        EXPECT_EQ(ApplyTypedChar(text, 8, shown, 5), PopupKey::kNone);
         EXPECT_EQ(ApplyTypedChar(text, 13, shown, 5), PopupKey::kConfirm);
         EXPECT_EQ(ApplyTypedChar(text, 27, shown, 5), PopupKey::kCancel);
         EXPECT_EQ(text, "");
     }
-}
-
-TEST(PopupTyping, MarksThatNamesCannotHoldAreIgnored) {
-    EXPECT_EQ(Type("", "A:B?C\"*/<>[\\]^_`|{}~", 29), "ABC");
-    EXPECT_EQ(Type("", " !#$%&'()+,-.;=@", 29), " !#$%&'()+,-.;=@");
-    std::string text;
-    ApplyTypedChar(text, 0, true, 5);      // a key without a character
-    ApplyTypedChar(text, 9, true, 5);      // tab
-    ApplyTypedChar(text, -23, true, 5);    // a sign-extended byte above 127
-    ApplyTypedChar(text, 0x141, true, 5);  // a character beyond 8 bits
-    EXPECT_EQ(text, "");
 }
 
 TEST(IsEntryChar, AcceptsExactlyTheDocumentedSet) {
@@ -55,13 +51,6 @@ TEST(IsEntryChar, AcceptsExactlyTheDocumentedSet) {
     for (int c = -128; c < 256; ++c) accepted += IsEntryChar(c);
     // the space, 10 digits, 26 capitals and the 15 marks ! # $ % & ' ( ) + , - . ; = @
     EXPECT_EQ(accepted, 1 + 10 + 26 + 15);
-}
-
-TEST(EntryField, IsCentredAndAsWideAsTheLongestAnswer) {
-    EXPECT_EQ(EntryFieldRect(29, 296), (Rect{280, 348, 744, 380}));
-    EXPECT_EQ(EntryFieldRect(5, 296), (Rect{472, 348, 552, 380}));
-    EXPECT_EQ(CentredTextX("GAME OVER"), (1024 - 144) / 2);
-    EXPECT_EQ(CentredTextX("ENTER A PASSWORD TO USE"), 328);
 }
 
 }  // namespace

@@ -34,12 +34,6 @@ TEST_F(DrawTextTest, ATabAndALowerCaseLetterLeaveBlankCells) {
     EXPECT_EQ(BackPixel(64 + 5, 5), GlyphColour(kLargeFont, 1));
 }
 
-TEST_F(DrawTextTest, AnEmptyTextDrawsNothing) {
-    DrawText(10, 10, "", kLargeFont);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) ASSERT_EQ(BackPixel(x, y), kBackground);
-}
-
 TEST_F(DrawTextTest, CellsOffTheScreenAreDroppedAndTheRestOfTheLineIsDrawn) {
     DrawText(-16, 100, "XY", kLargeFont);
     EXPECT_EQ(BackPixel(5, 105), GlyphColour(kLargeFont, 'Y' - 32));

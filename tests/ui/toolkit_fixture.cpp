@@ -1,6 +1,8 @@
 #include "toolkit_fixture.h"
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "platform/bmp_writer.h"
 
@@ -54,4 +56,11 @@ void ToolkitTest::PaintSheet() {
 void ToolkitTest::WriteSheetFile() {
     std::filesystem::create_directories("Images");
     ASSERT_TRUE(WriteBmpFile("Images/Sprites.bmp", Sheet()->Pixels(), 1024, 768, Sheet()->Pitch()));
+}
+
+std::string ToolkitTest::ReadLog() {
+    std::ifstream file("Run.log");
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
 }

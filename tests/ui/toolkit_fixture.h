@@ -33,6 +33,7 @@ protected:
     void PaintSheet();
     // Writes the made-up sheet as "Images\Sprites.bmp" in the working folder.
     void WriteSheetFile();
+    static std::string ReadLog();
 
     FakePlatform fake;
     Window* window = nullptr;
