@@ -14,149 +14,119 @@ protected:
         farBase = Place(25, 25, 1, kBase);
         Place(0, 26, 0, kBase);
     }
+    // A unit of seat 0 of the given faction at (5, 5).
+    int Attacker(int faction, int type = kStandard) {
+        P(0).faction = faction;
+        return Place(5, 5, 0, type);
+    }
     int farBase = -1;
-    const Unit& U(int slot) const { return game.state.units[slot]; }
-    const Player& P(int seat) const { return game.state.players[seat]; }
 };
 
-TEST_F(CombatTest, ATankRollsBetweenHalfAndAllOfThePowerLevel) {
-    const int tank = Place(5, 5, 0, kTank);
-    const int target = Place(6, 5, 1, kStandard);
-    game.state.players[1].powerLevel = 990;
-    game.state.units[target].health = 990;
-    SeedSo([](Rng& r) { return Spread(r.Draw(), 6) == 0; });
-    const uint32_t after = StateAfter(1);
-    Attack(game, tank, target);
-    EXPECT_EQ(game.rng.state, after);  // a TANK draws once: no special
-    EXPECT_EQ(U(target).health, 990 - 5);
-    EXPECT_EQ(game.statusMessage, "TANK ATTACK : DAMAGE = 5 : AWARD = 10");
-    EXPECT_EQ(P(0).energy, 10 + 10);
-    EXPECT_EQ(P(0).score, 10);
-    ASSERT_EQ(sounds.size(), 1u);
-    EXPECT_EQ(sounds[0], "Sounds\\Attack-Tank.wav");
-
-    SeedSo([](Rng& r) { return Spread(r.Draw(), 6) == 5; });
-    Attack(game, tank, target);
-    EXPECT_EQ(U(target).health, 990 - 5 - 10);
-}
-
-TEST_F(CombatTest, ATankTargetHalvesTheRoll) {
-    const int tank = Place(5, 5, 0, kTank);
-    const int target = Place(6, 5, 1, kTank);
-    SeedSo([](Rng& r) { return Spread(r.Draw(), 6) == 0; });  // a roll of 5
-    Attack(game, tank, target);
-    EXPECT_EQ(U(target).health, 10 - 2);
-    EXPECT_EQ(game.statusMessage, "TANK ATTACK : DAMAGE = 2 : AWARD = 10");
-}
-
-TEST_F(CombatTest, EveryHitDoesAtLeastOne) {
-    const int air = Place(5, 5, 0, kAir);
-    const int target = Place(6, 5, 1, kTank);
-    for (int roll = 0; roll < 2; ++roll) {  // an AIR unit at power 10 rolls 1 or 2
-        SeedSo([roll](Rng& r) { return Spread(r.Draw(), 2) == roll; });
-        const int before = U(target).health;
-        Attack(game, air, target);
-        EXPECT_EQ(U(target).health, before - 1) << "roll " << roll + 1;
-        EXPECT_EQ(game.statusMessage, "AIR ATTACK : DAMAGE = 1 : AWARD = 10");
+TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
+    struct Case {
+        int attacker, target, spread, width, damage;
+        const char* status;
+    };
+    const Case cases[] = {
+        {kTank, kStandard, 0, 6, 5, "TANK ATTACK : DAMAGE = 5 : AWARD = 10"},
+        {kTank, kStandard, 5, 6, 10, "TANK ATTACK : DAMAGE = 10 : AWARD = 10"},
+        {kTank, kTank, 0, 6, 2, "TANK ATTACK : DAMAGE = 2 : AWARD = 10"},  // 5 halved
+        {kAir, kTank, 0, 2, 1, "AIR ATTACK : DAMAGE = 1 : AWARD = 10"},    // 1 halved to 0, raised to 1
+        {kAir, kTank, 1, 2, 1, "AIR ATTACK : DAMAGE = 1 : AWARD = 10"},
+    };
+    for (const Case& c : cases) {
+        const int attacker = Place(5, 5, 0, c.attacker);
+        const int target = Place(6, 5, 1, c.target);
+        U(target).health = 990;
+        sounds.clear();
+        SeedRoll(c.spread, c.width);
+        const uint32_t after = StateAfter(1);  // no special: one draw only
+        Attack(game, attacker, target);
+        EXPECT_EQ(game.rng.state, after) << c.status;
+        EXPECT_EQ(U(target).health, 990 - c.damage) << c.status;
+        EXPECT_EQ(game.statusMessage, c.status);
+        EXPECT_EQ(sounds.size(), 1u);
+        U(attacker).state = U(target).state = kFree;
     }
+    EXPECT_EQ(sounds[0], "Sounds\\Attack-Air.wav");
+    EXPECT_EQ(P(0).energy, 10 + 5 * 10);
+    EXPECT_EQ(P(0).score, 5 * 10);
 }
 
-TEST_F(CombatTest, ADestroyedUnitPaysSixtyAndExplodesWhenShown) {
+TEST_F(CombatTest, ADestroyedUnitPaysSixtyAndExplodesOnlyWhenAHumanPlays) {
     const int tank = Place(5, 5, 0, kTank);
     const int target = Place(6, 5, 1, kStandard);
-    game.state.units[target].health = 3;
-    SeedSo([](Rng& r) { return Spread(r.Draw(), 6) == 4; });
+    U(target).health = 3;
+    SeedRoll(4, 6);
     Attack(game, tank, target);
     EXPECT_EQ(game.statusMessage, "TANK ATTACK : DAMAGE = 9 : AWARD = 60 : * 1 UNITS DESTROYED *");
     EXPECT_EQ(U(target).state, kDestroyed);
     EXPECT_EQ(U(target).explosionFrame, 0);
     EXPECT_EQ(P(0).energy, 10 + 60);
     EXPECT_EQ(P(1).lifeState, kAlive);
-    EXPECT_EQ(sounds, (std::vector<std::string>{"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Unit.wav"}));
-}
+    EXPECT_EQ(sounds, (Sounds{"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Unit.wav"}));
 
-TEST_F(CombatTest, AComputerAttackIsSilentAndLeavesNoWreck) {
-    game.state.players[1].isHuman = 0;
+    // A computer seat's attack is silent and leaves no wreck.
+    sounds.clear();
+    P(1).isHuman = 0;
     game.state.currentPlayer = 1;
-    Place(0, 0, 0, kBase);
-    const int tank = Place(5, 5, 1, kTank);
-    const int target = Place(6, 5, 0, kStandard);
-    game.state.units[target].health = 1;
-    Attack(game, tank, target);
-    EXPECT_EQ(U(target).state, kFree);
+    const int computerTank = Place(8, 8, 1, kTank);
+    const int victim = Place(9, 8, 0, kStandard);
+    U(victim).health = 1;
+    Attack(game, computerTank, victim);
+    EXPECT_EQ(U(victim).state, kFree);
     EXPECT_TRUE(sounds.empty());
     EXPECT_EQ(P(1).energy, 10 + 60);
-    EXPECT_EQ(P(0).energy, 10);
 }
 
-class SpecialTest : public CombatTest {
-protected:
-    int Attacker(int faction) {
-        game.state.players[0].faction = faction;
-        return Place(5, 5, 0, kStandard);
+TEST_F(CombatTest, StingerShowsOnlyWhenItRepairs) {
+    struct Case {
+        int health;
+        bool wins;
+        int healthAfter;
+        const char* status;
+        const char* sound;
+    };
+    const Case cases[] = {
+        {3, true, 10, "* STINGER * : DAMAGE = 3 : AWARD = 10", "Sounds\\Special-Stinger.wav"},
+        {10, true, 10, "STANDARD ATTACK : DAMAGE = 3 : AWARD = 10", "Sounds\\Attack-Standard.wav"},
+        {3, false, 3, "STANDARD ATTACK : DAMAGE = 3 : AWARD = 10", "Sounds\\Attack-Standard.wav"},
+    };
+    for (const Case& c : cases) {
+        const int wasp = Attacker(kWasp);
+        const int target = Place(6, 5, 1, kStandard);
+        U(target).health = 500;
+        U(wasp).health = c.health;
+        sounds.clear();
+        SeedRoll(1, 4, kStingerChance, c.wins);
+        const uint32_t after = StateAfter(2);
+        Attack(game, wasp, target);
+        EXPECT_EQ(game.rng.state, after);
+        EXPECT_EQ(U(wasp).health, c.healthAfter);
+        EXPECT_EQ(U(target).health, 500 - 3);
+        EXPECT_EQ(game.statusMessage, c.status);
+        EXPECT_EQ(sounds, (Sounds{c.sound}));
+        U(wasp).state = U(target).state = kFree;
     }
-    int Victim(int type) {
-        game.state.players[1].powerLevel = 500;
-        return Place(6, 5, 1, type);
-    }
-    // Seeds for a damage roll (0 = least) and a percentile below or from a chance.
-    void SeedRoll(int spread, int width, int chance, bool wins) {
-        SeedSo([=](Rng& r) {
-            const bool rolled = Spread(r.Draw(), width) == spread;
-            return rolled && (Percentile(r.Draw()) < chance) == wins;
-        });
-    }
-};
-
-TEST_F(SpecialTest, StingerRepairsAWoundedAttacker) {
-    const int wasp = Attacker(kWasp);
-    const int target = Victim(kStandard);
-    game.state.units[wasp].health = 3;
-    SeedRoll(1, 4, kStingerChance, true);
-    const uint32_t after = StateAfter(2);
-    Attack(game, wasp, target);
-    EXPECT_EQ(game.rng.state, after);
-    EXPECT_EQ(U(wasp).health, 10);
-    EXPECT_EQ(U(target).health, 500 - 3);
-    EXPECT_EQ(game.statusMessage, "* STINGER * : DAMAGE = 3 : AWARD = 10");
-    EXPECT_EQ(sounds, (std::vector<std::string>{"Sounds\\Special-Stinger.wav"}));
 }
 
-TEST_F(SpecialTest, StingerOnAFullAttackerShowsNothing) {
-    const int wasp = Attacker(kWasp);
-    const int target = Victim(kStandard);
-    SeedRoll(0, 4, kStingerChance, true);
-    Attack(game, wasp, target);
-    EXPECT_EQ(game.statusMessage, "STANDARD ATTACK : DAMAGE = 2 : AWARD = 10");
-    EXPECT_EQ(sounds, (std::vector<std::string>{"Sounds\\Attack-Standard.wav"}));
-}
-
-TEST_F(SpecialTest, ALostStingerDrawRepairsNothing) {
-    const int wasp = Attacker(kWasp);
-    const int target = Victim(kStandard);
-    game.state.units[wasp].health = 3;
-    SeedRoll(0, 4, kStingerChance, false);
-    Attack(game, wasp, target);
-    EXPECT_EQ(U(wasp).health, 3);
-    EXPECT_EQ(game.statusMessage, "STANDARD ATTACK : DAMAGE = 2 : AWARD = 10");
-}
-
-TEST_F(SpecialTest, DirectHitGoesThroughATank) {
+TEST_F(CombatTest, DirectHitGoesThroughATank) {
     const int panther = Attacker(kPanther);
-    const int tank = Victim(kTank);
-    game.state.units[tank].health = 40;
+    P(1).powerLevel = 500;
+    const int tank = Place(6, 5, 1, kTank);
+    U(tank).health = 40;
     SeedRoll(3, 4, kDirectHitChance, true);
     Attack(game, panther, tank);
     EXPECT_EQ(U(tank).state, kDestroyed);
     EXPECT_EQ(U(tank).health, -40);
     EXPECT_EQ(game.statusMessage, "* DIRECT-HIT * : DAMAGE = 40 : AWARD = 60 : * 1 UNITS DESTROYED *");
-    EXPECT_EQ(sounds, (std::vector<std::string>{"Sounds\\Special-Direct-Hit.wav",
-                                                "Sounds\\Explosion-Unit.wav"}));
+    EXPECT_EQ(sounds, (Sounds{"Sounds\\Special-Direct-Hit.wav", "Sounds\\Explosion-Unit.wav"}));
 }
 
-TEST_F(SpecialTest, FreeAttackComesBackAgainAndAgain) {
+TEST_F(CombatTest, FreeAttackComesBackAgainAndAgain) {
     const int raptor = Attacker(kRaptor);
-    const int target = Victim(kStandard);
+    const int target = Place(6, 5, 1, kStandard);
+    U(target).health = 500;
     SeedSo([](Rng& r) {
         for (int i = 0; i < 3; ++i) {
             r.Draw();
@@ -166,68 +136,59 @@ TEST_F(SpecialTest, FreeAttackComesBackAgainAndAgain) {
         return Percentile(r.Draw()) >= kFreeAttackChance;
     });
     for (int i = 0; i < 3; ++i) {
-        game.state.units[raptor].canAttack = 0;
+        U(raptor).canAttack = 0;
         Attack(game, raptor, target);
         ASSERT_EQ(U(raptor).canAttack, 1) << "attack " << i + 1;
         EXPECT_EQ(game.statusMessage.rfind("* FREE-ATTACK * : DAMAGE = ", 0), 0u);
         EXPECT_EQ(sounds.back(), "Sounds\\Special-Free-Attack.wav");
     }
-    game.state.units[raptor].canAttack = 0;
+    U(raptor).canAttack = 0;
     Attack(game, raptor, target);
     EXPECT_EQ(U(raptor).canAttack, 0);
     EXPECT_EQ(game.statusMessage.rfind("STANDARD ATTACK : ", 0), 0u);
-}
 
-TEST_F(SpecialTest, OnlyTheAttackersFactionDrawsAndOnlyForStandardUnits) {
-    const int raptor = Attacker(kRaptor);
-    const int target = Victim(kStandard);
-    game.rng.Seed(99);
-    uint32_t after = StateAfter(2);
+    // Only STANDARD units draw for a special.
+    U(raptor).type = kArtillery;
+    const uint32_t after = StateAfter(1);
     Attack(game, raptor, target);
     EXPECT_EQ(game.rng.state, after);
-    game.state.units[raptor].type = kArtillery;
-    after = StateAfter(1);
-    Attack(game, raptor, target);
-    EXPECT_EQ(game.rng.state, after);
-    EXPECT_EQ(game.statusMessage.rfind("ARTILLERY ATTACK : ", 0), 0u);
 }
 
-class FirebombTest : public SpecialTest {
+class FirebombTest : public CombatTest {
 protected:
     void SetUp() override {
-        SpecialTest::SetUp();
+        CombatTest::SetUp();
         OpenSeat(2, true);
         thirdBase = Place(0, 25, 2, kBase);
+        P(0).powerLevel = 16;  // rolls 4 to 8, the blast half of the roll
+        bird = Attacker(kFirebird);
     }
     int thirdBase = -1;
+    int bird = -1;
 };
 
 TEST_F(FirebombTest, TheBlastSparesOwnUnitsAndHurtsEveryOtherPlayer) {
-    game.state.players[0].powerLevel = 16;  // M = 8, h = 4
-    const int bird = Attacker(kFirebird);
     const int target = Place(6, 5, 1, kStandard);
-    game.state.units[target].health = 50;
+    U(target).health = 50;
     const int own = Place(7, 5, 0, kStandard);
     const int sameSide = Place(7, 6, 1, kStandard);
     const int thirdSide = Place(5, 4, 2, kStandard);
     const int farAway = Place(8, 5, 1, kStandard);
     SeedRoll(4, 5, kFirebombChance, true);  // a roll of 8
     Attack(game, bird, target);
-    EXPECT_EQ(U(target).health, 50 - 8);     // hit once only
-    EXPECT_EQ(U(bird).health, 16);           // the attacker stands in the blast too
+    EXPECT_EQ(U(target).health, 50 - 8);  // hit once only
+    EXPECT_EQ(U(bird).health, 16);        // the attacker stands in the blast too
     EXPECT_EQ(U(own).health, 16);
     EXPECT_EQ(U(sameSide).health, 10 - 4);
     EXPECT_EQ(U(thirdSide).health, 10 - 4);
     EXPECT_EQ(U(farAway).health, 10);
     EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 8 : AWARD = 10");
-    EXPECT_EQ(sounds, (std::vector<std::string>{"Sounds\\Special-Firebomb.wav"}));
+    EXPECT_EQ(sounds, (Sounds{"Sounds\\Special-Firebomb.wav"}));
 }
 
 TEST_F(FirebombTest, AgainstATankTheDamageIsHalvedTwice) {
-    game.state.players[0].powerLevel = 16;
-    const int bird = Attacker(kFirebird);
     const int tank = Place(6, 5, 1, kTank);
-    game.state.units[tank].health = 50;
+    U(tank).health = 50;
     const int nextToIt = Place(6, 6, 1, kTank);
     SeedRoll(4, 5, kFirebombChance, true);
     Attack(game, bird, tank);
@@ -235,44 +196,33 @@ TEST_F(FirebombTest, AgainstATankTheDamageIsHalvedTwice) {
     EXPECT_EQ(U(nextToIt).health, 10 - 2);
 }
 
-TEST_F(FirebombTest, BlastVictimsPayDouble) {
-    const int bird = Attacker(kFirebird);
+TEST_F(FirebombTest, BlastVictimsPayDoubleAndWrecksAreNotDestroyedTwice) {
     const int target = Place(6, 5, 1, kStandard);
     const int neighbour = Place(6, 6, 1, kStandard);
-    game.state.units[target].health = 5;
-    game.state.units[neighbour].health = 2;
-    SeedRoll(3, 4, kFirebombChance, true);  // a roll of 5
+    const int wreck = Place(7, 4, 1, kStandard);
+    U(target).health = 8;
+    U(neighbour).health = 2;
+    U(wreck).state = kDestroyed;
+    U(wreck).health = -3;
+    U(wreck).explosionFrame = 9;
+    SeedRoll(4, 5, kFirebombChance, true);
     Attack(game, bird, target);
-    EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 5 : AWARD = 160 : * 2 UNITS DESTROYED *");
+    EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 8 : AWARD = 160 : * 2 UNITS DESTROYED *");
     EXPECT_EQ(U(neighbour).state, kDestroyed);
+    EXPECT_EQ(U(wreck).explosionFrame, 9);
     EXPECT_EQ(P(0).score, 160);
 }
 
-TEST_F(FirebombTest, AWreckStillExplodingIsNotDestroyedTwice) {
-    const int bird = Attacker(kFirebird);
-    const int target = Place(6, 5, 1, kStandard);
-    const int wreck = Place(6, 6, 1, kStandard);
-    game.state.units[target].health = 50;
-    game.state.units[wreck].state = kDestroyed;
-    game.state.units[wreck].health = -3;
-    game.state.units[wreck].explosionFrame = 9;
-    SeedRoll(3, 4, kFirebombChance, true);
-    Attack(game, bird, target);
-    EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 5 : AWARD = 10");
-    EXPECT_EQ(U(wreck).explosionFrame, 9);
-}
-
 TEST_F(FirebombTest, OneBlastCanEliminateTwoPlayers) {
-    game.state.units[farBase].state = kFree;
-    game.state.units[thirdBase].state = kFree;
-    game.state.players[2].isHuman = 0;
-    const int bird = Attacker(kFirebird);
+    U(farBase).state = kFree;
+    U(thirdBase).state = kFree;
+    P(2).isHuman = 0;
     const int target = Place(6, 5, 1, kBase);
     const int otherBase = Place(7, 6, 2, kBase);
     const int straggler = Place(20, 20, 2, kTank);
-    game.state.units[target].health = 1;
-    game.state.units[otherBase].health = 1;
-    SeedRoll(3, 4, kFirebombChance, true);
+    U(target).health = 1;
+    U(otherBase).health = 1;
+    SeedRoll(4, 5, kFirebombChance, true);
     Attack(game, bird, target);
     EXPECT_EQ(P(1).lifeState, kDying);
     EXPECT_EQ(P(2).lifeState, kDead);
@@ -281,20 +231,23 @@ TEST_F(FirebombTest, OneBlastCanEliminateTwoPlayers) {
     EXPECT_EQ(P(0).energy, 10 + 10 + 300 + 300 + 2500);
 }
 
-class EliminationTest : public CombatTest {};
-
-TEST_F(EliminationTest, TheLastBaseTakesThePlayerAndPays1560) {
+TEST_F(CombatTest, TheLastBaseTakesThePlayerAndPays1560) {
     const int tank = Place(5, 5, 0, kTank);
     const int straggler = Place(20, 5, 1, kAir);
-    game.state.units[farBase].x = 6;
-    game.state.units[farBase].y = 5;
-    game.state.units[farBase].health = 1;
+    U(farBase).x = 6;
+    U(farBase).y = 5;
+    U(farBase).health = 1;
+    OpenSeat(2, true);
+    P(2).lifeState = kDead;  // no base, long gone: not eliminated again
     OpenSeat(3, false);
     Place(26, 0, 3, kBase);
     Attack(game, tank, farBase);
     EXPECT_EQ(P(1).lifeState, kDying);
     EXPECT_EQ(P(1).destroyer, 0);
-    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(P(seat).destroyedNotice[1], 1) << seat;
+    EXPECT_EQ(P(2).destroyer, -1);
+    for (int seat = 0; seat < kSeats; ++seat) {
+        EXPECT_EQ(P(seat).destroyedNotice, (std::array<int, kSeats>{0, 1, 0, 0})) << seat;
+    }
     EXPECT_EQ(U(farBase).state, kDestroyed);
     EXPECT_EQ(U(straggler).state, kDestroyed);  // a human loser's units explode
     EXPECT_EQ(P(0).energy, 10 + 1560);
@@ -302,34 +255,15 @@ TEST_F(EliminationTest, TheLastBaseTakesThePlayerAndPays1560) {
     EXPECT_EQ(P(3).lifeState, kAlive);
     EXPECT_EQ(game.statusMessage.substr(game.statusMessage.find(" : AWARD")),
               " : AWARD = 1560 : * 1 UNITS DESTROYED *");
-    EXPECT_EQ(sounds, (std::vector<std::string>{"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Base.wav",
-                                                "Sounds\\Explosion-Player.wav"}));
-}
+    EXPECT_EQ(sounds, (Sounds{"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Base.wav",
+                              "Sounds\\Explosion-Player.wav"}));
 
-TEST_F(EliminationTest, AComputerLoserVanishesAtOnce) {
-    game.state.players[1].isHuman = 0;
-    const int tank = Place(5, 5, 0, kTank);
-    const int straggler = Place(20, 5, 1, kAir);
-    game.state.units[farBase].x = 6;
-    game.state.units[farBase].y = 5;
-    game.state.units[farBase].health = 1;
-    Attack(game, tank, farBase);
-    EXPECT_EQ(P(1).lifeState, kDead);
-    EXPECT_EQ(U(straggler).state, kFree);
-}
-
-TEST_F(EliminationTest, SeatsOutOfPlayAreNotEliminatedAgain) {
-    OpenSeat(2, true);
-    game.state.players[2].lifeState = kDead;  // no base, long gone
-    const int tank = Place(5, 5, 0, kTank);
-    const int target = Place(6, 5, 1, kStandard);
-    Attack(game, tank, target);
-    for (int seat = 0; seat < kSeats; ++seat) {
-        EXPECT_EQ(P(seat).destroyedNotice[2], 0);
-        EXPECT_EQ(P(seat).destroyedNotice[3], 0);  // closed seat
-    }
-    EXPECT_EQ(P(2).destroyer, -1);
-    EXPECT_EQ(P(0).energy, 20);
+    // A computer loser vanishes at once, units and all.
+    P(3).isHuman = 0;
+    const int other = Place(20, 9, 3, kAir);
+    EliminatePlayer(game, 3);
+    EXPECT_EQ(P(3).lifeState, kDead);
+    EXPECT_EQ(U(other).state, kFree);
 }
 
 }  // namespace

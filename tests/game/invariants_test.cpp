@@ -24,8 +24,6 @@ bool Mentions(const std::vector<std::string>& broken, const std::string& words) 
     return false;
 }
 
-TEST(CheckInvariants, AHealthyGameHoldsThemAll) { EXPECT_TRUE(CheckInvariants(TwoSeatGame()).empty()); }
-
 TEST(CheckInvariants, FindsEachKindOfBrokenState) {
     struct Case {
         const char* finding;
@@ -57,7 +55,7 @@ TEST(CheckInvariants, ExplodingUnitsAndBasesBeyondTheCapAreFine) {
     for (int i = 0; i < 5; ++i) CreateUnit(game, 5 + i, 20, 0, kBase);
     game.state.units[0].state = kDestroyed;  // exploding on a tile now taken by another
     CreateUnit(game, 2, 2, 1, kStandard);
-    EXPECT_TRUE(CheckInvariants(game).empty());
+    EXPECT_EQ(CheckInvariants(game), std::vector<std::string>{});
 }
 
 }  // namespace

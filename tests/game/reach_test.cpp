@@ -17,43 +17,46 @@ protected:
         ComputeMarkers(game);
     }
     int Reach(int x, int y) const { return game.map.tiles[x][y].reach; }
-    int CountReachable() const {
+    template <typename T>
+    int Count(T Tile::*marker, int atLeast) const {
         int n = 0;
         for (int x = 0; x < game.map.mapSize; ++x)
-            for (int y = 0; y < game.map.mapSize; ++y)
-                if (Reach(x, y) > 0) ++n;
+            for (int y = 0; y < game.map.mapSize; ++y) n += game.map.tiles[x][y].*marker >= atLeast;
         return n;
     }
+    int CountReachable() const { return Count(&Tile::reach, 1); }
 };
 
-TEST_F(ReachTest, OpenGroundGivesADiamondOfSixSteps) {
-    Select(Place(13, 13, 0, kStandard));
+TEST_F(ReachTest, OpenGroundGivesADiamondOfTheUnitsSpeed) {
+    const int unit = Place(13, 13, 0, kStandard);
+    Select(unit);
     for (int x = 0; x < 27; ++x) {
         for (int y = 0; y < 27; ++y) {
             const int steps = std::abs(x - 13) + std::abs(y - 13);
-            const int expected = (steps >= 1 && steps <= 6) ? steps : -1;
-            ASSERT_EQ(Reach(x, y), expected) << x << "," << y;
+            ASSERT_EQ(Reach(x, y), (steps >= 1 && steps <= 6) ? steps : -1) << x << "," << y;
         }
     }
-    // The unit's own tile is occupied, so it is no target either.
-    EXPECT_EQ(Reach(13, 13), -1);
-}
-
-TEST_F(ReachTest, TankAndAirUseTheirOwnSpeeds) {
-    const int tank = Place(13, 13, 0, kTank);
-    Select(tank);
+    U(unit).type = kTank;
+    Select(unit);
     EXPECT_EQ(CountReachable(), 12);  // 4 + 8 tiles within two steps
-    EXPECT_EQ(Reach(13, 11), 2);
-    EXPECT_EQ(Reach(13, 10), -1);
-    game.state.units[tank].type = kAir;
-    Select(tank);
+    U(unit).type = kAir;
+    Select(unit);
     EXPECT_EQ(Reach(13, 3), 10);
     EXPECT_EQ(Reach(13, 2), -1);
+    for (int still : {kArtillery, kBase}) {
+        U(unit).type = still;
+        Select(unit);
+        EXPECT_EQ(CountReachable(), 0) << "type " << still;
+    }
+    U(unit).type = kStandard;
+    U(unit).canMove = 0;
+    Select(unit);
+    EXPECT_EQ(CountReachable(), 0);
 }
 
-TEST_F(ReachTest, AGroundUnitStopsNextToAnEnemy) {
+TEST_F(ReachTest, AGroundUnitStopsNextToAnEnemyButAirFliesOn) {
     const int mover = Place(5, 13, 0, kStandard);
-    Place(8, 13, 1, kStandard);
+    const int enemy = Place(8, 13, 1, kStandard);
     Select(mover);
     EXPECT_EQ(Reach(7, 13), 6);    // entered, at the unit's full speed
     EXPECT_EQ(Reach(7, 12), 6);    // diagonal neighbours of the enemy count too
@@ -61,60 +64,36 @@ TEST_F(ReachTest, AGroundUnitStopsNextToAnEnemy) {
     EXPECT_EQ(Reach(8, 13), -1);   // the enemy's own tile
     EXPECT_EQ(Reach(10, 13), -1);  // five steps away, but only past the enemy
     EXPECT_EQ(Reach(5, 10), 3);    // away from the enemy nothing changes
-}
-
-TEST_F(ReachTest, AirFliesOnPastEnemies) {
-    const int flyer = Place(5, 13, 0, kAir);
-    Place(8, 13, 1, kStandard);
-    Select(flyer);
+    U(mover).type = kAir;
+    Select(mover);
     EXPECT_EQ(Reach(7, 13), 2);
     EXPECT_EQ(Reach(10, 13), 5);
     EXPECT_EQ(Reach(8, 13), -1);
-}
-
-TEST_F(ReachTest, ADestroyedEnemyBlocksNothing) {
-    Select(Place(5, 13, 0, kStandard));
-    const int enemy = Place(8, 13, 1, kStandard);
-    game.state.units[enemy].state = kDestroyed;
-    Select(0);
-    EXPECT_EQ(Reach(7, 13), 2);
+    U(mover).type = kStandard;
+    U(enemy).state = kDestroyed;  // a wreck blocks nothing
+    Select(mover);
     EXPECT_EQ(Reach(8, 13), 3);
     EXPECT_EQ(Reach(10, 13), 5);
 }
 
-class WallTest : public ReachTest {
-protected:
-    // A river down column 6 with one gap at (6, 13), where a unit stands.
-    void BuildRiver(int ownerInGap) {
-        for (int y = 0; y < 27; ++y) SetTerrain(6, y, kWater);
-        SetTerrain(6, 13, kLand);
-        Place(6, 13, ownerInGap, kStandard);
-    }
-};
-
-TEST_F(WallTest, GroundUnitsCrossOwnUnitsButCannotStopOnThem) {
+// A river down column 6 with one gap at (6, 13), where a unit stands.
+TEST_F(ReachTest, OwnUnitsMayBeCrossedEnemiesNeverAndAirStopsOnNeither) {
+    for (int y = 0; y < 27; ++y) SetTerrain(6, y, kWater);
+    SetTerrain(6, 13, kLand);
+    const int inGap = Place(6, 13, 0, kStandard);
     const int mover = Place(5, 13, 0, kStandard);
-    BuildRiver(0);
     Select(mover);
     EXPECT_EQ(Reach(6, 13), -1);
     EXPECT_EQ(Reach(7, 13), 2);
     EXPECT_EQ(Reach(7, 10), 5);
     EXPECT_EQ(Reach(6, 12), -100);
-}
-
-TEST_F(WallTest, GroundUnitsNeverCrossAnEnemy) {
-    const int mover = Place(5, 13, 0, kStandard);
-    BuildRiver(1);
+    U(inGap).owner = 1;
     Select(mover);
     EXPECT_EQ(Reach(6, 13), -1);
     for (int x = 7; x < 27; ++x)
         for (int y = 0; y < 27; ++y) ASSERT_LE(Reach(x, y), 0) << x << "," << y;
-}
-
-TEST_F(WallTest, AirCrossesWaterAndUnitsAndStopsOnNeither) {
-    const int flyer = Place(5, 13, 0, kAir);
-    BuildRiver(1);
-    Select(flyer);
+    U(mover).type = kAir;
+    Select(mover);
     EXPECT_EQ(Reach(6, 13), -1);
     EXPECT_EQ(Reach(6, 12), 2);  // hovering over water is allowed
     EXPECT_EQ(Reach(7, 13), 2);
@@ -123,96 +102,56 @@ TEST_F(WallTest, AirCrossesWaterAndUnitsAndStopsOnNeither) {
 TEST_F(ReachTest, WaterAndRoughGroundAreClosedToGroundUnits) {
     SetTerrain(13, 12, kWater);
     SetTerrain(13, 14, kRough);
+    SetTerrain(12, 13, kCrossingVertical);  // crossings and clearings are ordinary ground
+    SetTerrain(11, 13, kClearing);
     SetTerrain(20, 20, kWater);
     Place(20, 20, 1, kAir);  // an enemy hovering over water
     Select(Place(13, 13, 0, kStandard));
     EXPECT_EQ(Reach(13, 12), -100);
     EXPECT_EQ(Reach(13, 14), -100);
     EXPECT_EQ(Reach(20, 20), -1);  // held, so no target whatever lies beneath
-    EXPECT_EQ(Reach(13, 11), 4);  // around the water: three steps wasted
+    EXPECT_EQ(Reach(13, 11), 4);   // around the water: three steps wasted
     EXPECT_EQ(Reach(12, 13), 1);
+    EXPECT_EQ(Reach(11, 13), 2);
 }
 
-TEST_F(ReachTest, CrossingsAndClearingsAreOrdinaryGround) {
-    SetTerrain(13, 12, kCrossingVertical);
-    SetTerrain(13, 11, kClearing);
-    Select(Place(13, 13, 0, kStandard));
-    EXPECT_EQ(Reach(13, 12), 1);
-    EXPECT_EQ(Reach(13, 11), 2);
-}
-
-TEST_F(ReachTest, ArtilleryAndBasesNeverMove) {
-    Select(Place(13, 13, 0, kArtillery));
-    EXPECT_EQ(CountReachable(), 0);
-    Select(Place(3, 3, 0, kBase));
-    EXPECT_EQ(CountReachable(), 0);
-}
-
-TEST_F(ReachTest, NoReachOnceTheMoveIsUsed) {
-    const int unit = Place(13, 13, 0, kStandard);
-    game.state.units[unit].canMove = 0;
-    Select(unit);
-    EXPECT_EQ(CountReachable(), 0);
-}
-
-TEST_F(ReachTest, ABaseInACornerOffersTheThreeFreeTilesOfItsRing) {
-    const int base = Place(0, 0, 0, kBase);
-    Select(base);
-    int marks = 0;
-    for (int x = 0; x < 27; ++x)
-        for (int y = 0; y < 27; ++y) marks += game.map.tiles[x][y].buildMark;
-    EXPECT_EQ(marks, 3);
+TEST_F(ReachTest, TheBuildRingSkipsLiveUnitsAndTheMapEdgeButNotWrecksOrWater) {
+    Select(Place(0, 0, 0, kBase));
+    EXPECT_EQ(Count(&Tile::buildMark, 1), 3);
     EXPECT_EQ(game.map.tiles[1][1].buildMark, 1);
-    EXPECT_EQ(game.map.tiles[0][0].buildMark, 0);
-}
-
-TEST_F(ReachTest, TheBuildRingSkipsLiveUnitsButNotExplosionsOrWater) {
     const int base = Place(5, 5, 0, kBase);
     Place(4, 4, 0, kStandard);
-    const int wreck = Place(6, 6, 1, kStandard);
-    game.state.units[wreck].state = kDestroyed;
+    U(Place(6, 6, 1, kStandard)).state = kDestroyed;
     SetTerrain(5, 4, kWater);
     Select(base);
+    EXPECT_EQ(Count(&Tile::buildMark, 1), 7);
     EXPECT_EQ(game.map.tiles[4][4].buildMark, 0);
     EXPECT_EQ(game.map.tiles[6][6].buildMark, 1);
     EXPECT_EQ(game.map.tiles[5][4].buildMark, 1);
+    U(base).owner = 1;  // an enemy base offers nothing
+    Select(base);
+    EXPECT_EQ(Count(&Tile::buildMark, 1), 0);
 }
 
-TEST_F(ReachTest, AnEnemyBaseOffersNoBuildTiles) {
-    Select(Place(5, 5, 1, kBase));
-    for (int x = 4; x <= 6; ++x)
-        for (int y = 4; y <= 6; ++y) EXPECT_EQ(game.map.tiles[x][y].buildMark, 0);
-}
-
-TEST_F(ReachTest, TankAttackMarkersCoverTheFiveByFiveSquare) {
-    const int tank = Place(10, 10, 0, kTank);
+TEST_F(ReachTest, AttackMarkersCoverTheRangeSquareAndOnlyEnemies) {
+    OpenSeat(2, true);
+    const int unit = Place(10, 10, 0, kTank);
     Place(12, 12, 1, kStandard);
     Place(8, 11, 2, kStandard);
     Place(13, 10, 1, kStandard);
     Place(11, 10, 0, kStandard);
-    OpenSeat(2, true);
-    Select(tank);
+    Place(16, 4, 1, kStandard);
+    Select(unit);
     EXPECT_EQ(game.map.tiles[12][12].attackMark, 1);
     EXPECT_EQ(game.map.tiles[8][11].attackMark, 1);
-    EXPECT_EQ(game.map.tiles[13][10].attackMark, 0);
-    EXPECT_EQ(game.map.tiles[11][10].attackMark, 0);  // own units never
-}
-
-TEST_F(ReachTest, ArtilleryReachesSixTilesEveryWay) {
-    const int gun = Place(10, 10, 0, kArtillery);
-    Place(16, 4, 1, kStandard);
-    Place(17, 10, 1, kStandard);
-    Select(gun);
-    EXPECT_EQ(game.map.tiles[16][4].attackMark, 1);
-    EXPECT_EQ(game.map.tiles[17][10].attackMark, 0);
-}
-
-TEST_F(ReachTest, NoAttackMarkersOnceTheAttackIsUsed) {
-    const int unit = Place(10, 10, 0, kStandard);
-    Place(11, 10, 1, kStandard);
-    game.state.units[unit].canAttack = 0;
+    EXPECT_EQ(Count(&Tile::attackMark, 1), 2);  // not at 3 away, never own units
+    U(unit).type = kArtillery;
     Select(unit);
-    EXPECT_EQ(game.map.tiles[11][10].attackMark, 0);
+    EXPECT_EQ(game.map.tiles[16][4].attackMark, 1);
+    EXPECT_EQ(Count(&Tile::attackMark, 1), 4);
+    U(unit).canAttack = 0;
+    Select(unit);
+    EXPECT_EQ(Count(&Tile::attackMark, 1), 0);
 }
 
 TEST_F(ReachTest, ClearMarkersLeavesTilesBeyondTheMapAlone) {
@@ -225,44 +164,31 @@ TEST_F(ReachTest, ClearMarkersLeavesTilesBeyondTheMapAlone) {
     EXPECT_EQ(game.map.tiles[26][26].attackMark, 0);
 }
 
-TEST_F(ReachTest, UnitAtFindsTheLowestSlotExplodingOrNot) {
+TEST_F(ReachTest, UnitQueriesFindTheLowestSlotAndLeaveOutWrecks) {
     const int first = Place(4, 4, 1, kStandard);
     const int second = Place(4, 4, 0, kTank);
+    Place(5, 4, 0, kBase);
     EXPECT_EQ(UnitAt(game, 4, 4), first);
-    game.state.units[first].state = kDestroyed;
-    EXPECT_EQ(UnitAt(game, 4, 4), first);
-    game.state.units[first].state = kFree;
+    U(first).state = kDestroyed;
+    EXPECT_EQ(UnitAt(game, 4, 4), first);  // exploding or not
+    EXPECT_EQ(CountUnits(game, 1), 0);
+    EXPECT_EQ(CountUnits(game, 0), 1);  // bases left out
+    U(first).state = kFree;
     EXPECT_EQ(UnitAt(game, 4, 4), second);
-    EXPECT_EQ(UnitAt(game, 5, 4), -1);
-}
+    EXPECT_EQ(UnitAt(game, 6, 4), -1);
 
-TEST_F(ReachTest, CountUnitsLeavesOutBasesAndWrecks) {
-    Place(1, 1, 0, kBase);
-    Place(2, 1, 0, kStandard);
-    Place(3, 1, 0, kAir);
-    const int wreck = Place(4, 1, 0, kTank);
-    Place(5, 1, 1, kStandard);
-    game.state.units[wreck].state = kDestroyed;
-    EXPECT_EQ(CountUnits(game, 0), 2);
-    EXPECT_EQ(CountUnits(game, 1), 1);
-}
-
-TEST_F(ReachTest, EnemyNearLooksAtTheSquareAroundAndTheCentre) {
     Place(10, 10, 1, kStandard);
-    Place(20, 20, 0, kStandard);
     EXPECT_TRUE(EnemyNear(game, 10, 10, 0));
     EXPECT_TRUE(EnemyNear(game, 11, 11, 0));
     EXPECT_FALSE(EnemyNear(game, 12, 10, 0));
     EXPECT_FALSE(EnemyNear(game, 10, 10, 1));
-    EXPECT_FALSE(EnemyNear(game, 21, 21, 0));
 }
 
 TEST_F(ReachTest, SightIsASquareOfTheTypesRangeClippedToTheMap) {
     Place(2, 2, 0, kStandard);
     Place(20, 20, 0, kBase);
     Place(13, 13, 1, kAir);
-    const int wreck = Place(13, 0, 0, kAir);
-    game.state.units[wreck].state = kDestroyed;
+    U(Place(13, 0, 0, kAir)).state = kDestroyed;
     ComputeVisibility(game);
     EXPECT_EQ(game.visibleTiles[8][8], 1);
     EXPECT_EQ(game.visibleTiles[9][2], 0);

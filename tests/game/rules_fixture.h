@@ -9,6 +9,10 @@
 
 #include "game/state.h"
 
+// A draw's percentile and its share of a damage spread, as the rules compute them.
+inline int Percentile(int draw) { return static_cast<int>(draw * 100.0 / 32768.0); }
+inline int Spread(int draw, int width) { return static_cast<int>(draw * static_cast<double>(width) / 32768.0); }
+
 class RulesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,6 +44,9 @@ protected:
     int Place(int x, int y, int owner, int type) { return CreateUnit(game, x, y, owner, type); }
 
     void SetTerrain(int x, int y, int terrain) { game.map.tiles[x][y].terrain = terrain; }
+    Unit& U(int slot) { return game.state.units[slot]; }
+    Player& P(int seat) { return game.state.players[seat]; }
+    using Sounds = std::vector<std::string>;
 
     // Seeds the shared generator with the first seed whose draws satisfy the
     // wish, so a test states the draws it needs instead of magic seeds.
@@ -61,11 +68,16 @@ protected:
         for (int i = 0; i < n; ++i) copy.Draw();
         return copy.state;
     }
+    // Seeds for a damage roll (spread 0 = least) and, when a special is drawn,
+    // a percentile below the chance or not.
+    void SeedRoll(int spread, int width, int chance = -1, bool wins = false) {
+        SeedSo([=](Rng& r) {
+            if (Spread(r.Draw(), width) != spread) return false;
+            return chance < 0 || (Percentile(r.Draw()) < chance) == wins;
+        });
+    }
 
     Game game;
     std::vector<std::string> sounds;
 };
 
-// A draw's percentile and its share of a damage spread, as the rules compute them.
-inline int Percentile(int draw) { return static_cast<int>(draw * 100.0 / 32768.0); }
-inline int Spread(int draw, int width) { return static_cast<int>(draw * static_cast<double>(width) / 32768.0); }

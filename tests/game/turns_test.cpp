@@ -9,10 +9,7 @@
 
 namespace {
 
-class TurnsTest : public RulesTest {
-protected:
-    Player& P(int seat) { return game.state.players[seat]; }
-};
+using TurnsTest = RulesTest;
 
 TEST_F(TurnsTest, SeatsFollowInOrderAndTheTurnCountsCycles) {
     game.state.turn = 3;
@@ -29,38 +26,25 @@ TEST_F(TurnsTest, SeatsFollowInOrderAndTheTurnCountsCycles) {
     EXPECT_EQ(game.state.turn, 4);
 }
 
-TEST_F(TurnsTest, ClosedAndDeadSeatsArePassedOver) {
+TEST_F(TurnsTest, EachSeatGoesWhereItsStateSays) {
     Place(1, 1, 0, kBase);
     Place(20, 20, 1, kBase);
-    game.state.turn = 1;
-    game.state.currentPlayer = 2;  // closed
-    EXPECT_EQ(SeatDestination(game), kToEndTurn);
+    OpenSeat(2, false);
     OpenSeat(3, true);
     P(3).lifeState = kDead;
-    game.state.currentPlayer = 3;
-    EXPECT_EQ(SeatDestination(game), kToEndTurn);
-}
-
-TEST_F(TurnsTest, EachOpenSeatGoesWhereItsKindAndSetUpSay) {
-    OpenSeat(2, false);
-    game.state.currentPlayer = 1;
     P(1).setupDone = 0;
-    EXPECT_EQ(SeatDestination(game), kToSetup);
-    P(1).setupDone = 1;
-    EXPECT_EQ(SeatDestination(game), kToHumanTurn);
+    const int expected[] = {kToHumanTurn, kToSetup, kToComputerTurn, kToEndTurn};
+    for (int seat = 0; seat < kSeats; ++seat) {
+        game.state.currentPlayer = seat;
+        EXPECT_EQ(SeatDestination(game), expected[seat]) << "seat " << seat;
+    }
+    P(2).seatOpen = 0;
     game.state.currentPlayer = 2;
-    EXPECT_EQ(SeatDestination(game), kToComputerTurn);
-}
+    EXPECT_EQ(SeatDestination(game), kToEndTurn);  // closed
+    P(0).lifeState = kDead;
+    P(2).lifeState = kDead;
+    EXPECT_EQ(SeatDestination(game), kToGameOver);  // tested before anything else
 
-TEST_F(TurnsTest, TheGameOverTestComesFirst) {
-    P(1).lifeState = kDead;  // one seat left alive
-    game.state.currentPlayer = 1;
-    EXPECT_EQ(SeatDestination(game), kToGameOver);
-}
-
-TEST_F(TurnsTest, OnlySinglePlayerGamesSkipTheIdentityCheck) {
-    EXPECT_TRUE(NeedsIdentityCheck(game));
-    game.state.gameType = kPlayByMail;
     EXPECT_TRUE(NeedsIdentityCheck(game));
     game.state.gameType = kSinglePlayer;
     EXPECT_FALSE(NeedsIdentityCheck(game));
@@ -76,9 +60,7 @@ TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
     EXPECT_EQ(TakeHumanSeat(game, &notice), kToEndTurn);
     EXPECT_EQ(P(1).lifeState, kDead);
     EXPECT_EQ(notice.loser, 1);
-    EXPECT_EQ(notice.destroyerName, "ANNA");
-    EXPECT_EQ(notice.text, "HAS DESTROYED");
-    EXPECT_EQ(notice.loserName, "BORIS");
+    EXPECT_EQ(notice.destroyerName + " " + notice.text + " " + notice.loserName, "ANNA HAS DESTROYED BORIS");
     game.state.currentPlayer = 0;
     EXPECT_EQ(TakeHumanSeat(game, &notice), kToHumanTurn);
     EXPECT_EQ(P(0).lifeState, kAlive);
@@ -107,9 +89,9 @@ TEST_F(TurnsTest, TheHumanTurnStartReadiesEveryUnitAndPays) {
     const int base = Place(1, 1, 0, kBase);
     const int tank = Place(2, 1, 0, kTank);
     const int enemy = Place(20, 20, 1, kStandard);
-    game.state.units[tank].canMove = game.state.units[tank].canAttack = 0;
-    game.state.units[enemy].canMove = 0;
-    game.state.units[base].canMove = 1;
+    U(tank).canMove = U(tank).canAttack = 0;
+    U(enemy).canMove = 0;
+    U(base).canMove = 1;
     game.map.tiles[4][4].reach = 3;
     game.unitSelected = 1;
     game.unitCap = 0;
@@ -118,19 +100,17 @@ TEST_F(TurnsTest, TheHumanTurnStartReadiesEveryUnitAndPays) {
     P(0).viewX = 4;
     P(0).viewY = 9;
     BeginHumanTurn(game);
-    EXPECT_EQ(game.state.units[base].canMove, 0);
-    EXPECT_EQ(game.state.units[base].canAttack, 1);
-    EXPECT_EQ(game.state.units[tank].canMove, 1);
-    EXPECT_EQ(game.state.units[tank].canAttack, 1);
-    EXPECT_EQ(game.state.units[enemy].canMove, 1);
+    EXPECT_EQ(U(base).canMove, 0);
+    EXPECT_EQ(U(base).canAttack, 1);
+    EXPECT_EQ(U(tank).canMove + U(tank).canAttack, 2);
+    EXPECT_EQ(U(enemy).canMove, 1);
     EXPECT_EQ(game.map.tiles[4][4].reach, -1);
     EXPECT_EQ(game.unitSelected, 0);
     EXPECT_EQ(game.unitCap, 20);
     EXPECT_EQ(game.nextUnitCursor, 0);
     EXPECT_EQ(game.rng.state, 777u);
     EXPECT_EQ(P(0).energy, 10 + 60);
-    EXPECT_EQ(game.scrollX, 4);
-    EXPECT_EQ(game.scrollY, 9);
+    EXPECT_EQ(game.scrollX * 10 + game.scrollY, 49);
     EXPECT_EQ(game.statusMessage, "PRESS F1 FOR HELP");
     EXPECT_EQ(game.panel.powerLabel, "20 POWER FOR 500");
     game.state.turn = 2;
@@ -139,10 +119,10 @@ TEST_F(TurnsTest, TheHumanTurnStartReadiesEveryUnitAndPays) {
     EXPECT_EQ(P(0).energy, 10 + 60 + 60);
 }
 
-class GameOverTest : public TurnsTest {
+class GameOverTest : public RulesTest {
 protected:
     void SetUp() override {
-        TurnsTest::SetUp();
+        RulesTest::SetUp();
         game.state.victoryType = kTurnVictory;
         game.state.victoryTurn = 10;
         game.state.victoryScore = 5000;
@@ -151,25 +131,17 @@ protected:
     }
 };
 
-TEST_F(GameOverTest, ATurnTargetEndsTheGameOnceItIsPassed) {
+TEST_F(GameOverTest, ATurnTargetEndsTheGameOnceItIsPassedUnlessTheLeadIsTied) {
     game.state.turn = 10;
     EXPECT_FALSE(IsGameOver(game));
     game.state.turn = 11;
     EXPECT_TRUE(IsGameOver(game));
-}
-
-TEST_F(GameOverTest, ATieForTheLeadHoldsBackVictory) {
-    game.state.turn = 11;
     P(1).score = 300;
     EXPECT_FALSE(IsGameOver(game));
     P(1).score = 301;
     EXPECT_TRUE(IsGameOver(game));
-}
-
-TEST_F(GameOverTest, TheTieLooksAtAllFourSeats) {
-    game.state.turn = 11;
-    P(0).score = 0;
-    P(1).score = 0;  // closed seats 2 and 3 share the best score of 0
+    // The tie looks at all four seats: closed seats 2 and 3 share a best of 0.
+    P(0).score = P(1).score = 0;
     EXPECT_FALSE(IsGameOver(game));
     OpenSeat(2, true);
     P(2).score = 300;
@@ -190,18 +162,15 @@ TEST_F(GameOverTest, AScoreTargetMustBeExceeded) {
 TEST_F(GameOverTest, ConquestNeedsOneSeatLeftOrNoHuman) {
     game.state.victoryType = kConquer;
     game.state.turn = 500;
-    EXPECT_FALSE(IsGameOver(game));
     P(1).lifeState = kDying;  // still counts as alive
     EXPECT_FALSE(IsGameOver(game));
     P(1).lifeState = kDead;
     EXPECT_TRUE(IsGameOver(game));
-}
 
-TEST_F(GameOverTest, WhenNoHumanIsLeftTheComputersStop) {
-    game.state.victoryType = kConquer;
+    P(1).lifeState = kAlive;
+    P(1).isHuman = 0;
     OpenSeat(2, false);
     OpenSeat(3, false);
-    P(1).isHuman = 0;
     P(0).lifeState = kDead;
     EXPECT_TRUE(IsGameOver(game));
     Place(1, 1, 2, kBase);
@@ -218,9 +187,8 @@ TEST_F(GameOverTest, TheWinnerOwnsABaseAndTheLowestSeatWinsATie) {
     EXPECT_EQ(Winner(game), 0);
     P(1).score = 301;
     EXPECT_EQ(Winner(game), 1);
-    P(0).score = 0;
-    P(1).score = 0;
-    game.state.units[0].state = kFree;
+    P(0).score = P(1).score = 0;
+    U(0).state = kFree;
     EXPECT_EQ(Winner(game), 0);  // nobody with a base has scored
 }
 
@@ -239,6 +207,8 @@ protected:
         game.state.gameName = "TEST";
         game.map.mapSeed = 4242;
         MakeSaveFileName(game);
+        Place(1, 1, 0, kBase);
+        game.state.turn = 1;
     }
     void TearDown() override {
         std::filesystem::current_path(previous_);
@@ -248,12 +218,9 @@ protected:
 };
 
 TEST_F(HandOverTest, PassesOverClosedSeatsToTheNextTurn) {
-    Place(1, 1, 0, kBase);
     Place(20, 20, 1, kBase);
-    game.state.turn = 1;
     game.state.currentPlayer = 1;
-    int next = EndTurn(game);
-    EXPECT_EQ(next, kToHandOver);
+    EXPECT_EQ(EndTurn(game), kToHandOver);
     for (int passes = 0; passes < 2; ++passes) {
         ASSERT_EQ(HandOver(game), kToEndTurn) << "seat " << game.state.currentPlayer;
         EndTurn(game);
@@ -261,23 +228,17 @@ TEST_F(HandOverTest, PassesOverClosedSeatsToTheNextTurn) {
     EXPECT_EQ(HandOver(game), kToHumanTurn);
     EXPECT_EQ(game.state.currentPlayer, 0);
     EXPECT_EQ(game.state.turn, 2);
-}
-
-TEST_F(HandOverTest, AnUnreadableFileIsFatal) {
     game.saveFileName = "HOTS-MISSING.KV1";
     EXPECT_EQ(HandOver(game), kToFatalFailure);
 }
 
 TEST_F(HandOverTest, TheLoserSeesItsEndBeforeTheGameIsOver) {
-    Place(1, 1, 0, kBase);
     const int target = Place(2, 1, 1, kBase);
     const int tank = Place(3, 1, 0, kTank);
-    game.state.units[target].health = 1;
-    game.state.turn = 1;
+    U(target).health = 1;
     Attack(game, tank, target);
-    ASSERT_EQ(game.state.players[1].lifeState, kDying);
-    const auto seen = ShowPendingNotices(game);  // the attacker is told at once
-    ASSERT_EQ(seen.size(), 1u);
+    ASSERT_EQ(P(1).lifeState, kDying);
+    EXPECT_EQ(ShowPendingNotices(game).size(), 1u);  // the attacker is told at once
     EXPECT_FALSE(IsGameOver(game));
 
     EndTurn(game);
