@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "game_fixture.h"
-#include "saved_games.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/popup.h"
@@ -28,15 +27,6 @@ protected:
     void Drop(const std::string& what, std::function<bool()> ready, const std::string& path) {
         player.When(what, std::move(ready), [path](FakePlatform& f) { f.DropFile(path); });
     }
-    void Exit() {
-        player.When("EXIT GAME", [this] { return On(kMainMenuScreen) && !PopupShowing() && ShowsButton(kExitGameButton); },
-                    [this](FakePlatform& f) { ClickButtonNow(f, kExitGameButton); });
-    }
-    void Run() {
-        RunProgram();
-        EXPECT_TRUE(player.Done()) << player.Stuck();
-        EXPECT_EQ(lastResult, kQuit);
-    }
     bool MenuReady() const { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }
 };
 
@@ -49,8 +39,8 @@ TEST_F(FileDropTest, AGameDroppedOnTheMainMenuIsCopiedAndLoadGameAppears) {
     player.When("LOAD GAME, to look", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, kLoadGame); });
     player.When("the list, to leave", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "PBEM-DUEL.KV1", 0); },
                 [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(path));
 }
 
@@ -60,8 +50,8 @@ TEST_F(FileDropTest, ADamagedFileIsRefusedWithANoticeAndNothingIsCopied) {
     Drop("the main menu", [this] { return MenuReady(); }, (fs::current_path() / "Downloads/PBEM-DUEL.KV1").string());
     player.When("the refusal", [this] { return BoxShows("NOT A SAVED GAME", "PBEM-DUEL", "NOTHING WAS COPIED"); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
     EXPECT_NE(ReadFile("Run.log").find("refused"), std::string::npos);
 }
@@ -80,8 +70,8 @@ TEST_F(FileDropTest, AGameOfTheSameNameIsReplacedOnlyAfterTheOverwriteQuestion) 
     Drop("the main menu, to drop it again", [this] { return MenuReady(); }, path);
     player.When("the question, to replace", [this] { return BoxShows("OVERWRITE OLD GAME?", "PBEM-DUEL", ""); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(path));
 }
 
@@ -99,8 +89,8 @@ TEST_F(FileDropTest, AGameDroppedOnTheLoadScreenJoinsTheListAtOnce) {
         EXPECT_TRUE(ShowsText(340, 160, "GAME TYPE   : PLAY BY EMAIL", 0));
     });
     player.When("the list, to leave", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
 }
 
 TEST_F(FileDropTest, AFileDroppedDuringATurnIsNotTakenLaterBySurprise) {
@@ -115,8 +105,8 @@ TEST_F(FileDropTest, AFileDroppedDuringATurnIsNotTakenLaterBySurprise) {
     player.Then("the main menu", [this] { return MenuReady(); }, [] {
         EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
     });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
 }
 

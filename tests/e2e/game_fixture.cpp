@@ -1,12 +1,13 @@
 #include "game_fixture.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "platform/bmp_writer.h"
+#include "game/unit_types.h"
+#include "save/saved_game.h"
+#include "world/starting_units.h"
 #include "screens/screens.h"
 #include "shell/input.h"
 #include "shell/settings.h"
@@ -31,19 +32,11 @@ void ResetProgramGlobals() {
 
 }  // namespace
 
-void GameTest::MakeDataFolder(const std::string& folder) {
-    fs::create_directories(folder);
-    for (const char* name : {"Images", "Terrain", "Sounds"}) {
-        fs::create_directory_symlink(fs::path(KV_DATA_DIR) / name, fs::path(folder) / name);
-    }
-    fs::create_directory(fs::path(folder) / "Saved Games");
-}
-
 void GameTest::EnterFolder(const std::string& folder) { fs::current_path(folder); }
 
 void GameTest::SetUp() {
     InTempDir::SetUp();
-    MakeDataFolder(".");
+    MakeGameFolder(".");
     ResetProgramGlobals();
     SetPlatform(&fake);
     fake.frameLimit = 3000;
@@ -64,18 +57,7 @@ void GameTest::NewSession() {
 
 void GameTest::TearDown() {
     // KV_E2E_KEEP=1 keeps the pictures of passing runs too, to look at them.
-    if ((HasFailure() || std::getenv("KV_E2E_KEEP")) && fake.Fake()) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const fs::path folder = fs::path(KV_E2E_SHOTS) / (std::string(info->test_suite_name()) + "." + info->name());
-        fs::create_directories(folder);
-        Keep("last");
-        int n = 0;
-        for (const auto& [name, picture] : kept_) {
-            const std::string file = (folder / (std::to_string(++n) + "-" + name + ".bmp")).string();
-            WriteBmpFile(file, picture.data(), kPictureWidth, kPictureHeight, kPictureWidth);
-        }
-        std::printf("Screenshots of the failure are in %s\n", folder.string().c_str());
-    }
+    WriteKeptPictures(KV_E2E_SHOTS, fake.Fake(), kept_, "KV_E2E_KEEP");
     SetPlatform(nullptr);
     InTempDir::TearDown();
 }
@@ -105,8 +87,6 @@ bool GameTest::Seen(int screen) const {
     return std::find(screensSeen.begin(), screensSeen.end(), screen) != screensSeen.end();
 }
 
-uint32_t GameTest::Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
-
 bool GameTest::PopupShowing() const {
     if (!fake.Fake() || display.offscreenSurfaces.empty() || !display.offscreenSurfaces[0]) return false;
     const DrawSurface* sheet = display.offscreenSurfaces[0];
@@ -130,45 +110,6 @@ bool GameTest::BoxShows(const std::string& prompt, const std::string& text, cons
     };
     return PopupShowing() && centred(prompt, popupBox.boxTop + 9) && centred(text, popupBox.boxTop + 52) &&
            centred(hint, popupBox.boxTop + 94);
-}
-
-bool GameTest::ShowsText(int x, int y, const std::string& text, int size) const {
-    DrawSurface* sheet = display.offscreenSurfaces.empty() ? nullptr : display.offscreenSurfaces[0];
-    if (!sheet || !sheet->Pixels() || !fake.Fake()) return false;
-    const int w = size == kSmallFont ? sheet::kSmallCellWidth : sheet::kLargeCellWidth;
-    const int h = size == kSmallFont ? sheet::kSmallCellHeight : sheet::kLargeCellHeight;
-    int inked = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto cell = GlyphSource(text[i], size);
-        if (!cell) continue;
-        for (int dy = 0; dy < h; ++dy) {
-            for (int dx = 0; dx < w; ++dx) {
-                const uint32_t ink = sheet->Pixels()[(cell->top + dy) * sheet->Pitch() + cell->left + dx];
-                if (ink == 0) continue;
-                ++inked;
-                if (Pixel(x + static_cast<int>(i) * w + dx, y + dy) != ink) return false;
-            }
-        }
-    }
-    return inked > 0;
-}
-
-bool GameTest::ShowsPicture(int x, int y, const Rect& source, int slot) const {
-    if (slot < 0 || slot >= static_cast<int>(display.offscreenSurfaces.size())) return false;
-    const DrawSurface* surface = display.offscreenSurfaces[slot];
-    if (!surface || !surface->Pixels()) return false;
-    int inked = 0;
-    int matched = 0;
-    for (int sy = source.top; sy < source.bottom; ++sy) {
-        for (int sx = source.left; sx < source.right; ++sx) {
-            const uint32_t ink = surface->Pixels()[sy * surface->Pitch() + sx];
-            if (ink == 0) continue;
-            ++inked;
-            if (Pixel(x + sx - source.left, y + sy - source.top) == ink) ++matched;
-        }
-    }
-    // Marks and markers may lie over a picture: nine pixels in ten will do.
-    return inked > 0 && matched * 10 >= inked * 9;
 }
 
 bool GameTest::ShowsButton(int id) const {
@@ -212,4 +153,90 @@ std::string GameTest::ReadFile(const std::string& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+void GameTest::RunToQuit() {
+    RunProgram();
+    EXPECT_TRUE(player.Done()) << player.Stuck();
+    EXPECT_EQ(lastResult, kQuit);
+}
+
+void GameTest::ExitFromMenu() {
+    ClickWhen("EXIT GAME", [this] { return On(kMainMenuScreen) && !PopupShowing() && ShowsButton(kExitGameButton); },
+              kExitGameButton);
+}
+
+void GameTest::SetUpSeat(int seat, const std::string& name, const std::string& password) {
+    ClickWhen("seat " + std::to_string(seat) + "'s name button", [this, seat] {
+        return On(kSetupScreen) && theGame.state.currentPlayer == seat && ShowsButton(15 + seat) &&
+               buttonTable[15 + seat].state == kButtonActive;
+    }, 15 + seat);
+    player.TypeLine("the name box", [this] { return PopupShowing("ENTER YOUR NAME"); }, name);
+    ClickWhen("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; }, 9);
+    player.TypeLine("the password box", [this] { return PopupShowing("ENTER A PASSWORD TO USE"); }, password);
+}
+
+void GameTest::LaunchFirstListedGame(const std::string& fileName) {
+    ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(40); }, 40);
+    player.When(fileName + " in the list", [this, fileName] {
+        return On(kLoadGameScreen) && ShowsText(16, 122, fileName, kSmallFont);
+    }, [](FakePlatform& f) { f.Click(40, 127); });
+    ClickWhen("LAUNCH", [this] { return ShowsButton(3); }, 3);
+}
+
+void GameTest::DestroyBaseBeside(int seat, int baseOwner) {
+    player.When("the turn, to select the attacker", [this] { return On(kHumanTurnScreen) && ShowsButton(43); },
+                [seat, baseOwner](FakePlatform& f) {
+        const int attacker = UnitOf(seat, kStandard), target = UnitOf(baseOwner, kBase);
+        ASSERT_GE(attacker, 0);
+        ASSERT_GE(target, 0);
+        Unit& base = theGame.state.units[target];
+        const Unit& a = theGame.state.units[attacker];
+        base.x = a.x + (a.x + 1 < theGame.map.mapSize && UnitAt(theGame, a.x + 1, a.y) < 0 ? 1 : -1);
+        base.y = a.y;
+        base.health = 1;
+        const Point at = TileOnScreen(a.x, a.y);
+        f.Click(at.x, at.y);
+    });
+    player.When("the base, to attack it", [] { return theGame.unitSelected != 0; }, [baseOwner](FakePlatform& f) {
+        const Unit& base = theGame.state.units[UnitOf(baseOwner, kBase)];
+        const Point at = TileOnScreen(base.x, base.y);
+        f.RightClick(at.x, at.y);
+    });
+}
+
+Game MakePlayedGame(int gameType, const std::vector<SeatPlan>& seats, int mapSeed) {
+    Game game;
+    game.hooks.tickCount = [] { return 4242u; };
+    game.state.gameType = gameType;
+    ResetGameState(game);
+    game.state.gameName = "TEST";
+    game.state.startDate = "SUNDAY, DECEMBER 6, 2026, 21:00:00";
+    game.state.terrainName = "TEMPERATE.BMP";
+    game.state.usePasswords = 0;
+    for (int k = 0; k < kSeats; ++k) {
+        Player& p = game.state.players[k];
+        p.seatOpen = k < static_cast<int>(seats.size()) ? 1 : 0;
+        if (!p.seatOpen) continue;
+        p.isHuman = seats[k].human ? 1 : 0;
+        p.name = seats[k].name;
+        if (!seats[k].password.empty()) {
+            p.password = seats[k].password;
+            game.state.usePasswords = 1;
+        }
+        p.setupDone = 1;
+        p.lifeState = kAlive;
+    }
+    game.state.turn = 1;
+    game.state.currentPlayer = 0;
+    game.map.mapSeed = mapSeed;
+    game.maxScrollX = game.map.mapSize - 13;
+    game.maxScrollY = game.map.mapSize - 12;
+    PlaceStartingUnits(game);
+    return game;
+}
+
+void WriteSavedGame(Game& game, const std::string& fileName) {
+    game.saveFileName = fileName;
+    ASSERT_TRUE(SaveGameToFile(game)) << fileName;
 }

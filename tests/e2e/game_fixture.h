@@ -11,9 +11,27 @@
 
 #include "game/state.h"
 #include "platform/fake_platform.h"
+#include "../screens/shown_pictures.h"
 #include "scripted_player.h"
 #include "shell/screen_loop.h"
 #include "support/temp_dir.h"
+
+// ---- Saved games made the way the game makes them -----------------------
+struct SeatPlan {
+    SeatPlan(bool isHuman, std::string seatName, std::string seatPassword = "")
+        : human(isHuman), name(std::move(seatName)), password(std::move(seatPassword)) {}
+    bool human = true;
+    std::string name;
+    std::string password;  // empty: the placeholder ResetGameState gives
+};
+
+// A game of the given type past its set-up: the seats as planned (the others
+// closed), every open seat ALIVE and set up, the world made with `mapSeed`
+// and the starting units placed, seat 0 in turn on turn 1.
+Game MakePlayedGame(int gameType, const std::vector<SeatPlan>& seats, int mapSeed = 1234);
+
+// Writes the game as "Saved Games\<fileName>" in the working folder.
+void WriteSavedGame(Game& game, const std::string& fileName);
 
 // The first active unit of an owner and type in the game, or -1.
 int UnitOf(int owner, int type);
@@ -27,7 +45,7 @@ protected:
 
     // A second installation of the game in a folder of its own, for games
     // passed between players; the next run happens there.
-    static void MakeDataFolder(const std::string& folder);
+    static void MakeDataFolder(const std::string& folder) { MakeGameFolder(folder); }
     static void EnterFolder(const std::string& folder);
     // A fresh machine for the next run of the program: a new fake platform
     // and player, the program's globals as at its start.
@@ -49,16 +67,16 @@ protected:
     // The three lines of the open box, centred where the box puts them.
     bool BoxShows(const std::string& prompt, const std::string& text, const std::string& hint) const;
 
-    // Whether the presented picture shows `text` in a font at x, y: every
-    // glyph pixel of the sprite sheet is where the text's cells put it.
-    bool ShowsText(int x, int y, const std::string& text, int size) const;
+    // Whether the presented picture shows `text` in a font at x, y.
+    bool ShowsText(int x, int y, const std::string& text, int size) const {
+        return TextShownOn(fake.Fake(), x, y, text, size);
+    }
     // A button's label where the button table places it, plate drawn or not.
     bool ShowsButton(int id) const;
-    // The non-black pixels of a rectangle of a surface slot are on the
-    // presented picture at x, y (nine in ten: marks may lie over it).
-    bool ShowsPicture(int x, int y, const Rect& source, int slot = 0) const;
-    // The presented picture's pixel.
-    uint32_t Pixel(int x, int y) const;
+    // The lit pixels of a rectangle of a surface slot are on the presented
+    // picture at x, y (nine in ten: marks may lie over it).
+    bool ShowsPicture(int x, int y, const Rect& source) const { return ShareShown(fake.Fake(), x, y, source) >= 0.9; }
+    uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
 
     // Keeps the picture now shown, to be written out if the test fails.
     void Keep(const std::string& name);
@@ -68,6 +86,19 @@ protected:
     // A player's step: once `ready` holds, a click on that button.
     void ClickWhen(const std::string& what, std::function<bool()> ready, int id);
 
+
+    // ---- Steps several tests take ---------------------------------------
+    // RunProgram, with the script played to its end and the program quit.
+    void RunToQuit();
+    // EXIT GAME from the main menu, once no box is open.
+    void ExitFromMenu();
+    // A seat's own set-up turn: the name typed, LAUNCH, the password typed.
+    void SetUpSeat(int seat, const std::string& name, const std::string& password);
+    // LOAD GAME, the game in the list's first row, LAUNCH.
+    void LaunchFirstListedGame(const std::string& fileName);
+    // On the seat's turn, the enemy base is put beside the seat's first
+    // STANDARD unit with one point of health left, and attacked by it.
+    void DestroyBaseBeside(int seat, int baseOwner);
 
     // Puts a game file into this data folder's "Saved Games".
     static void WriteFile(const std::string& path, const std::string& bytes);
@@ -81,5 +112,5 @@ protected:
 private:
     ScreenTable WatchedScreens();
     int screen_ = -1;
-    std::vector<std::pair<std::string, std::vector<uint32_t>>> kept_;
+    KeptPictures kept_;
 };

@@ -2,14 +2,12 @@
 // base falls, a score passes the target, the turn limit passes.
 #include "game/unit_types.h"
 #include "game_fixture.h"
-#include "saved_games.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/popup.h"
 
 namespace {
 
-constexpr int kLaunchSaved = 3;
 constexpr int kEndTurn = 43;
 constexpr int kQuitToMenu = 44;
 
@@ -17,14 +15,6 @@ class GameOverTest : public GameTest {
 protected:
     Game Solo() { return MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}}); }
 
-    void OpenFromLoadScreen() {
-        player.When("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(40); },
-                    [this](FakePlatform& f) { ClickButtonNow(f, 40); });
-        player.When("the game in the list", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "SOLO-END.KV1", 0); },
-                    [](FakePlatform& f) { f.Click(40, 127); });
-        player.When("LAUNCH", [this] { return ShowsButton(kLaunchSaved); },
-                    [this](FakePlatform& f) { ClickButtonNow(f, kLaunchSaved); });
-    }
     // The winner's box, then the view of the finished game, then back out.
     void ExpectGameOver(const std::string& winner) {
         player.When("the GAME OVER box", [this, winner] { return BoxShows("GAME OVER", winner, "IS VICTORIOUS"); },
@@ -41,14 +31,11 @@ protected:
             EXPECT_TRUE(ShowsButton(kQuitToMenu));
             EXPECT_EQ(buttonTable[kEndTurn].state, kButtonHidden);
         });
-        player.When("QUIT TO MAIN MENU", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, kQuitToMenu); });
-        player.When("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); },
-                    [this](FakePlatform& f) { ClickButtonNow(f, kExitGameButton); });
+        ClickWhen("QUIT TO MAIN MENU", [] { return true; }, kQuitToMenu);
+        ExitFromMenu();
     }
     void Run() {
-        RunProgram();
-        EXPECT_TRUE(player.Done()) << player.Stuck();
-        EXPECT_EQ(lastResult, kQuit);
+        RunToQuit();
         EXPECT_TRUE(Seen(kGameOverScreen));
     }
 };
@@ -56,23 +43,8 @@ protected:
 TEST_F(GameOverTest, ConquestTheLastEnemyBaseFallsAndTheTurnEndsAtOnce) {
     Game game = Solo();
     WriteSavedGame(game, "SOLO-END.KV1");
-    OpenFromLoadScreen();
-    player.When("ANNA's turn, with the enemy base moved next to her unit",
-                [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, [](FakePlatform& f) {
-        const int attacker = UnitOf(0, kStandard);
-        Unit& base = theGame.state.units[UnitOf(1, kBase)];
-        const Unit& a = theGame.state.units[attacker];
-        base.x = a.x + (a.x + 1 < theGame.map.mapSize && UnitAt(theGame, a.x + 1, a.y) < 0 ? 1 : -1);
-        base.y = a.y;
-        base.health = 1;
-        const Point at = TileOnScreen(a.x, a.y);
-        f.Click(at.x, at.y);
-    });
-    player.When("the base to attack", [] { return theGame.unitSelected != 0; }, [](FakePlatform& f) {
-        const Unit& base = theGame.state.units[UnitOf(1, kBase)];
-        const Point at = TileOnScreen(base.x, base.y);
-        f.RightClick(at.x, at.y);
-    });
+    LaunchFirstListedGame("SOLO-END.KV1");
+    DestroyBaseBeside(0, 1);
     player.When("ANNA's notice", [this] { return BoxShows("ANNA", "HAS DESTROYED", "RED COMP"); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     ExpectGameOver("ANNA");
@@ -87,7 +59,7 @@ TEST_F(GameOverTest, AScoreAboveTheTargetEndsTheGameAsTheTurnStarts) {
     game.state.players[0].score = 4990;  // the turn's income passes the target
     game.state.players[1].score = 300;
     WriteSavedGame(game, "SOLO-END.KV1");
-    OpenFromLoadScreen();
+    LaunchFirstListedGame("SOLO-END.KV1");
     ExpectGameOver("ANNA");
     Run();
     EXPECT_TRUE(Seen(kHumanTurnScreen));
@@ -103,7 +75,7 @@ TEST_F(GameOverTest, TheTurnLimitPassesAfterTheComputersLastTurn) {
     game.state.players[0].score = 2000;
     game.state.players[1].score = 100;
     WriteSavedGame(game, "SOLO-END.KV1");
-    OpenFromLoadScreen();
+    LaunchFirstListedGame("SOLO-END.KV1");
     ExpectGameOver("ANNA");
     Run();
     EXPECT_TRUE(Seen(kComputerTurnScreen));

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kSetupLaunch = 9;
 constexpr int kSeat2Open = 13;
 constexpr int kSeat2Kind = 21;
 constexpr int kPasswords = 23;
@@ -19,17 +18,6 @@ constexpr int kEndTurn = 43;
 
 class HotSeatTest : public GameTest {
 protected:
-    // A seat's own set-up turn: the name typed, LAUNCH, the password typed.
-    void SetUpSeat(int seat, const std::string& name, const std::string& password) {
-        ClickWhen("seat " + std::to_string(seat) + "'s name button", [this, seat] {
-            return On(kSetupScreen) && theGame.state.currentPlayer == seat && ShowsButton(15 + seat) &&
-                   buttonTable[15 + seat].state == kButtonActive;
-        }, 15 + seat);
-        player.TypeLine("the name box", [this] { return PopupShowing("ENTER YOUR NAME"); }, name);
-        ClickWhen("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; },
-              kSetupLaunch);
-        player.TypeLine("the password box", [this] { return PopupShowing("ENTER A PASSWORD TO USE"); }, password);
-    }
     void PasswordTurn(const std::string& name, const std::string& password) {
         player.TypeLine(name + "'s password box",
                         [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD") && popupBox.text.empty(); },
@@ -80,28 +68,8 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
                     f.Key(VK_DELETE, 127);
                 });
     PasswordTurn("ANNA", "APPLE");
-    // CLARA's only base has wandered next to ANNA's base, badly damaged.
-    player.When("ANNA's turn, to select her base", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); },
-                [this](FakePlatform& f) {
-        EXPECT_EQ(theGame.state.currentPlayer, 0);
-        EXPECT_EQ(theGame.state.turn, 1);
-        const int attacker = UnitOf(0, kStandard);
-        const int target = UnitOf(2, kBase);
-        ASSERT_GE(attacker, 0);
-        ASSERT_GE(target, 0);
-        Unit& base = theGame.state.units[target];
-        const Unit& a = theGame.state.units[attacker];
-        base.x = a.x + (a.x + 1 < theGame.map.mapSize && UnitAt(theGame, a.x + 1, a.y) < 0 ? 1 : -1);
-        base.y = a.y;
-        base.health = 1;
-        const Point at = TileOnScreen(a.x, a.y);
-        f.Click(at.x, at.y);
-    });
-    player.When("the base to attack", [this] { return theGame.unitSelected != 0; }, [this](FakePlatform& f) {
-        const Unit& base = theGame.state.units[UnitOf(2, kBase)];
-        const Point at = TileOnScreen(base.x, base.y);
-        f.RightClick(at.x, at.y);
-    });
+    // CLARA's only base has wandered next to ANNA's unit, badly damaged.
+    DestroyBaseBeside(0, 2);
     OkNotice("ANNA's notice at once", "ANNA", "CLARA");
     player.Then("CLARA is dying", [this] { return !PopupShowing(); }, [this] {
         EXPECT_EQ(theGame.state.players[2].lifeState, kDying);
@@ -121,10 +89,8 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
         EXPECT_EQ(theGame.state.players[2].lifeState, kDead);
         f.Key(VK_ESCAPE, 27);
     });
-    ClickWhen("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }, kExitGameButton);
-    RunProgram();
-    EXPECT_TRUE(player.Done()) << player.Stuck();
-    EXPECT_EQ(lastResult, kQuit);
+    ExitFromMenu();
+    RunToQuit();
     Game saved;
     saved.saveFileName = "HOTS-GAME-01.KV1";
     ASSERT_TRUE(LoadGameFromFile(saved));

@@ -1,6 +1,5 @@
 // Every screen reached from the main menu can be left back to it.
 #include "game_fixture.h"
-#include "saved_games.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "game_fixture.h"
-#include "saved_games.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -12,7 +11,6 @@
 
 namespace {
 
-constexpr int kLoadGameButton = 40;
 constexpr int kLaunchButton = 3;
 
 std::string Numbered(int n) {
@@ -33,14 +31,7 @@ protected:
             WriteSavedGame(game, Numbered(n));
         }
     }
-    void OpenLoadScreen() {
-        player.When("the main menu with LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGameButton); },
-                    [this](FakePlatform& f) { ClickButtonNow(f, kLoadGameButton); });
-    }
-    void ExitFromMainMenu() {
-        player.When("the main menu again", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); },
-                    [this](FakePlatform& f) { ClickButtonNow(f, kExitGameButton); });
-    }
+    void OpenLoadScreen() { ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(40); }, 40); }
     bool RowShows(int row, const std::string& name) const { return ShowsText(16, RowY(row), name, kSmallFont); }
     void WaitFrames(int frames) {
         auto until = std::make_shared<int>(-1);
@@ -91,10 +82,8 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
         EXPECT_TRUE(ShowsButton(kLaunchButton));
     });
     player.When("the summary, to leave with Escape", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    ExitFromMainMenu();
-    RunProgram();
-    EXPECT_TRUE(player.Done()) << player.Stuck();
-    EXPECT_EQ(lastResult, kQuit);
+    ExitFromMenu();
+    RunToQuit();
     // Leaving keeps the picked game in memory, as the screen promises.
     EXPECT_EQ(theGame.state.turn, 4);
 }
@@ -103,6 +92,11 @@ TEST_F(LoadGameTest, ADamagedFileIsNotPickedAndTheGamePickedBeforeStays) {
     MakeGames(2);
     WriteFile("Saved Games/SOLO-G03.KV1", "\x02" "12not a saved game at all");
     OpenLoadScreen();
+    // The list is drawn again after the window comes back.
+    player.When("the list, to minimise", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
+                [](FakePlatform& f) { f.Minimise(); });
+    player.When("the minimised window, to restore", [] { return true; }, [](FakePlatform& f) { f.Restore(); });
+    WaitFrames(3);
     player.When("the list, to pick the damaged game", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
                 [](FakePlatform& f) { f.Click(100, RowY(2) + 5); });
     player.Then("nothing picked", [] { return true; }, [this] {
@@ -121,10 +115,8 @@ TEST_F(LoadGameTest, ADamagedFileIsNotPickedAndTheGamePickedBeforeStays) {
     });
     player.When("a click below the last row", [] { return true; }, [](FakePlatform& f) { f.Click(100, RowY(10) + 5); });
     player.When("the list, to go back", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, kReturnButton); });
-    ExitFromMainMenu();
-    RunProgram();
-    EXPECT_TRUE(player.Done()) << player.Stuck();
-    EXPECT_EQ(lastResult, kQuit);
+    ExitFromMenu();
+    RunToQuit();
     EXPECT_NE(ReadFile("Run.log").find("SOLO-G03.KV1"), std::string::npos);
 }
 
@@ -142,23 +134,6 @@ TEST_F(LoadGameTest, EnterLaunchesThePickedGameAndRecordsItAsTheLastGame) {
     RunProgram();
     EXPECT_TRUE(player.Done()) << player.Stuck();
     EXPECT_NE(ReadFile("Korvessa.ini").find(Numbered(1)), std::string::npos);
-}
-
-TEST_F(LoadGameTest, MinimisingAndRestoringTheWindowRedrawsTheListAndGoesOn) {
-    MakeGames(3);
-    OpenLoadScreen();
-    player.When("the list, to minimise", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
-                [](FakePlatform& f) { f.Minimise(); });
-    player.When("the minimised window, to restore", [] { return true; }, [](FakePlatform& f) { f.Restore(); });
-    WaitFrames(3);
-    player.When("the list again, to pick", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
-                [](FakePlatform& f) { f.Click(40, RowY(2) + 5); });
-    player.Then("the summary", [this] { return ShowsText(340, 120, "GAME NAME   : SOLO-G03", kSmallFont); }, [] {});
-    player.When("the summary, to leave", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    ExitFromMainMenu();
-    RunProgram();
-    EXPECT_TRUE(player.Done()) << player.Stuck();
-    EXPECT_EQ(lastResult, kQuit);
 }
 
 }  // namespace

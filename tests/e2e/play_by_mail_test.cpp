@@ -14,35 +14,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kSetupLaunch = 9;
-constexpr int kLoadGame = 40;
-constexpr int kLaunchSaved = 3;
 constexpr int kEndTurn = 43;
 constexpr const char* kGameFile = "PBEM-GAME-01.KV1";
 
 class PlayByMailTest : public GameTest {
 protected:
-    void Exit() {
-        ClickWhen("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }, kExitGameButton);
-    }
     void CancelBoxOf(const std::string& name) {
         player.When(name + "'s password box, to cancel",
                     [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD"); },
                     [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    }
-    void SetUpSeat(int seat, const std::string& name, const std::string& password) {
-        ClickWhen(name + "'s name button", [this, seat] {
-            return On(kSetupScreen) && buttonTable[15 + seat].state == kButtonActive && ShowsButton(15 + seat);
-        }, 15 + seat);
-        player.TypeLine("the name box", [this] { return PopupShowing("ENTER YOUR NAME"); }, name);
-        ClickWhen("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; },
-              kSetupLaunch);
-        player.TypeLine("the password box", [this] { return PopupShowing("ENTER A PASSWORD TO USE"); }, password);
-    }
-    void Run() {
-        RunProgram();
-        EXPECT_TRUE(player.Done()) << player.Stuck();
-        EXPECT_EQ(lastResult, kQuit);
     }
     // Mails the game from one folder's "Saved Games" into the other's.
     static void Mail(const std::string& from, const std::string& to) {
@@ -75,24 +55,21 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     player.When("the second seat's set-up box, to cancel", [this] {
         return BoxShows("SETUP TURN FOR", "PLAYER # 2", "");
     }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     Mail(anna, boris);
 
     // BORIS finds it on his load screen, sets up his seat, and mails it back
     // once the box asks for ANNA's password.
     NewSession();
     EnterFolder(boris);
-    ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGame); }, kLoadGame);
-    player.When("the game in the list", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, kGameFile, 0); },
-                [](FakePlatform& f) { f.Click(40, 127); });
-    ClickWhen("LAUNCH", [this] { return ShowsButton(kLaunchSaved); }, kLaunchSaved);
+    LaunchFirstListedGame(kGameFile);
     player.When("his set-up box", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2", ""); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     SetUpSeat(1, "BORIS", "BANANA");
     CancelBoxOf("ANNA");
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     Mail(boris, anna);
     EXPECT_EQ(Saved(anna).state.turn, 1);
 
@@ -105,8 +82,8 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     player.TypeLine("ANNA's password", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); }, "APPLE");
     ClickWhen("END TURN", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, kEndTurn);
     CancelBoxOf("BORIS");
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     Mail(anna, boris);
 
     // BORIS continues from his own menu: his password, his turn.
@@ -123,8 +100,8 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
         EXPECT_TRUE(ShowsText(838, 530, "BORIS", 0));
     });
     ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(44); }, 44);
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
 
     const Game inBoris = Saved(boris);
     EXPECT_EQ(inBoris.state.players[0].name, "ANNA");

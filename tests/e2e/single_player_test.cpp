@@ -1,5 +1,7 @@
 // A single-player game from the main menu: the set-up, a first turn with
 // every kind of order, END TURN, the computer's turn and the next turn.
+#include <functional>
+
 #include "game/combat.h"
 #include "game/economy.h"
 #include "game/unit_types.h"
@@ -39,11 +41,6 @@ Army FindArmy(int owner) {
     return army;
 }
 
-void ClickTile(FakePlatform& f, int x, int y, bool right) {
-    const Point at = TileOnScreen(x, y);
-    if (right) f.RightClick(at.x, at.y); else f.Click(at.x, at.y);
-}
-
 // A free tile next to the unit for an enemy to stand on, or x = -1.
 Point FreeNeighbour(int slot) {
     const Unit& u = theGame.state.units[slot];
@@ -70,6 +67,24 @@ Point FirstMarked(Marked marked) {
 class SinglePlayerTest : public GameTest {
 protected:
     bool Selected(int slot) const { return theGame.unitSelected && theGame.selectedUnit == slot; }
+    // The slot of one of the army's units, read when the script gets to it.
+    std::function<int()> Standard(int k) { return [this, k] { return army.standards[k]; }; }
+    // A left click on a unit, to select it.
+    void Select(const std::string& what, std::function<int()> slot) {
+        player.When(what + ", to select it", [] { return true; }, [slot](FakePlatform& f) {
+            const Point at = TileOnScreen(theGame.state.units[slot()].x, theGame.state.units[slot()].y);
+            f.Click(at.x, at.y);
+        });
+    }
+    // Once the unit is selected, a right click on the tile `where` gives.
+    void OrderOnTile(const std::string& what, std::function<int()> slot, std::function<Point()> where) {
+        player.When(what, [this, slot] { return Selected(slot()); }, [where](FakePlatform& f) {
+            const Point tile = where();
+            ASSERT_GE(tile.x, 0);
+            const Point at = TileOnScreen(tile.x, tile.y);
+            f.RightClick(at.x, at.y);
+        });
+    }
 
     Army army;
     int enemy = -1;
@@ -122,29 +137,21 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
         theGame.state.units[army.standards[3]].health = 3;
         theGame.state.players[0].energy = 1000;
     });
-    // A move: select the first unit, then a tile its reach marker shows.
-    player.When("the first unit, to select it", [] { return true; }, [this](FakePlatform& f) {
-        const Unit& u = theGame.state.units[army.standards[0]];
-        ClickTile(f, u.x, u.y, false);
-    });
-    player.When("its reach, to move", [this] { return Selected(army.standards[0]); }, [this](FakePlatform& f) {
-        moveTarget = FirstMarked([](const Tile& t) { return t.reach > 0; });
-        ASSERT_GE(moveTarget.x, 0);
-        ClickTile(f, moveTarget.x, moveTarget.y, true);
+    // A move to a tile its reach marker shows.
+    Select("the first unit", Standard(0));
+    OrderOnTile("its reach, to move", Standard(0), [this] {
+        return moveTarget = FirstMarked([](const Tile& t) { return t.reach > 0; });
     });
     player.Then("the unit moved", [this] { return theGame.state.units[army.standards[0]].canMove == 0; }, [this] {
         EXPECT_EQ(theGame.state.units[army.standards[0]].x, moveTarget.x);
         EXPECT_EQ(theGame.state.units[army.standards[0]].y, moveTarget.y);
     });
     // An attack on the scout, which explodes.
-    player.When("the second unit, to select it", [] { return true; }, [this](FakePlatform& f) {
-        const Unit& u = theGame.state.units[army.standards[1]];
-        ClickTile(f, u.x, u.y, false);
-    });
-    player.When("the scout, to attack it", [this] { return Selected(army.standards[1]); }, [this](FakePlatform& f) {
+    Select("the second unit", Standard(1));
+    OrderOnTile("the scout, to attack it", Standard(1), [this] {
         const Unit& e = theGame.state.units[enemy];
-        ASSERT_EQ(theGame.map.tiles[e.x][e.y].attackMark, 1);
-        ClickTile(f, e.x, e.y, true);
+        EXPECT_EQ(theGame.map.tiles[e.x][e.y].attackMark, 1);
+        return Point{e.x, e.y};
     });
     player.Then("the explosion", [this] { return theGame.state.units[enemy].state == kDestroyed &&
                                                  theGame.state.units[enemy].explosionFrame >= 2; }, [this] {
@@ -159,30 +166,18 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
         energyBefore = theGame.state.players[0].energy;
     });
     // A purchase at the base.
-    player.When("the base, to select it", [] { return true; }, [this](FakePlatform& f) {
-        const Unit& b = theGame.state.units[army.base];
-        ClickTile(f, b.x, b.y, false);
-    });
-    player.When("a build marker, to buy", [this] { return Selected(army.base); }, [this](FakePlatform& f) {
-        const Point at = FirstMarked([](const Tile& t) { return t.buildMark == 1; });
-        ASSERT_GE(at.x, 0);
-        ClickTile(f, at.x, at.y, true);
-    });
+    Select("the base", [this] { return army.base; });
+    OrderOnTile("a build marker, to buy", [this] { return army.base; },
+                [] { return FirstMarked([](const Tile& t) { return t.buildMark == 1; }); });
     player.Then("the new unit", [this] { return theGame.state.players[0].energy == energyBefore - kUnitPrice; },
                 [this] { EXPECT_EQ(FindArmy(0).standards.size(), 5u); });
     // A conversion of the third unit into a TANK.
-    player.When("the third unit, to select it", [] { return true; }, [this](FakePlatform& f) {
-        const Unit& u = theGame.state.units[army.standards[2]];
-        ClickTile(f, u.x, u.y, false);
-    });
+    Select("the third unit", Standard(2));
     ClickWhen("the TANK button", [this] { return Selected(army.standards[2]) && buttonTable[kTankButton].state == kButtonActive; },
           kTankButton);
     player.Then("the tank", [this] { return theGame.state.units[army.standards[2]].type == kTank; }, [] {});
     // A repair of the hurt unit.
-    player.When("the hurt unit, to select it", [] { return true; }, [this](FakePlatform& f) {
-        const Unit& u = theGame.state.units[army.standards[3]];
-        ClickTile(f, u.x, u.y, false);
-    });
+    Select("the hurt unit", Standard(3));
     ClickWhen("REPAIR", [this] { return Selected(army.standards[3]) && ShowsButton(kRepairButton); }, kRepairButton);
     player.Then("the repair", [this] { return theGame.state.units[army.standards[3]].health == 10; }, [this] {
         EXPECT_EQ(theGame.state.players[0].energy, energyBefore - kUnitPrice - 7 * kRepairPricePerPoint);
@@ -207,10 +202,8 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
     player.Then("the main menu with the game to continue", [this] {
         return On(kMainMenuScreen) && ShowsButton(kLastGameButton);
     }, [this] { EXPECT_EQ(buttonTable[kLastGameButton].label, "SOLO-GAME-01"); });
-    ClickWhen("EXIT GAME", [this] { return ShowsButton(kExitGameButton); }, kExitGameButton);
-    RunProgram();
-    EXPECT_TRUE(player.Done()) << player.Stuck();
-    EXPECT_EQ(lastResult, kQuit);
+    ExitFromMenu();
+    RunToQuit();
     // The file holds the game as the second turn was handed over.
     Game saved;
     saved.saveFileName = "SOLO-GAME-01.KV1";

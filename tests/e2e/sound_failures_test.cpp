@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "game_fixture.h"
-#include "saved_games.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 
@@ -13,18 +12,7 @@ namespace {
 
 constexpr int kEndTurn = 43;
 
-class SoundFailureTest : public GameTest {
-protected:
-    void Exit() {
-        player.When("EXIT GAME", [this] { return On(kMainMenuScreen) && !PopupShowing() && ShowsButton(kExitGameButton); },
-                    [this](FakePlatform& f) { ClickButtonNow(f, kExitGameButton); });
-    }
-    void Run() {
-        RunProgram();
-        EXPECT_TRUE(player.Done()) << player.Stuck();
-        EXPECT_EQ(lastResult, kQuit);
-    }
-};
+using SoundFailureTest = GameTest;
 
 TEST_F(SoundFailureTest, ADamagedLastGameBehindTheContinueButtonLeadsBackToTheMainMenu) {
     WriteFile("Saved Games/HOTS-BROKEN.KV1", "\x02" "99garbage");
@@ -38,8 +26,8 @@ TEST_F(SoundFailureTest, ADamagedLastGameBehindTheContinueButtonLeadsBackToTheMa
         Keep("unreadable");
         f.Key(VK_RETURN, 13);
     });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     EXPECT_NE(ReadFile("Run.log").find("HOTS-BROKEN.KV1"), std::string::npos);
 }
 
@@ -60,8 +48,8 @@ TEST_F(SoundFailureTest, ATurnThatCannotBeSavedIsToldAndTheLastGoodFileStays) {
     player.When("the notice", [this] {
         return BoxShows("THE GAME COULD NOT BE SAVED", "SOLO-KEEP", "THE LAST SAVED TURN IS KEPT");
     }, [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
-    Exit();
-    Run();
+    ExitFromMenu();
+    RunToQuit();
     EXPECT_FALSE(Seen(kComputerTurnScreen));
     EXPECT_EQ(ReadFile("Kept Games/SOLO-KEEP.KV1"), good);
 }

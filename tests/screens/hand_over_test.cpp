@@ -67,12 +67,6 @@ TEST_F(HandOverTest, AHotSeatPlayerIsNamedWithTheTurnAndOkStartsTheTurn) {
     EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
 }
 
-TEST_F(HandOverTest, BackingOutOfTheBoxLeadsToTheMainMenu) {
-    HotSeat();
-    Press(VK_ESCAPE, 27);
-    EXPECT_EQ(HandOverFromFile(), GoTo(kMainMenuScreen));
-}
-
 TEST_F(HandOverTest, APasswordIsAskedUntilTypedExactly) {
     HotSeat("APPLE");
     Then([this] { EXPECT_TRUE(Centred("ENTER YOUR PASSWORD", 390)); }, 10);
@@ -82,26 +76,6 @@ TEST_F(HandOverTest, APasswordIsAskedUntilTypedExactly) {
     Press(VK_RETURN, 13);
     EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
     EXPECT_TRUE(fake.ScriptDone());
-}
-
-TEST_F(HandOverTest, ADyingSeatSeesWhoDestroyedItAndIsPassedOverFromThenOn) {
-    HotSeat();
-    theGame.state.currentPlayer = 1;
-    theGame.state.players[1].lifeState = kDying;
-    theGame.state.players[1].destroyer = 0;
-    PlaceUnit(22, 22, 1, kStandard);
-    Press(VK_RETURN, 13);  // the name box
-    Then([this] {
-        Snap("notice");
-        EXPECT_TRUE(Centred("ALICE", 305));
-        EXPECT_TRUE(Centred("HAS DESTROYED", 348));
-        EXPECT_TRUE(Centred("BORIS", 390));
-        EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonHidden);
-        fake.Key(VK_RETURN, 13);
-    }, 10);
-    EXPECT_EQ(HandOverFromFile(), GoTo(kEndTurnScreen));
-    EXPECT_EQ(theGame.state.players[1].lifeState, kDead);
-    EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonActive);
 }
 
 TEST_F(HandOverTest, EndOfTurnSavesTheNextSeatAndTheHandOverReadsItBack) {

@@ -65,55 +65,6 @@ TEST_F(HumanTurnEndTest, TakingTheLastEnemyBaseShowsTheNoticeAndEndsTheTurnInTha
     EXPECT_EQ(theGame.state.players[0].score, 60 + 1560);
 }
 
-TEST_F(HumanTurnEndTest, AnotherHumanIsToldOfAnEliminationAtTheStartOfItsNextTurnAndPlaysOn) {
-    NewSinglePlayerGame();
-    GameState& s = theGame.state;
-    s.gameType = kHotSeat;
-    s.players[1].isHuman = 1;
-    s.players[1].name = "BOB";
-    s.players[2].seatOpen = 1;
-    s.players[2].isHuman = 1;
-    s.players[2].name = "CAROL";
-    s.players[2].lifeState = kDead;
-    s.players[2].destroyer = 0;
-    s.players[1].destroyedNotice[2] = 1;
-    s.players[0].destroyedNotice[2] = 1;
-    s.currentPlayer = 1;
-    PlaceUnit(2, 2, 0, kBase);
-    PlaceUnit(24, 24, 1, kBase);
-    SaveGame();
-    Then([&] {
-        Snap("notice");
-        EXPECT_TRUE(TextShown(CentredX("ALICE"), 296 + 9, "ALICE", kLargeFont));
-        EXPECT_TRUE(TextShown(CentredX("HAS DESTROYED"), 296 + 52, "HAS DESTROYED", kLargeFont));
-        EXPECT_TRUE(TextShown(CentredX("CAROL"), 296 + 94, "CAROL", kLargeFont));
-    });
-    Press(VK_RETURN, 13);
-    Then([&] {
-        // Told once; the turn goes on, and the other seat's flag waits for its turn.
-        EXPECT_EQ(theGame.state.players[1].destroyedNotice[2], 0);
-        EXPECT_EQ(theGame.state.players[0].destroyedNotice[2], 1);
-        EXPECT_TRUE(TextShown(838, 530, "BOB", kSmallFont));
-    });
-    ClickAt(900, 236);
-    EXPECT_EQ(RunHumanTurn(), 190);
-}
-
-TEST_F(HumanTurnEndTest, AScoreVictoryReachedDuringTheTurnEndsItAtOnce) {
-    NewSinglePlayerGame();
-    theGame.state.victoryType = kScoreVictory;
-    theGame.state.victoryScore = 5000;
-    theGame.state.players[0].score = 4990;
-    PlaceUnit(2, 2, 0, kBase);
-    PlaceUnit(24, 24, 1, kBase);
-    SaveGame();
-    // The income of the turn's start (50) carries the score past the target:
-    // the first animation step finds the game over, without any input.
-    EXPECT_EQ(RunHumanTurn(), 190);
-    EXPECT_EQ(theGame.state.players[0].score, 5040);
-    EXPECT_LT(fake.Frames(), 10);
-}
-
 TEST_F(HumanTurnEndTest, ANewWorldThatCannotBeSavedIsReportedAndTheLastGoodFileIsKept) {
     NewSinglePlayerGame(27, -1);
     SaveGame();

@@ -22,22 +22,10 @@ protected:
 TEST_F(InfoPagesTest, TheHelpPageHasItsThirtyThreeLinesWithTheRulesNumbers) {
     const std::vector<std::string> lines = HelpLines();
     ASSERT_EQ(lines.size(), 33u);
-    EXPECT_EQ(lines[1], std::string(120, '-'));
-    EXPECT_EQ(lines[8].substr(0, 25), "FIREBIRD :\tFIREBOMB    = ");
-    EXPECT_EQ(lines[8].substr(25, 3), "35%");
-    EXPECT_EQ(lines[9], "WASP     : STINGER     = 40% CHANCE OF TAKING ENERGY FROM TARGET TO REPAIR ITSELF");
-    EXPECT_EQ(lines[10], "RAPTOR   : FREE-ATTACK = 30% CHANCE OF ANOTHER ATTACK TURN");
-    EXPECT_EQ(lines[11], "PANTHER  :\tDIRECT-HIT  = 25% CHANCE OF DESTROYING TARGET");
-    EXPECT_EQ(lines[14], "STANDARD      50%        6       1       6");
-    EXPECT_EQ(lines[15], "AIR           25%       10       1      10");
+    // The numbers come from the rules: a few lines show they are put in right.
+    EXPECT_EQ(lines[8].substr(0, 28), "FIREBIRD :\tFIREBOMB    = 35%");
     EXPECT_EQ(lines[16], "TANK          100%       2       2       4");
-    EXPECT_EQ(lines[17], "ARTILLERY     50%        0       6       6");
-    EXPECT_EQ(lines[18], "BASE          50%        0       1       4");
     EXPECT_EQ(lines[21], "EACH PLAYER HAS THIER OWN POWER LEVEL WHICH THEY CAN INCREASE FOR A COST (MAX POWER IS 990)");
-    EXPECT_EQ(lines[24], "REPAIR COST IS 2 ENERGY PER HEALTH POINT RESTORED");
-    EXPECT_EQ(lines[27], "YOU GAIN 50 ENERGY FOR EACH BASE UNIT YOU HAVE AT START OF YOUR TURN");
-    EXPECT_EQ(lines[31], "YOU GAIN 250 ENERGY IMMEDIATELY FOR DESTROYING A BASE");
-    EXPECT_EQ(lines[32], "YOU GAIN 1250 ENERGY IMMEDIATELY FOR DESTROYING A PLAYER");
 
     Then([&] {
         Snap("help");
@@ -48,14 +36,8 @@ TEST_F(InfoPagesTest, TheHelpPageHasItsThirtyThreeLinesWithTheRulesNumbers) {
         EXPECT_TRUE(TextShown(30 + 11 * 8, 30 + 20 * 8, "FIREBOMB", kSmallFont));
         EXPECT_TRUE(LabelShown(kReturnButton, "RETURN"));
     });
-    ClickButtonId(kReturnButton);
+    Press('X', 'x');  // any key leaves
     EXPECT_EQ(RunHelpScreen(), 110);
-}
-
-TEST_F(InfoPagesTest, AnyKeyLeavesTheHelpPage) {
-    Press('X', 'x');
-    EXPECT_EQ(RunHelpScreen(), 110);
-    EXPECT_EQ(fake.sounds.back(), "Sounds\\Button-Click.wav");
 }
 
 TEST_F(InfoPagesTest, TheDetailsPageDescribesTheGameTheSeatsAndTheCurrentPlayersIncome) {

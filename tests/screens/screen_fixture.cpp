@@ -1,9 +1,6 @@
 #include "screen_fixture.h"
 
-#include <cstdlib>
-#include <filesystem>
 
-#include "platform/bmp_writer.h"
 #include "save/saved_game.h"
 #include "screens/human_turn.h"
 #include "shell/input.h"
@@ -15,8 +12,6 @@
 #include "ui/text_layout.h"
 #include "world/terrain.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 // Enough frames for any screen to finish what the script started; a screen
@@ -27,10 +22,7 @@ constexpr int kFramesAfterScript = 600;
 
 void ScreenTest::SetUp() {
     InTempDir::SetUp();
-    for (const char* folder : {"Images", "Terrain", "Sounds"}) {
-        fs::create_directory_symlink(fs::path(KV_DATA_DIR) / folder, folder);
-    }
-    fs::create_directory("Saved Games");
+    MakeGameFolder(".");
     ResetDeviceFaults();
     SetPlatform(&fake);
     fake.frameLimit = kFramesAfterScript;
@@ -56,18 +48,7 @@ void ScreenTest::SetUp() {
 
 void ScreenTest::TearDown() {
     // KV_KEEP_SCREENSHOTS keeps the pictures of passing tests too, to look at.
-    if (HasFailure() || std::getenv("KV_KEEP_SCREENSHOTS")) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const fs::path folder = KV_SCREENSHOT_DIR;
-        fs::create_directories(folder);
-        const std::string stem = std::string(info->test_suite_name()) + "." + info->name();
-        int n = 0;
-        for (const auto& [name, picture] : snaps_) {
-            WriteBmpFile((folder / (stem + "-" + std::to_string(++n) + "-" + name + ".bmp")).string(), picture.data(),
-                         1024, 768, 1024);
-        }
-        if (fake.Fake()) fake.Fake()->SavePictureBmp((folder / (stem + "-last.bmp")).string());
-    }
+    WriteKeptPictures(KV_SCREENSHOT_DIR, fake.Fake(), snaps_, "KV_KEEP_SCREENSHOTS");
     display.Shutdown();
     SetPlatform(nullptr);
     InTempDir::TearDown();
@@ -127,26 +108,25 @@ void ScreenTest::ScheduleNext(int settleFrames) {
 }
 
 void ScreenTest::ClickAt(int x, int y, int button) {
-    Then([this, x, y, button] {
-        if (button == 1) fake.Click(x, y);
-        else fake.RightClick(x, y);
-    });
+    ClickWhereNow([x, y] { return Point{x, y}; }, button);
 }
 
 void ScreenTest::ClickTile(int x, int y, int button) {
-    Then([this, x, y, button] {
-        const int px = (x - theGame.scrollX) * 64 + 32, py = (y - theGame.scrollY) * 64 + 32;
-        if (button == 1) fake.Click(px, py);
-        else fake.RightClick(px, py);
-    });
+    ClickWhereNow([x, y] { return Point{(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }, button);
 }
 
 void ScreenTest::ClickButtonId(int id, int button) {
-    Then([this, id, button] {
+    ClickWhereNow([id] {
         const Rect& r = buttonTable[id].rect;
-        const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-        if (button == 1) fake.Click(x, y);
-        else fake.RightClick(x, y);
+        return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }, button);
+}
+
+void ScreenTest::ClickWhereNow(std::function<Point()> where, int button) {
+    Then([this, where, button] {
+        const Point at = where();
+        if (button == 1) fake.Click(at.x, at.y);
+        else fake.RightClick(at.x, at.y);
     });
 }
 
@@ -169,48 +149,3 @@ void ScreenTest::Wait(int frames) {
     Then([] {}, frames);
 }
 
-uint32_t ScreenTest::Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
-
-bool ScreenTest::TextShown(int x, int y, std::string_view text, int size) const {
-    const int width = FontCellWidth(size);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto glyph = GlyphSource(text[i], size);
-        if (!glyph || text[i] == ' ') continue;
-        if (!PictureShown(x + static_cast<int>(i) * width, y, *glyph)) return false;
-    }
-    return true;
-}
-
-bool ScreenTest::PictureShown(int x, int y, const Rect& source, int slot) const {
-    const DrawSurface* surface = display.offscreenSurfaces[slot];
-    const uint32_t* pixels = surface->Pixels();
-    bool anyLit = false;
-    for (int dy = 0; dy < source.bottom - source.top; ++dy) {
-        for (int dx = 0; dx < source.right - source.left; ++dx) {
-            const uint32_t want = pixels[(source.top + dy) * surface->Pitch() + source.left + dx];
-            if (want == 0) continue;
-            anyLit = true;
-            if (Pixel(x + dx, y + dy) != want) return false;
-        }
-    }
-    return anyLit;
-}
-
-bool ScreenTest::PictureMostlyShown(int x, int y, const Rect& source, int slot) const {
-    const DrawSurface* surface = display.offscreenSurfaces[slot];
-    const uint32_t* pixels = surface->Pixels();
-    int lit = 0, matching = 0;
-    for (int dy = 0; dy < source.bottom - source.top; ++dy) {
-        for (int dx = 0; dx < source.right - source.left; ++dx) {
-            const uint32_t want = pixels[(source.top + dy) * surface->Pitch() + source.left + dx];
-            if (want == 0) continue;
-            ++lit;
-            matching += Pixel(x + dx, y + dy) == want;
-        }
-    }
-    return lit > 0 && matching * 4 >= lit * 3;
-}
-
-void ScreenTest::Snap(const std::string& name) {
-    if (fake.Fake()) snaps_.emplace_back(name, fake.Fake()->Picture());
-}

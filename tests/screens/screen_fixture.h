@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/fake_platform.h"
+#include "shown_pictures.h"
 #include "support/temp_dir.h"
 #include "game/state.h"
 
@@ -34,7 +35,7 @@ protected:
     // Runs once the screen has taken every earlier click and key and drawn
     // at least `settleFrames` frames since.
     void Then(std::function<void()> action, int settleFrames = 5);
-    void ClickAt(int x, int y, int button = 1);
+    void ClickAt(int x, int y, int button = 1);  // 1 left, 2 right
     // A click on the middle of a map tile as the view stands when it is made.
     void ClickTile(int x, int y, int button = 1);
     // A click on the middle of a button of the table, wherever it is when made.
@@ -46,28 +47,35 @@ protected:
     void Wait(int frames);
 
     // ---- The picture ----------------------------------------------------
-    // True when every lit pixel of the text's glyphs is on the shown picture
-    // at x, y (blanks and characters without a glyph are not looked at).
-    bool TextShown(int x, int y, std::string_view text, int size) const;
-    // True when every non-black pixel of the source rectangle of a surface
-    // slot is on the shown picture at x, y.
-    bool PictureShown(int x, int y, const Rect& source, int slot = 0) const;
+    // Every lit pixel of the text's glyphs is on the shown picture at x, y.
+    bool TextShown(int x, int y, std::string_view text, int size) const {
+        return TextShownOn(fake.Fake(), x, y, text, size);
+    }
+    // Every lit pixel of the source rectangle of a surface slot is shown at x, y.
+    bool PictureShown(int x, int y, const Rect& source, int slot = 0) const {
+        return ShareShown(fake.Fake(), x, y, source, slot) == 1;
+    }
     // The same for a picture that other things are drawn over (health, marks,
-    // the cursor): most of its lit pixels are there.
-    bool PictureMostlyShown(int x, int y, const Rect& source, int slot = 0) const;
+    // the cursor): three in four of its lit pixels are there.
+    bool PictureMostlyShown(int x, int y, const Rect& source) const {
+        return ShareShown(fake.Fake(), x, y, source) >= 0.75;
+    }
     // The button's label drawn where the button table centres it.
     bool LabelShown(int id, std::string_view text) const;
-    uint32_t Pixel(int x, int y) const;
+    uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
     // Keeps the shown picture under a name; written out if the test fails.
-    void Snap(const std::string& name);
+    void Snap(const std::string& name) {
+        if (fake.Fake()) snaps_.emplace_back(name, fake.Fake()->Picture());
+    }
 
     mutable FakePlatform fake;
     Window* window = nullptr;
 
 private:
+    void ClickWhereNow(std::function<Point()> where, int button);
     void ScheduleNext(int settleFrames);
     std::deque<std::pair<std::function<void()>, int>> actions_;
     bool scheduled_ = false;
     bool waited_ = false;
-    std::vector<std::pair<std::string, std::vector<uint32_t>>> snaps_;
+    KeptPictures snaps_;
 };

@@ -74,26 +74,6 @@ TEST_F(SetupTest, ALaterSeatSeesOnlyItsOwnControlsAndTheComputersFactions) {
     EXPECT_EQ(State(33), kButtonActive);
 }
 
-TEST_F(SetupTest, LabelsFollowTheGame) {
-    NewGame(kPlayByMail);
-    theGame.map.mapSize = 27;
-    theGame.state.victoryType = kScoreVictory;
-    theGame.state.victoryScore = 7000;
-    theGame.state.players[1].faction = kPanther;
-    RefreshSetupLabels(theGame, "DESERT.BMP");
-    EXPECT_EQ(buttonTable[4].label, "TINY (20)");
-    EXPECT_EQ(buttonTable[25].label, "SCORE : 7000");
-    EXPECT_EQ(buttonTable[24].label, "PLAY BY EMAIL");
-    EXPECT_EQ(buttonTable[23].label, "PASSWORD ENABLED");
-    EXPECT_EQ(buttonTable[29].label, "PANTHER");
-    EXPECT_EQ(buttonTable[12].label, "OPEN");
-    EXPECT_EQ(buttonTable[13].label, "CLOSED");
-    EXPECT_EQ(buttonTable[26].label, "DESERT.BMP");
-    theGame.map.mapSize = 50;  // no such size: the label stays
-    RefreshSetupLabels(theGame, "RANDOM");
-    EXPECT_EQ(buttonTable[4].label, "TINY (20)");
-}
-
 TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
     NewGame(kSinglePlayer);
     theGame.state.currentPlayer = 1;
@@ -124,40 +104,6 @@ TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
     EXPECT_EQ(terrainChoice, 0);  // the draw is not kept as the choice
     EXPECT_EQ(theGame.saveFileName, "SOLO-GAME-01.KV1");
     EXPECT_EQ(ReadText("Korvessa.ini").rfind("SOLO-GAME-01.KV1", 0), 0u);
-}
-
-TEST_F(SetupTest, AChosenTerrainIsPreviewedAndKept) {
-    NewGame(kSinglePlayer);
-    ClickButtonId(26);
-    Then([this] {
-        Snap("terrain");
-        EXPECT_TRUE(LabelShown(26, TerrainList[1]));
-        EXPECT_TRUE(PictureShown(808, 472, {0, 352, 64, 416}));
-    }, 5);
-    Press(VK_RETURN, 13);
-    EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
-    EXPECT_EQ(theGame.state.terrainName, TerrainList[1]);
-}
-
-TEST_F(SetupTest, EscapeLeavesWithoutSettingTheSeatUp) {
-    NewGame(kHotSeat);
-    Press(VK_ESCAPE, 27);
-    EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
-    EXPECT_EQ(theGame.state.players[0].setupDone, 0);
-}
-
-TEST_F(SetupTest, ALaterSeatIsHandedTheMachineFirstAndMayDecline) {
-    NewGame(kHotSeat);
-    theGame.state.currentPlayer = 1;
-    // The box draws with the sprite sheet the screen before left loaded.
-    ASSERT_TRUE(LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}}));
-    Then([this] {
-        EXPECT_TRUE(TextShown((1024 - 14 * 16) / 2, 305, "SETUP TURN FOR", kLargeFont));
-        EXPECT_TRUE(TextShown((1024 - 10 * 16) / 2, 348, "PLAYER # 2", kLargeFont));
-        fake.Key(VK_ESCAPE, 27);
-    }, 10);
-    EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
-    EXPECT_EQ(theGame.state.players[1].setupDone, 0);
 }
 
 TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWith) {
