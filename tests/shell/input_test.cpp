@@ -46,11 +46,8 @@ TEST_F(WindowProcTest, AKeyClearsTheTypedCharacterUntilItsCharacterArrives) {
     WindowProc(Message(WM_KEYDOWN, VK_F2));
     EXPECT_EQ(input.keyCode, VK_F2);
     EXPECT_EQ(input.typedChar, 0);
-}
-
-TEST_F(WindowProcTest, TypedBytesAboveOneHundredAndTwentySevenAreSignExtended) {
     WindowProc(Message(WM_CHAR, 0xE9));
-    EXPECT_EQ(input.typedChar, -23);
+    EXPECT_EQ(input.typedChar, -23) << "bytes above 127 are sign-extended";
 }
 
 TEST_F(WindowProcTest, OnlyTheLastClickOfAFrameCounts) {
@@ -87,7 +84,7 @@ TEST_F(WindowProcTest, SystemCommandsOtherThanCloseAndRestoreAreSwallowed) {
     EXPECT_TRUE(quitSeen);
 }
 
-class PumpTest : public WindowProcTest {};
+using PumpTest = WindowProcTest;
 
 TEST_F(PumpTest, ReportsARestoredWindowOnceAndWaitsWhileMinimised) {
     fake.Minimise();
@@ -107,16 +104,11 @@ TEST_F(PumpTest, TheMessagesOfAFrameAreAllHandled) {
     EXPECT_EQ(input.clickX, 30);
 }
 
-TEST_F(PumpTest, ClosingTheWindowEndsEveryLaterFrameToo) {
+TEST_F(PumpTest, ClosingEvenAMinimisedWindowEndsEveryLaterFrameToo) {
+    fake.Minimise();
     fake.Close();
     EXPECT_FALSE(PumpMessages());
     EXPECT_EQ(windowState.quitReceived, 1);
-    EXPECT_FALSE(PumpMessages());
-}
-
-TEST_F(PumpTest, ClosingAMinimisedWindowDoesNotHangThePump) {
-    fake.Minimise();
-    fake.Close();
     EXPECT_FALSE(PumpMessages());
 }
 

@@ -68,12 +68,4 @@ TEST_F(ScreenLoopTest, AScreenWithoutAFunctionEndsTheLoopAsAFailure) {
     EXPECT_EQ(visited, (std::vector<int>{10}));
 }
 
-TEST(ScreenIndex, KnowsExactlyTheNineScreens) {
-    int known = 0;
-    for (int state = -200; state < 300; ++state) known += ScreenIndex(state).has_value();
-    EXPECT_EQ(known, 9);
-    EXPECT_EQ(ScreenIndex(110), 8);
-    EXPECT_EQ(ScreenIndex(0), 0);
-}
-
 }  // namespace

@@ -50,17 +50,22 @@ protected:
 };
 
 TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
-    std::ofstream("Korvessa.ini") << "hots-game-01.kv1\n40\n24\n";
+    std::ofstream("Korvessa.ini") << "hots-game-01.kv1\n250\n24\n";
+    settings.scrollDelay = 1;
+    buttonTable[42].label = "CHANGED";
+    theGame.saveFileName = "SOLO-OLD.KV1";
     EXPECT_EQ(RunGame(QuitAtOnce()), 0);
     EXPECT_TRUE(sawDisplay);
     EXPECT_EQ(fake.title, "Korvessa");
+    EXPECT_EQ(settings.scrollDelay, 250);
+    EXPECT_EQ(buttonTable[42].label, "EXIT GAME") << "the buttons are laid down afresh";
     const std::string log = Read("Run.log");
     EXPECT_EQ(log.rfind("Korvessa\n", 0), 0u);
-    EXPECT_NE(log.find("--- START OF DIRECTDRAW SETUP ---"), std::string::npos);
-    EXPECT_NE(log.find("Requested Bits Per Pixel : 24"), std::string::npos);
-    EXPECT_NE(log.find("--- END OF DIRECTDRAW SETUP ---"), std::string::npos);
+    for (const char* line : {"--- START OF DIRECTDRAW SETUP ---", "Required Screen Size : 1024 x 768",
+                             "Requested Bits Per Pixel : 24", "Offscreen Surfaces : 3", "--- END OF DIRECTDRAW SETUP ---"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
     // No game was made current in this run, so the last game is forgotten.
-    EXPECT_EQ(Read("Korvessa.ini"), "\n40\n24\n--- EOF MARKER : DO NOT REMOVE ---\n");
+    EXPECT_EQ(Read("Korvessa.ini"), "\n250\n24\n--- EOF MARKER : DO NOT REMOVE ---\n");
     EXPECT_TRUE(std::filesystem::is_directory("Saved Games"));
     EXPECT_EQ(display.backSurface, nullptr) << "the display is released at the end";
 }
@@ -92,32 +97,19 @@ TEST_F(ShellTest, NoWindowMeansNoRunBeyondTheFirstLogLines) {
     EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
 }
 
-TEST_F(ShellTest, StartUpLaysDownTheSettingsDisplayValuesAndButtons) {
-    std::ofstream("Korvessa.ini") << "\n250\n8\n";
-    settings.scrollDelay = 1;
-    buttonTable[42].label = "CHANGED";
-    theGame.saveFileName = "SOLO-OLD.KV1";
-    StartUp();
-    EXPECT_EQ(settings.scrollDelay, 250);
-    EXPECT_EQ(display.bitsPerPixel, 8);
-    EXPECT_EQ(display.screenWidth, 1024);
-    EXPECT_EQ(display.screenHeight, 768);
-    EXPECT_EQ(display.offscreenCount, 3);
-    EXPECT_EQ(buttonTable[42].label, "EXIT GAME");
-    EXPECT_TRUE(theGame.saveFileName.empty());
-    EXPECT_TRUE(std::filesystem::is_directory("Saved Games"));
-}
-
-TEST_F(ShellTest, WhileTheProgramRunsTheGameClockIsThePlatformClock) {
+// A screen that fails (a missing background, say) still ends the run
+// normally, with the settings saved.
+TEST_F(ShellTest, WhileTheProgramRunsTheGameClockIsThePlatformClockAndAFailingScreenEndsItNormally) {
     uint32_t gameClock = 0;
     ScreenTable table = QuitAtOnce();
     table[*ScreenIndex(kMainMenuScreen)] = [&] {
         fake.Advance(12345);
         gameClock = theGame.TickCount();
         theGame.PlaySound("Sounds\\Buzzer.wav");
-        return static_cast<int>(kQuit);
+        return static_cast<int>(kFatal);
     };
     EXPECT_EQ(RunGame(table), 0);
+    EXPECT_TRUE(std::filesystem::exists("Korvessa.ini"));
     EXPECT_EQ(gameClock, fake.TickCount());
     EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
     // Afterwards the game no longer leans on a platform that may be gone.
