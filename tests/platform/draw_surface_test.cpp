@@ -1,5 +1,6 @@
 // The blits the toolkit builds on: plain and keyed copies, stretching,
-// colour fill, and the rectangles and flips the device refuses.
+// colour fill, and the rectangles the device refuses. Flipping is tried
+// through Present in display_restore_test.cpp.
 #include <gtest/gtest.h>
 
 #include "display_fixture.h"
@@ -100,21 +101,6 @@ TEST_F(Blits, OverlappingCopiesWithinOneSurfaceReadThePictureAsItWas) {
     EXPECT_EQ(At(sheet, 100, 200), 1u);
     EXPECT_EQ(At(sheet, 105, 205), 12u);
     EXPECT_EQ(At(sheet, 103, 200), 2u);
-}
-
-TEST_F(Blits, OnlyTheOnePrimaryFlipsAndOnlyWithItsOwnBackBuffer) {
-    EXPECT_EQ(back->Flip(nullptr, DDFLIP_WAIT), DDERR_NOTFLIPPABLE);
-    EXPECT_EQ(sheet->Flip(nullptr, DDFLIP_WAIT), DDERR_NOTFLIPPABLE);
-    EXPECT_EQ(screen.frontSurface->Flip(sheet, DDFLIP_WAIT), DDERR_INVALIDPARAMS);
-    EXPECT_EQ(screen.frontSurface->Flip(back, DDFLIP_WAIT), DD_OK);
-    EXPECT_EQ(screen.frontSurface->GetFlipStatus(DDGFS_ISFLIPDONE), DD_OK);
-    DrawSurface* second = nullptr;
-    DdSurfaceDesc primary;
-    primary.flags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-    primary.backBufferCount = 1;
-    primary.caps.caps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-    EXPECT_EQ(screen.directDraw->CreateSurface(primary, &second), DDERR_PRIMARYSURFACEALREADYEXISTS);
-    EXPECT_EQ(second, nullptr);
 }
 
 }  // namespace

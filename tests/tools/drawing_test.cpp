@@ -108,21 +108,13 @@ TEST_F(ConsoleFonts, Psf1GlyphsAreFoundThroughTheUnicodeTableAndBadFilesRefused)
 
 TEST(SheetFonts, EveryGlyphPixelOfTheFontIsLitInItsCell) {
     const Image sheet = MakeSpriteSheet();
-    for (const char* text : {"KORVESSA 0123456789", "!#%&'()+,-.;=@"}) {
-        for (const char* p = text; *p; ++p) {
-            const int code = *p;
-            for (int y = 0; y < 32; ++y)
-                for (int x = 0; x < 16; ++x)
-                    if (LargeFont().Pixel(char32_t(code), x, y)) {
-                        ASSERT_FALSE(IsKey(sheet.At((code - 32) * 16 + x, y))) << char(code);
+    for (const char* p = "KORVESSA 0123456789!#%&'()+,-.;=@"; *p; ++p)
+        for (auto [font, top] : {std::pair{&LargeFont(), 0}, {&SmallFont(), 32}})
+            for (int y = 0; y < font->Height(); ++y)
+                for (int x = 0; x < font->Width(); ++x)
+                    if (font->Pixel(char32_t(*p), x, y)) {
+                        ASSERT_FALSE(IsKey(sheet.At((*p - 32) * font->Width() + x, top + y))) << *p;
                     }
-            for (int y = 0; y < 16; ++y)
-                for (int x = 0; x < 8; ++x)
-                    if (SmallFont().Pixel(char32_t(code), x, y)) {
-                        ASSERT_FALSE(IsKey(sheet.At((code - 32) * 8 + x, 32 + y))) << char(code);
-                    }
-        }
-    }
     // The rim is darker than the letter it surrounds.
     const int a = 'A' - 32;
     Rgb letter{}, rim{};

@@ -40,61 +40,40 @@ std::string Headers(int width, int height, int bits, uint32_t compression, const
     return b + extra;
 }
 
-TEST(DecodeBmp, TwentyFourBitRowsArePaddedAndStoredBottomUp) {
-    // 3 by 2: each row is 9 bytes padded to 12. The bottom row comes first.
-    std::string pixels;
-    for (uint32_t colour : {0x0000FFu, 0x00FF00u, 0xFF0000u}) {  // bottom row
-        pixels.push_back(static_cast<char>(colour & 0xFF));
-        pixels.push_back(static_cast<char>((colour >> 8) & 0xFF));
-        pixels.push_back(static_cast<char>(colour >> 16));
+std::string Bytes(std::initializer_list<uint32_t> values, int size) {
+    std::string b;
+    for (uint32_t v : values) size == 2 ? Put16(b, v) : Put32(b, v);
+    return b;
+}
+
+TEST(DecodeBmp, EveryDepthTheGameMeetsGivesTopDownPixelsWithoutAlpha) {
+    struct Case {
+        const char* what;
+        std::string file;
+        int width, height;
+        std::vector<uint32_t> pixels;
+    };
+    // 24 bits, 3 by 2: rows of 9 bytes padded to 12, the bottom row first.
+    const std::string rgb = std::string("\xFF\0\0\0\xFF\0\0\0\xFF\0\0\0", 12) +
+                            std::string("\x10\x20\x30\x10\x20\x30\x10\x20\x30\0\0\0", 12);
+    const std::string palette = Bytes({0x000000, 0xAABBCC}, 4);
+    const std::string masks = Bytes({0xF800, 0x07E0, 0x001F}, 4);
+    const Case cases[] = {
+        {"24 bits", Headers(3, 2, 24, 0, "", 24) + rgb, 3, 2, {0x302010, 0x302010, 0x302010, 0x0000FF, 0x00FF00, 0xFF0000}},
+        {"1 bit", Headers(3, 1, 1, 0, palette, 4) + std::string("\x40\0\0\0", 4), 3, 1, {0, 0xAABBCC, 0}},
+        // An 8-bit picture that uses only two colours lists only those two.
+        {"8 bits", Headers(3, 1, 8, 0, palette, 4, 2) + std::string("\x01\x00\x01\0", 4), 3, 1, {0xAABBCC, 0, 0xAABBCC}},
+        // Top-down, and the alpha dropped so that black stays the colour key.
+        {"32 bits", Headers(1, -2, 32, 0, "", 8) + Bytes({0xFF000000, 0x80123456}, 4), 1, 2, {0, 0x123456}},
+        {"16 bits", Headers(2, 1, 16, 3, masks, 4) + Bytes({0xFFFF, 0xF800}, 2), 2, 1, {0xFFFFFF, 0xFF0000}},
+    };
+    for (const Case& c : cases) {
+        DecodedBitmap out;
+        ASSERT_TRUE(DecodeBmp(c.file, out)) << c.what;
+        EXPECT_EQ(out.width, c.width) << c.what;
+        EXPECT_EQ(out.height, c.height) << c.what;
+        EXPECT_EQ(out.pixels, c.pixels) << c.what;
     }
-    pixels.append(3, '\0');
-    for (int i = 0; i < 3; ++i) pixels.append("\x10\x20\x30", 3);  // top row
-    pixels.append(3, '\0');
-    DecodedBitmap out;
-    ASSERT_TRUE(DecodeBmp(Headers(3, 2, 24, 0, "", pixels.size()) + pixels, out));
-    ASSERT_EQ(out.width, 3);
-    ASSERT_EQ(out.height, 2);
-    EXPECT_EQ(out.pixels[0], 0x302010u);
-    EXPECT_EQ(out.pixels[3], 0x0000FFu);
-    EXPECT_EQ(out.pixels[4], 0x00FF00u);
-    EXPECT_EQ(out.pixels[5], 0xFF0000u);
-}
-
-TEST(DecodeBmp, PalettedPicturesLookUpTheirColours) {
-    std::string palette;
-    Put32(palette, 0x000000);
-    Put32(palette, 0xAABBCC);
-    std::string pixels = {'\x40', '\0', '\0', '\0'};  // 1 bit: 0100 0000
-    DecodedBitmap out;
-    ASSERT_TRUE(DecodeBmp(Headers(3, 1, 1, 0, palette, pixels.size()) + pixels, out));
-    EXPECT_EQ(out.pixels, (std::vector<uint32_t>{0, 0xAABBCC, 0}));
-    // An 8-bit picture that uses only two colours lists only those two.
-    std::string bytes = {'\x01', '\x00', '\x01', '\0'};
-    ASSERT_TRUE(DecodeBmp(Headers(3, 1, 8, 0, palette, bytes.size(), 2) + bytes, out));
-    EXPECT_EQ(out.pixels, (std::vector<uint32_t>{0xAABBCC, 0, 0xAABBCC}));
-}
-
-TEST(DecodeBmp, ThirtyTwoBitTopDownDropsAlphaSoBlackStaysTheColourKey) {
-    std::string pixels;
-    Put32(pixels, 0xFF000000);
-    Put32(pixels, 0x80123456);
-    DecodedBitmap out;
-    ASSERT_TRUE(DecodeBmp(Headers(1, -2, 32, 0, "", pixels.size()) + pixels, out));
-    EXPECT_EQ(out.pixels, (std::vector<uint32_t>{0, 0x123456}));
-}
-
-TEST(DecodeBmp, SixteenBitMasksReachFullWhite) {
-    std::string masks;
-    Put32(masks, 0xF800);
-    Put32(masks, 0x07E0);
-    Put32(masks, 0x001F);
-    std::string pixels;
-    Put16(pixels, 0xFFFF);
-    Put16(pixels, 0xF800);
-    DecodedBitmap out;
-    ASSERT_TRUE(DecodeBmp(Headers(2, 1, 16, 3, masks, pixels.size()) + pixels, out));
-    EXPECT_EQ(out.pixels, (std::vector<uint32_t>{0xFFFFFF, 0xFF0000}));
 }
 
 TEST(DecodeBmp, DamagedOrUnsupportedFilesAreRefused) {
