@@ -46,8 +46,6 @@ TEST_F(PopupTest, TheButtonsSitOnTheBoxAndAMissedClickIsDropped) {
     fake.Click(100, 100, 1);
     fake.Click(300, 440, 2);
     EXPECT_EQ(popupBox.RunPopup(), 11);
-    EXPECT_EQ(buttonTable[0].rect, (Rect{248, 424, 382, 456}));
-    EXPECT_EQ(buttonTable[1].rect, (Rect{642, 424, 776, 456}));
     fake.Click(700, 440, fake.Frames() + 1);
     EXPECT_EQ(popupBox.RunPopup(), 12);
 }

@@ -80,13 +80,18 @@ TEST_F(GeneratedSpriteSheet, StretchedInterfacePicturesHaveNoHoles) {
     }
     for (const Rect& r : solid) EXPECT_EQ(Ink(r), Area(r)) << r.left << "," << r.top;
     EXPECT_GT(Distance(At(92, 64), At(276, 64)), 30) << "the lit plate must look different";
-    // The mini-map dots: 3 x 3 of one colour each, told apart at a glance.
+    // The mini-map dots, 3 x 3 of one colour each, and the swatches tell the
+    // players apart at a glance.
     for (int c = 0; c < 4; ++c) {
         const Rect dot = sheet::MiniMapDot(c);
         for (int y = dot.top; y < dot.bottom; ++y)
             for (int x = dot.left; x < dot.right; ++x) EXPECT_EQ(At(x, y), At(dot.left, dot.top)) << c;
-        for (int other = 0; other < c; ++other)
+        for (int other = 0; other < c; ++other) {
             EXPECT_GT(Distance(At(dot.left, dot.top), At(sheet::MiniMapDot(other).left, dot.top)), 80) << c << " and " << other;
+            const Rect mine = sheet::ColourSwatch(c), theirs = sheet::ColourSwatch(other);
+            EXPECT_GT(Distance(At(mine.left + 16, mine.top + 14), At(theirs.left + 16, theirs.top + 14)), 60) << c << " and " << other;
+            EXPECT_GT(Distance(At(mine.left + 16, mine.top + 42), At(theirs.left + 16, theirs.top + 42)), 60) << c << " and " << other;
+        }
     }
 }
 
