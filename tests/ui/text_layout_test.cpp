@@ -21,10 +21,4 @@ TEST(GlyphSource, CharactersOutsideAFontHaveNoGlyph) {
     for (char c : {'\t', '[', 'a'}) EXPECT_FALSE(GlyphSource(c, kSmallFont)) << int(c);
 }
 
-TEST(TextWidth, EveryByteTakesOneCellDrawnOrNot) {
-    EXPECT_EQ(TextWidth("", kLargeFont), 0);
-    EXPECT_EQ(TextWidth("A\tB", kLargeFont), 48);
-    EXPECT_EQ(TextWidth("A\tB", kSmallFont), 24);
-}
-
 }  // namespace
