@@ -7,47 +7,27 @@
 
 namespace {
 
-TEST(DistanceFields, CountStepsToFreeClearingsAndEnemyUnits) {
+TEST(DistanceFields, CountStepsToFreeClearingsAndEnemiesThroughOwnUnitsAroundWater) {
     Game game = MakeBoard();
     SetTerrain(game, 5, 5, kClearing);
+    SetTerrain(game, 5, 15, kClearing);
+    CreateUnit(game, 5, 15, 1, kBase);       // a held clearing is no target
+    CreateUnit(game, 5, 7, 1, kStandard);    // an own unit: the flood passes through
     CreateUnit(game, 20, 20, 2, kStandard);  // an enemy: a target wherever it stands
+    for (int y = 0; y < 27; ++y) SetTerrain(game, 12, y, kWater);  // a river the air flies over
+    SetTerrain(game, 11, 0, kRough);
     ComputerTurn turn(game);
     BuildDistanceFields(turn);
     EXPECT_EQ(turn.field.Ground(5, 5), 0);
     EXPECT_EQ(turn.field.Ground(5, 8), 3);
-    EXPECT_EQ(turn.field.Ground(7, 4), 3);
+    EXPECT_EQ(turn.field.Ground(5, 7), kFieldBlocked);  // occupied tiles are blocked once the flood is done
+    EXPECT_EQ(turn.field.Ground(5, 15), kFieldBlocked);
+    EXPECT_EQ(turn.field.Ground(5, 14), 9);
     EXPECT_EQ(turn.field.Air(9, 9), 8);
-    // The enemy's own tile is occupied, so it is blocked once the flood is done.
     EXPECT_EQ(turn.field.Ground(20, 20), kFieldBlocked);
     EXPECT_EQ(turn.field.Ground(20, 22), 2);
-    EXPECT_EQ(turn.field.Ground(17, 19), 4);
-}
-
-TEST(DistanceFields, OwnUnitsHoldTheirClearingsAndBlockOnlyWhereTheyStand) {
-    Game game = MakeBoard();
-    SetTerrain(game, 5, 5, kClearing);
-    SetTerrain(game, 20, 5, kClearing);
-    CreateUnit(game, 5, 5, 1, kBase);       // held clearing: no target
-    CreateUnit(game, 18, 5, 1, kStandard);  // own unit on land: the flood passes through
-    ComputerTurn turn(game);
-    BuildDistanceFields(turn);
-    EXPECT_EQ(turn.field.Ground(5, 5), kFieldBlocked);
-    EXPECT_EQ(turn.field.Ground(5, 6), 15 + 1);  // from (20, 5): 15 across, 1 down
-    EXPECT_EQ(turn.field.Ground(18, 5), kFieldBlocked);
-    EXPECT_EQ(turn.field.Ground(17, 5), 3);
-}
-
-TEST(DistanceFields, GroundFloodGoesAroundWaterWhileAirFliesOver) {
-    Game game = MakeBoard();
-    SetTerrain(game, 10, 10, kClearing);
-    for (int y = 0; y < 26; ++y) SetTerrain(game, 12, y, kWater);  // a river with a ford at y = 26
-    SetTerrain(game, 11, 0, kRough);
-    ComputerTurn turn(game);
-    BuildDistanceFields(turn);
     EXPECT_EQ(turn.field.Ground(12, 10), kFieldBlocked);
-    EXPECT_EQ(turn.field.Air(12, 10), 2);
-    EXPECT_EQ(turn.field.Air(13, 10), 3);
-    EXPECT_EQ(turn.field.Ground(13, 10), 16 + 3 + 16);  // down to the ford, across, back up
+    EXPECT_EQ(turn.field.Air(12, 10), 7 + 5);
     EXPECT_EQ(turn.field.Ground(11, 0), kFieldBlocked);
     EXPECT_EQ(turn.field.Air(11, 0), 11);
 }
