@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libsdl2-dev libsdl2-mixer-dev
-  libcairo2-dev console-setup-linux
+  libcairo2-dev zlib1g-dev console-setup-linux
   clang libclang-rt-14-dev
 )
 missing=()
