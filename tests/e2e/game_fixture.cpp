@@ -40,6 +40,7 @@ void GameTest::SetUp() {
     ResetProgramGlobals();
     SetPlatform(&fake);
     fake.frameLimit = 3000;
+    player.onFailedStep = [this](const std::string&) { Keep("failed-step"); };
 }
 
 void GameTest::NewSession() {
@@ -53,6 +54,7 @@ void GameTest::NewSession() {
     screensSeen.clear();
     SetPlatform(&fake);
     fake.frameLimit = 3000;
+    player.onFailedStep = [this](const std::string&) { Keep("failed-step"); };
 }
 
 void GameTest::TearDown() {

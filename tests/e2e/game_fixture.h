@@ -2,8 +2,8 @@
 // The whole program on the fake platform, in a fresh data folder that holds
 // the generated art: a test scripts a player, runs the program from its main
 // menu to its end, and looks at the game, the files and the pictures shown.
-// When a test fails, the pictures it kept are written as BMP files into the
-// screenshot folder of the build, named after the test.
+// When a test fails, the picture of the failing step and the last one shown
+// are written as BMP files into the screenshot folder of the build.
 #include <functional>
 #include <string>
 #include <utility>
@@ -78,8 +78,6 @@ protected:
     bool ShowsPicture(int x, int y, const Rect& source) const { return ShareShown(fake.Fake(), x, y, source) >= 0.9; }
     uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
 
-    // Keeps the picture now shown, to be written out if the test fails.
-    void Keep(const std::string& name);
 
     // Clicks the middle of a button of the button table.
     void ClickButtonNow(FakePlatform& f, int id) const;
@@ -112,5 +110,7 @@ protected:
 private:
     ScreenTable WatchedScreens();
     int screen_ = -1;
+    // Keeps the picture now shown, to be written out if the test fails.
+    void Keep(const std::string& name);
     KeptPictures kept_;
 };

@@ -19,13 +19,11 @@ protected:
     void ExpectGameOver(const std::string& winner) {
         player.When("the GAME OVER box", [this, winner] { return BoxShows("GAME OVER", winner, "IS VICTORIOUS"); },
                     [this](FakePlatform& f) {
-                        Keep("game-over-box");
                         EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonHidden);
                         f.Key(VK_RETURN, 13);
                     });
         player.Then("the game-over view", [this] { return On(kGameOverScreen) && ShowsText(840, 240, "GAME OVER", 1); },
                     [this, winner] {
-            Keep("game-over-view");
             EXPECT_TRUE(ShowsText(840, 280, winner, 0));
             EXPECT_TRUE(ShowsText(840, 300, "IS VICTORIOUS", 0));
             EXPECT_TRUE(ShowsButton(kQuitToMenu));

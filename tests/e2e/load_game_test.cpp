@@ -46,7 +46,6 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
     MakeGames(31);
     OpenLoadScreen();
     player.Then("the list", [this] { return On(kLoadGameScreen) && RowShows(0, Numbered(1)); }, [this] {
-        Keep("list-top");
         EXPECT_TRUE(RowShows(29, Numbered(30)));
         EXPECT_FALSE(ShowsText(16, RowY(30), Numbered(31), kSmallFont));
         EXPECT_EQ(buttonTable[kLaunchButton].state, kButtonHidden);
@@ -55,7 +54,6 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
     player.When("the list, to hold Down", [] { return true; }, [](FakePlatform& f) { f.HoldKey(VK_DOWN, true); });
     WaitFrames(10);
     player.Then("the list at its end", [this] { return RowShows(29, Numbered(31)); }, [this] {
-        Keep("list-bottom");
         EXPECT_TRUE(RowShows(0, Numbered(2)));
     });
     player.When("the list, to let Down go", [] { return true; }, [](FakePlatform& f) {
@@ -71,7 +69,6 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
         f.Click(100, RowY(3) + 5);
     });
     player.Then("the summary", [this] { return ShowsText(340, 120, "GAME NAME   : SOLO-G04", kSmallFont); }, [this] {
-        Keep("summary");
         EXPECT_EQ(theGame.saveFileName, Numbered(4));
         EXPECT_TRUE(ShowsText(340, 280, "TURN        : 4", kSmallFont));
         EXPECT_TRUE(ShowsText(340, 300, "NEXT PLAYER : ANNA", kSmallFont));

@@ -93,7 +93,6 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
           kLastGameButton);
     player.TypeLine("BORIS's password", [this] { return BoxShows("BORIS", "", "ENTER YOUR PASSWORD"); }, "BANANA");
     player.Then("BORIS's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, [this] {
-        Keep("boris-turn");
         EXPECT_EQ(theGame.state.currentPlayer, 1);
         EXPECT_EQ(theGame.state.turn, 1);
         EXPECT_NE(theGame.map.mapSeed, -1);  // the world ANNA's first turn made

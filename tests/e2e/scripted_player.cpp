@@ -42,9 +42,12 @@ void ScriptedPlayer::Tick(FakePlatform& fake) {
     Step& step = steps_.front();
     if (step.ready()) {
         Act act = std::move(step.act);
+        const std::string what = std::move(step.what);
         steps_.pop_front();
         waited_ = 0;
+        const bool failedBefore = ::testing::Test::HasFailure();
         act(fake);
+        if (!failedBefore && ::testing::Test::HasFailure() && onFailedStep) onFailedStep(what);
     } else if (++waited_ > waitLimit) {
         stuck_ = step.what;
         ADD_FAILURE() << "The player waited in vain for: " << step.what;

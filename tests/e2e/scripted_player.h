@@ -31,6 +31,8 @@ public:
     const std::string& Stuck() const { return stuck_; }
 
     int waitLimit = 4000;  // frames a step may wait before it fails
+    // Called with the step's name when a step makes the test fail.
+    std::function<void(const std::string&)> onFailedStep;
 
 private:
     struct Step {

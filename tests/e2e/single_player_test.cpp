@@ -97,7 +97,6 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
     player.When("the set-up screen, to make the map tiny", [this] {
         return On(kSetupScreen) && ShowsButton(24) && ShowsButton(kMapSizeButton);
     }, [this](FakePlatform& f) {
-        Keep("setup");
         EXPECT_EQ(buttonTable[24].label, "SINGLE PLAYER");
         EXPECT_EQ(buttonTable[kMapSizeButton].label, "NORMAL (40)");
         EXPECT_EQ(buttonTable[21].state, kButtonHidden);  // seat 2 closed: its kind is not shown
@@ -110,14 +109,12 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
           kTerrainButton);
     player.Then("the terrain and its preview", [this] { return buttonTable[kTerrainButton].label != "RANDOM" &&
                                                                 ShowsButton(kTerrainButton); }, [this] {
-        Keep("setup-terrain");
         EXPECT_TRUE(ShowsPicture(808, 472, {0, 352, 64, 416}));  // the GREEN BASE of the preview
         EXPECT_TRUE(ShowsButton(kMapSizeButton));
     });
     ClickWhen("the set-up, to launch", [this] { return On(kSetupScreen); }, kSetupLaunch);
     player.Then("the first turn", [this] { return On(kHumanTurnScreen) && ShowsText(16, 730, "PRESS F1 FOR HELP", 0); },
                 [this] {
-        Keep("first-turn");
         EXPECT_EQ(theGame.saveFileName, "SOLO-GAME-01.KV1");
         EXPECT_EQ(theGame.state.turn, 1);
         EXPECT_EQ(theGame.state.players[1].name, "RED COMP");
@@ -155,7 +152,6 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
     });
     player.Then("the explosion", [this] { return theGame.state.units[enemy].state == kDestroyed &&
                                                  theGame.state.units[enemy].explosionFrame >= 2; }, [this] {
-        Keep("explosion");
         const Unit& e = theGame.state.units[enemy];
         const Point at = TileOnScreen(e.x, e.y);
         EXPECT_TRUE(ShowsPicture(at.x - 32, at.y - 32, sheet::ExplosionFrame(e.explosionFrame)) ||
@@ -185,12 +181,10 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFullFirstTurnAndTheComputer
     // A raise of the power level.
     ClickWhen("the power button", [this] { return ShowsButton(kPowerButton); }, kPowerButton);
     player.Then("the new power level", [this] { return theGame.state.players[0].powerLevel == 20; }, [this] {
-        Keep("after-orders");
         EXPECT_TRUE(ShowsText(838, 546, "POWER LEVEL: 20", 0));
     });
     ClickWhen("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
     player.Then("the second turn", [this] { return On(kHumanTurnScreen) && theGame.state.turn == 2; }, [this] {
-        Keep("second-turn");
         EXPECT_TRUE(Seen(kComputerTurnScreen));
         EXPECT_EQ(buttonTable[kEndTurn].label, "END TURN 2");
         EXPECT_EQ(theGame.state.currentPlayer, 0);

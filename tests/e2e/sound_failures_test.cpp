@@ -23,7 +23,6 @@ TEST_F(SoundFailureTest, ADamagedLastGameBehindTheContinueButtonLeadsBackToTheMa
     player.When("the notice", [this] {
         return BoxShows("THIS GAME CANNOT BE READ", "HOTS-BROKEN", "THE FILE IS MISSING OR DAMAGED");
     }, [this](FakePlatform& f) {
-        Keep("unreadable");
         f.Key(VK_RETURN, 13);
     });
     ExitFromMenu();

@@ -24,7 +24,6 @@ protected:
                    (On(kHumanTurnScreen) && ShowsButton(kEndTurn) && theGame.state.turn != lastTurnEnded);
         }, [this](FakePlatform& f) {
             if (PopupShowing("GAME OVER")) {
-                Keep("the-end");
                 f.Key(VK_RETURN, 13);
                 LeaveTheFinishedGame();
                 return;

@@ -33,7 +33,6 @@ protected:
     // Clicks OK on the winner's box, then checks the view.
     void ExpectWinnerShown(const std::string& name) {
         Then([this, name] {
-            Snap("winner-box");
             EXPECT_TRUE(TextShown(CentredX("GAME OVER"), 296 + 9, "GAME OVER", kLargeFont));
             EXPECT_TRUE(TextShown(CentredX(name), 296 + 52, name, kLargeFont));
             EXPECT_TRUE(TextShown(CentredX("IS VICTORIOUS"), 296 + 94, "IS VICTORIOUS", kLargeFont));
@@ -42,7 +41,6 @@ protected:
         });
         Press(VK_RETURN, 13);
         Then([this, name] {
-            Snap("view");
             EXPECT_TRUE(TextShown(840, 240, "GAME OVER", kLargeFont));
             EXPECT_TRUE(TextShown(840, 280, name, kSmallFont));
             EXPECT_TRUE(TextShown(840, 300, "IS VICTORIOUS", kSmallFont));

@@ -59,7 +59,6 @@ TEST_F(HandOverTest, AHotSeatPlayerIsNamedWithTheTurnAndOkStartsTheTurn) {
     HotSeat();
     theGame.state.turn = 3;
     Then([this] {
-        Snap("box");
         EXPECT_TRUE(Centred("ALICE", 305));
         EXPECT_TRUE(Centred("TURN 3", 348));
         fake.Key(VK_RETURN, 13);

@@ -46,7 +46,6 @@ TEST_F(HumanTurnEndTest, TakingTheLastEnemyBaseShowsTheNoticeAndEndsTheTurnInTha
     ClickTile(2, 4);
     ClickTile(3, 4, 2);
     Then([&] {
-        Snap("notice");
         // The computer seat is gone at once, its units with it.
         EXPECT_EQ(theGame.state.players[1].lifeState, kDead);
         EXPECT_EQ(theGame.state.players[1].destroyer, 0);
@@ -74,7 +73,6 @@ TEST_F(HumanTurnEndTest, ANewWorldThatCannotBeSavedIsReportedAndTheLastGoodFileI
     // makes the save fail while the old file stays.
     std::filesystem::create_directory(path + ".tmp" + std::to_string(::getpid()));
     Then([&] {
-        Snap("not-saved");
         EXPECT_TRUE(TextShown(CentredX("THE GAME COULD NOT BE SAVED"), 296 + 9, "THE GAME COULD NOT BE SAVED",
                               kLargeFont));
     });

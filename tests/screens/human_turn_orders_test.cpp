@@ -49,7 +49,6 @@ TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsAndReach) {
     SaveGame();
     ClickTile(2, 4);
     Then([&] {
-        Snap("selected");
         EXPECT_EQ(theGame.unitSelected, 1);
         EXPECT_EQ(theGame.selectedUnit, soldier);
         EXPECT_TRUE(Played("Sounds\\Select-Unit.wav"));
@@ -69,7 +68,6 @@ TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsAndReach) {
     });
     ClickTile(2, 7, 2);
     Then([&] {
-        Snap("moved");
         const Unit& u = theGame.state.units[soldier];
         EXPECT_EQ(u.x, 2);
         EXPECT_EQ(u.y, 7);
@@ -109,7 +107,6 @@ TEST_F(HumanTurnOrdersTest, AnAttackExplodesItsVictimAndHoldsEveryClickUntilTheE
     ClickTile(3, 4, 2);
     Then(
         [&] {
-            Snap("explosion");
             attackFrame = fake.Frames();
             EXPECT_EQ(theGame.state.units[victim].state, kDestroyed);
             EXPECT_TRUE(AnyFrameShown(3 * 64, 4 * 64, sheet::ExplosionFrame, sheet::kExplosionFrames));
@@ -148,7 +145,6 @@ TEST_F(HumanTurnOrdersTest, BuyingConvertingRepairingAndRaisingThePowerCostAndSh
     });
     ClickTile(3, 3, 2);
     Then([&] {
-        Snap("bought");
         const int bought = ActiveUnitAt(theGame, 3, 3);
         ASSERT_GE(bought, 0);
         EXPECT_EQ(theGame.state.units[bought].type, kStandard);
@@ -188,7 +184,6 @@ TEST_F(HumanTurnOrdersTest, BuyingConvertingRepairingAndRaisingThePowerCostAndSh
     });
     ClickButtonId(kPower);
     Then([&] {
-        Snap("power");
         EXPECT_EQ(theGame.state.players[0].powerLevel, 20);
         EXPECT_EQ(Energy(), energy - 500);
         for (int slot : {base, soldier, other}) EXPECT_EQ(theGame.state.units[slot].health, 20) << slot;
@@ -221,7 +216,6 @@ TEST_F(HumanTurnOrdersTest, TheTurnChecksFindTheNextUnitAndCentreTheViewOnIt) {
     SaveGame();
     ClickButtonId(kMoveCheck);
     Then([&] {
-        Snap("move-check");
         EXPECT_EQ(theGame.selectedUnit, scout);
         EXPECT_EQ(theGame.scrollX, std::min(fx - 6, theGame.maxScrollX));
         EXPECT_EQ(theGame.scrollY, std::min(fy - 6, theGame.maxScrollY));

@@ -27,7 +27,6 @@ TEST_F(HumanTurnStartTest, TheFirstHumanTurnMakesTheWorldAndSavesItBeforeAnythin
     SaveGame();
     Game seen;
     Then([&] {
-        Snap("first-turn");
         seen.state = theGame.state;
         seen.map.mapSeed = theGame.map.mapSeed;
         EXPECT_TRUE(TextShown(16, 730, "PRESS F1 FOR HELP", kSmallFont));
@@ -65,7 +64,6 @@ TEST_F(HumanTurnStartTest, EveryUnitIsReadiedAndThePanelShowsThePlayersFiguresAn
     theGame.state.turn = 3;
     SaveGame();
     Then([&] {
-        Snap("panel");
         const int energy = theGame.state.players[0].energy;
         EXPECT_EQ(energy, 10 + 60);
         EXPECT_TRUE(TextShown(870, 253, std::to_string(energy), kLargeFont));

@@ -82,7 +82,6 @@ TEST_F(HumanTurnViewTest, ArrowKeysScrollWhileHeldAndTheMiniMapShowsAndMovesTheV
     });
     Wait(4);
     Then([&] {
-        Snap("scrolled");
         scrolled = theGame.scrollX;
         EXPECT_GT(scrolled, 0);
         EXPECT_EQ(theGame.scrollY, scrolled);
@@ -110,7 +109,6 @@ TEST_F(HumanTurnViewTest, ArrowKeysScrollWhileHeldAndTheMiniMapShowsAndMovesTheV
 TEST_F(HumanTurnViewTest, HiddenEnemiesAreDrawnNeitherOnTheMapNorOnTheMiniMap) {
     StartViewAt(14, 15);  // the enemy base in view, but far beyond sight
     Then([&] {
-        Snap("fog");
         EXPECT_EQ(theGame.visibleTiles[24][24], 0);
         // The fog tile of the terrain picture where the base stands.
         EXPECT_TRUE(PictureShown((24 - 14) * 64, (24 - 15) * 64, {192, 448, 256, 512}, 2));
@@ -153,7 +151,6 @@ TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayWithinItsRangeAndASettingsFileThat
     ClickTile(2, 4);
     Press(VK_F2);
     Then([&] {
-        Snap("scroll-delay");
         EXPECT_TRUE(TextShown((1024 - 18 * 16) / 2, 296 + 9, "ENTER SCROLL DELAY", kLargeFont));
         EXPECT_TRUE(TextShown((1024 - 9 * 16) / 2, 296 + 94, "(0 - 100)", kLargeFont));
     });
@@ -192,7 +189,6 @@ TEST_F(HumanTurnViewTest, AfterTheWindowIsMinimisedThePicturesComeBack) {
     Then([&] { fake.Restore(); });
     Wait(6);
     Then([&] {
-        Snap("restored");
         EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont));
         EXPECT_TRUE(PictureMostlyShown(2 * 64, 2 * 64, {0, 352, 64, 416}));
         const Rect mini = MiniMapScreenRect(27);

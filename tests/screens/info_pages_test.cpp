@@ -28,7 +28,6 @@ TEST_F(InfoPagesTest, TheHelpPageHasItsThirtyThreeLinesWithTheRulesNumbers) {
     EXPECT_EQ(lines[21], "EACH PLAYER HAS THIER OWN POWER LEVEL WHICH THEY CAN INCREASE FOR A COST (MAX POWER IS 990)");
 
     Then([&] {
-        Snap("help");
         EXPECT_TRUE(LineShown(0, lines[0]));
         EXPECT_TRUE(LineShown(14, lines[14]));
         EXPECT_TRUE(LineShown(32, lines[32]));  // the last at y 670
@@ -66,7 +65,6 @@ TEST_F(InfoPagesTest, TheDetailsPageDescribesTheGameTheSeatsAndTheCurrentPlayers
     const std::vector<std::string> lines = DetailsLines();
     ASSERT_EQ(lines.size(), 20u);
     Then([&] {
-        Snap("details");
         EXPECT_TRUE(LineShown(0, "GAME NAME   : HOTS-GAME-01"));
         EXPECT_TRUE(LineShown(1, "START DATE  : SUNDAY, DECEMBER 6, 2026 21:00:00"));
         EXPECT_TRUE(LineShown(2, "GAME TYPE   : HOTSEAT"));

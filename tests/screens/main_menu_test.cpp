@@ -42,7 +42,6 @@ TEST_F(MainMenuTest, LoadGameNeedsASavedGameAndContinueNeedsTheLastGamesFile) {
 
 TEST_F(MainMenuTest, TheMenuShowsItsButtonsAndBannerAndTheButtonsLeadOn) {
     Then([this] {
-        Snap("menu");
         for (int id : {36, 37, 38, 39, 42}) EXPECT_TRUE(LabelShown(id, buttonTable[id].label)) << id;
         EXPECT_TRUE(TextShown(200, 750, kMainMenuBanner, kSmallFont));
     }, 5);

@@ -101,7 +101,10 @@ void ScreenTest::ScheduleNext(int settleFrames) {
         }
         auto action = std::move(actions_.front().first);
         actions_.pop_front();
+        // The picture of a step that fails is kept, to be written out.
+        const bool failedBefore = HasFailure();
         action();
+        if (!failedBefore && HasFailure()) Snap("failed-step");
         scheduled_ = false;
         if (!actions_.empty()) ScheduleNext(actions_.front().second);
     });

@@ -2,8 +2,8 @@
 // A whole screen on the fake platform: the display set up in a fresh working
 // folder that holds the generated pictures, the game's globals reset, and a
 // script that acts as a player would: each action waits until the screen has
-// taken the previous click or key. Pictures of a failing test are written
-// beside the test's output.
+// taken the previous click or key. The picture of a failing step and the
+// last one shown are written beside the test's output.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -63,15 +63,14 @@ protected:
     // The button's label drawn where the button table centres it.
     bool LabelShown(int id, std::string_view text) const;
     uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
-    // Keeps the shown picture under a name; written out if the test fails.
-    void Snap(const std::string& name) {
-        if (fake.Fake()) snaps_.emplace_back(name, fake.Fake()->Picture());
-    }
-
     mutable FakePlatform fake;
     Window* window = nullptr;
 
 private:
+    // Keeps the shown picture under a name; written out if the test fails.
+    void Snap(const std::string& name) {
+        if (fake.Fake()) snaps_.emplace_back(name, fake.Fake()->Picture());
+    }
     void ClickWhereNow(std::function<Point()> where, int button);
     void ScheduleNext(int settleFrames);
     std::deque<std::pair<std::function<void()>, int>> actions_;

@@ -87,7 +87,6 @@ TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
 TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
     NewGame(kSinglePlayer);
     Then([this] {
-        Snap("setup");
         EXPECT_TRUE(LabelShown(24, "SINGLE PLAYER"));
         EXPECT_TRUE(LabelShown(26, "RANDOM"));
         EXPECT_TRUE(LabelShown(4, "NORMAL (40)"));
@@ -112,7 +111,6 @@ TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWith) {
     theGame.state.currentPlayer = 1;
     Press(VK_RETURN, 13);  // the hand-over box
     Then([this] {
-        Snap("later-seat");
         EXPECT_TRUE(LabelShown(26, "WINTER.BMP"));
         EXPECT_EQ(buttonTable[26].state, kButtonTextOnly);
         fake.Key(VK_ESCAPE, 27);
@@ -126,7 +124,6 @@ TEST_F(SetupTest, ATerrainChosenOnTheScreenComesBackAfterMinimising) {
     Then([this] { fake.Minimise(); }, 5);
     Then([this] { fake.Restore(); }, 1);
     Then([this] {
-        Snap("restored");
         EXPECT_TRUE(PictureShown(688, 464, {0, 0, 304, 8}, 2));  // the strip above the overlays
         EXPECT_TRUE(LabelShown(26, TerrainList[1]));
         fake.Key(VK_ESCAPE, 27);
