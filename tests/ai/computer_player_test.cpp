@@ -9,20 +9,6 @@ namespace {
 
 const Unit& UnitIn(const Game& game, int slot) { return game.state.units[slot]; }
 
-TEST(Conversions, StandardUnitWithNoWayOnFootTakesToTheAirAndFliesInTheSamePass) {
-    Game game = MakeBoard();
-    for (int x = 0; x < 27; ++x)
-        for (int y = 0; y < 27; ++y)
-            if (x < 3 || x > 5 || y < 3 || y > 5) SetTerrain(game, x, y, kWater);  // a 3 x 3 island
-    const int unit = CreateUnit(game, 4, 4, 1, kStandard);
-    CreateUnit(game, 20, 4, 2, kBase);
-    RunComputerPlayer(game);
-    EXPECT_EQ(UnitIn(game, unit).type, kAir);
-    EXPECT_EQ(UnitIn(game, unit).canAttack, 0);
-    EXPECT_EQ(UnitIn(game, unit).x, 14);  // down the air field towards the enemy base
-    EXPECT_EQ(UnitIn(game, unit).canMove, 0);
-}
-
 TEST(Conversions, SixStepsAheadIsTheLineBetweenWalkingAndFlying) {
     struct Case {
         int type, terrain, clearingX;  // the unit stands at (5, 5), the target east of it

@@ -32,6 +32,22 @@ Game LaunchedGame(bool seat2Open = false, bool seat2Human = false) {
     return game;
 }
 
+// The same game with every computer seat set up: the first human turn is next.
+Game BeforeFirstHumanTurn(bool seat2Open = false) {
+    Game game = LaunchedGame(seat2Open);
+    game.state.currentPlayer = 0;
+    game.state.turn = 1;
+    for (Player& p : game.state.players) p.setupDone = 1;
+    return game;
+}
+
+// A fresh run of the program, saving with a fixed key.
+Game FreshRun() {
+    Game game;
+    game.hooks.fixedSaveKey = 1234;
+    return game;
+}
+
 class TurnCycle : public InTempDir {
 protected:
     const TurnFile file{"GAME.KV1"};
@@ -53,8 +69,7 @@ TEST_F(TurnCycle, ComputerSeatsAreSetUpAndClosedSeatsPassedOver) {
     Game setup = LaunchedGame();
     setup.state.turn = 5;
     Write(setup);
-    Game game;  // a fresh run
-    game.hooks.fixedSaveKey = 1234;
+    Game game = FreshRun();
     game.scrollX = 7;
     game.scrollY = 3;
     const SeatStepResult step = PlaySeatStep(game, file, std::nullopt);
@@ -73,65 +88,47 @@ TEST_F(TurnCycle, ComputerSeatsAreSetUpAndClosedSeatsPassedOver) {
     EXPECT_EQ(saved.state.players[3].viewY, 3);
 }
 
-TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldOnlyWithASeed) {
-    Game setup = LaunchedGame();
-    setup.state.currentPlayer = 0;
-    setup.state.turn = 1;
-    setup.state.players[1].setupDone = 1;
+// The first human turn makes the world, but only with a seed; the computer
+// seat after it acts on the flags that turn left, as within one run.
+TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
+    Game setup = BeforeFirstHumanTurn();
     Write(setup);
     const std::string before = Bytes("GAME.KV1");
-    Game game;
-    game.hooks.fixedSaveKey = 1234;
+    Game game = FreshRun();
     EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kNoWorldSeed);
     EXPECT_EQ(Bytes("GAME.KV1"), before);
 
     EXPECT_EQ(PlaySeatStep(game, file, 4321).step, SeatStep::kIdleHumanTurn);
-    Game saved = Reread();
-    EXPECT_EQ(saved.map.mapSeed, 4321);
-    EXPECT_EQ(saved.state.currentPlayer, 1);
+    const std::string afterHuman = Bytes("GAME.KV1");
+    const Game start = Reread();
+    EXPECT_EQ(start.map.mapSeed, 4321);
+    EXPECT_EQ(start.state.currentPlayer, 1);
     int bases = 0, units = 0;
-    for (const Unit& u : saved.state.units) {
-        if (u.state != kActive) continue;
-        ++units;
-        bases += u.type == kBase;
+    for (const Unit& u : start.state.units) {
+        units += u.state == kActive;
+        bases += u.state == kActive && u.type == kBase;
     }
     EXPECT_EQ(bases, 2);
     EXPECT_EQ(units, 10);
-    // The human collected the income of its base and four units.
-    EXPECT_EQ(saved.state.players[0].energy, 10 + 90);
-    // Its view came from its corner and went back into the file.
-    EXPECT_EQ(saved.state.players[0].viewX, game.scrollX);
-}
+    EXPECT_EQ(start.state.players[0].energy, 10 + 90);  // the income of its base and four units
+    EXPECT_EQ(start.state.players[0].viewX, game.scrollX);  // its view went back into the file
 
-TEST_F(TurnCycle, ComputerSeatsActOnTheFlagsTheLastHumanTurnLeft) {
-    Game setup = LaunchedGame();
-    setup.state.currentPlayer = 0;
-    setup.state.turn = 1;
-    setup.state.players[1].setupDone = 1;
-    Write(setup);
-    Game game;
-    game.hooks.fixedSaveKey = 1234;
-    ASSERT_EQ(PlaySeatStep(game, file, 99).step, SeatStep::kIdleHumanTurn);
-    const std::string afterHuman = Bytes("GAME.KV1");
-    const Game start = Reread();
-    ASSERT_EQ(PlaySeatStep(game, file, 99).step, SeatStep::kComputerTurn);
+    ASSERT_EQ(PlaySeatStep(game, file, 4321).step, SeatStep::kComputerTurn);
     const Game warm = Reread();
-
     // A fresh run starts with every flag clear: the same computer turn,
     // loaded cold, cannot move the units the seat already had.
     std::ofstream("GAME.KV1", std::ios::binary) << afterHuman;
-    Game cold;
-    cold.hooks.fixedSaveKey = 1234;
-    ASSERT_EQ(PlaySeatStep(cold, file, 99).step, SeatStep::kComputerTurn);
+    Game cold = FreshRun();
+    ASSERT_EQ(PlaySeatStep(cold, file, 4321).step, SeatStep::kComputerTurn);
     const Game coldPlayed = Reread();
     int movedWarm = 0, movedCold = 0;
     for (int slot = 0; slot < kMaxUnits; ++slot) {
-        const Unit& before = start.state.units[slot];
-        if (before.state != kActive || before.owner != 1) continue;
+        const Unit& was = start.state.units[slot];
+        if (was.state != kActive || was.owner != 1) continue;
         const Unit& w = warm.state.units[slot];
         const Unit& c = coldPlayed.state.units[slot];
-        movedWarm += w.x != before.x || w.y != before.y;
-        movedCold += c.x != before.x || c.y != before.y;
+        movedWarm += w.x != was.x || w.y != was.y;
+        movedCold += c.x != was.x || c.y != was.y;
     }
     EXPECT_GT(movedWarm, 0);
     EXPECT_EQ(movedCold, 0);
@@ -150,8 +147,7 @@ TEST_F(TurnCycle, DyingHumanIsToldAndIdleHumansHaveTheirNoticesCleared) {
     for (Player& p : setup.state.players) p.destroyedNotice[2] = 1;
     setup.state.players[1].score = 500;  // no tie for the lead
     Write(setup);
-    Game game;
-    game.hooks.fixedSaveKey = 1234;
+    Game game = FreshRun();
     EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kDyingSeatTold);
     EXPECT_EQ(Reread().state.players[2].lifeState, kDead);
     EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kPassedOver);  // seat 3 closed
@@ -164,11 +160,7 @@ TEST_F(TurnCycle, DyingHumanIsToldAndIdleHumansHaveTheirNoticesCleared) {
 // Step by step, a file kept in memory plays exactly as one on disk, and
 // neither depends on the clock.
 TEST_F(TurnCycle, AFileKeptInMemoryPlaysExactlyAsOneOnDisk) {
-    Game setup = LaunchedGame(true);
-    setup.state.currentPlayer = 0;
-    setup.state.turn = 1;
-    setup.state.players[1].setupDone = 1;
-    setup.state.players[2].setupDone = 1;
+    Game setup = BeforeFirstHumanTurn(true);
     Game copy = setup;
     Write(setup);
     const std::string start = Bytes("GAME.KV1");
@@ -177,8 +169,7 @@ TEST_F(TurnCycle, AFileKeptInMemoryPlaysExactlyAsOneOnDisk) {
     EXPECT_FALSE(memory.Load(copy, problem));  // nothing saved yet
     ASSERT_TRUE(memory.Save(copy, problem));
     EXPECT_EQ(memory.Bytes(), start);
-    Game onDisk, inMemory;
-    onDisk.hooks.fixedSaveKey = inMemory.hooks.fixedSaveKey = 1234;
+    Game onDisk = FreshRun(), inMemory = FreshRun();
     onDisk.hooks.tickCount = [n = 0u]() mutable { return n += 17; };
     inMemory.hooks.tickCount = [n = 5u]() mutable { return n *= 3; };
     for (int i = 0; i < 30; ++i) {

@@ -267,16 +267,12 @@ TEST_F(OrdersTest, ThePowerButtonOffersTheNextStepUpToTheCeiling) {
 
 class SearchTest : public OrdersTest {
 protected:
+    // A new unit in the given slot, whatever the lowest free slot is.
     void PutInSlot(int slot, int x, int y, int owner, int type) {
-        U(slot) = Unit{};
-        U(slot).state = kActive;
-        U(slot).type = type;
-        U(slot).owner = owner;
-        U(slot).health = 10;
-        U(slot).x = x;
-        U(slot).y = y;
-        U(slot).canAttack = 1;
-        U(slot).canMove = type == kBase ? 0 : 1;
+        const int from = Place(x, y, owner, type);
+        if (from == slot) return;
+        U(slot) = U(from);
+        U(from).state = kFree;
     }
 };
 

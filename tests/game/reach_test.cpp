@@ -154,16 +154,6 @@ TEST_F(ReachTest, AttackMarkersCoverTheRangeSquareAndOnlyEnemies) {
     EXPECT_EQ(Count(&Tile::attackMark, 1), 0);
 }
 
-TEST_F(ReachTest, ClearMarkersLeavesTilesBeyondTheMapAlone) {
-    game.map.tiles[30][30].reach = 5;
-    game.map.tiles[26][26].reach = 5;
-    game.map.tiles[26][26].attackMark = 1;
-    ClearMarkers(game);
-    EXPECT_EQ(game.map.tiles[30][30].reach, 5);
-    EXPECT_EQ(game.map.tiles[26][26].reach, -1);
-    EXPECT_EQ(game.map.tiles[26][26].attackMark, 0);
-}
-
 TEST_F(ReachTest, UnitQueriesFindTheLowestSlotAndLeaveOutWrecks) {
     const int first = Place(4, 4, 1, kStandard);
     const int second = Place(4, 4, 0, kTank);

@@ -69,6 +69,29 @@ int FindEnemyInRange(const Game& g, int slot, int d) {
 
 bool EnemyWithin(const Game& g, int slot, int d) { return FindEnemyInRange(g, slot, d) != -1; }
 
+void BuildDistanceFields(const Game& g) {
+    const int n = g.map.mapSize;
+    for (int x = 0; x < n; ++x) {
+        for (int y = 0; y < n; ++y) {
+            groundDist[x][y] = airDist[x][y] = kUnreached;
+            const int k = Terrain(g, x, y);
+            if (k == kRough || k == kWater)
+                groundDist[x][y] = kBlocked;
+            else if (k == kClearing)
+                groundDist[x][y] = airDist[x][y] = 0;
+        }
+    }
+    for (const Unit& u : g.state.units) {
+        if (u.state != kActive || !OnMap(g, u.x, u.y)) continue;
+        if (u.owner == Me(g) && Terrain(g, u.x, u.y) == kClearing) groundDist[u.x][u.y] = airDist[u.x][u.y] = kBlocked;
+        if (u.owner != Me(g)) groundDist[u.x][u.y] = airDist[u.x][u.y] = 0;
+    }
+    Flood(groundDist, n);
+    Flood(airDist, n);
+    for (const Unit& u : g.state.units)
+        if (u.state == kActive && OnMap(g, u.x, u.y)) groundDist[u.x][u.y] = airDist[u.x][u.y] = kBlocked;
+}
+
 void ConsiderPowerUp(Game& g) {
     Player& p = g.state.players[Me(g)];
     if (p.powerLevel >= 990) return;
@@ -220,32 +243,6 @@ bool RepairUnits(Game& g) {
 }
 
 }  // namespace
-
-void BuildDistanceFields(const Game& g) {
-    const int n = g.map.mapSize;
-    for (int x = 0; x < n; ++x) {
-        for (int y = 0; y < n; ++y) {
-            groundDist[x][y] = airDist[x][y] = kUnreached;
-            const int k = Terrain(g, x, y);
-            if (k == kRough || k == kWater)
-                groundDist[x][y] = kBlocked;
-            else if (k == kClearing)
-                groundDist[x][y] = airDist[x][y] = 0;
-        }
-    }
-    for (const Unit& u : g.state.units) {
-        if (u.state != kActive || !OnMap(g, u.x, u.y)) continue;
-        if (u.owner == Me(g) && Terrain(g, u.x, u.y) == kClearing) groundDist[u.x][u.y] = airDist[u.x][u.y] = kBlocked;
-        if (u.owner != Me(g)) groundDist[u.x][u.y] = airDist[u.x][u.y] = 0;
-    }
-    Flood(groundDist, n);
-    Flood(airDist, n);
-    for (const Unit& u : g.state.units)
-        if (u.state == kActive && OnMap(g, u.x, u.y)) groundDist[u.x][u.y] = airDist[u.x][u.y] = kBlocked;
-}
-
-int GroundDist(int x, int y) { return groundDist[x][y]; }
-int AirDist(int x, int y) { return airDist[x][y]; }
 
 void RunComputerPlayer(Game& g) {
     ConsiderPowerUp(g);

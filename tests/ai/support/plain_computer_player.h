@@ -9,10 +9,4 @@ namespace plain {
 
 void RunComputerPlayer(Game& game);
 
-// The ground and air distance of a tile after the last build, for tests of
-// the fields themselves.
-void BuildDistanceFields(const Game& game);
-int GroundDist(int x, int y);
-int AirDist(int x, int y);
-
 }  // namespace plain
