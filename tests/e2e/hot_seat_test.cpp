@@ -25,8 +25,7 @@ protected:
     }
     void OkNotice(const std::string& what, const std::string& destroyer, const std::string& loser) {
         player.When(what, [this, destroyer, loser] { return BoxShows(destroyer, "HAS DESTROYED", loser); },
-                    [this, what](FakePlatform& f) {
-                        Keep(what);
+                    [this](FakePlatform& f) {
                         EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonHidden);
                         f.Key(VK_RETURN, 13);
                     });
@@ -41,7 +40,6 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
     ClickWhen("passwords on", [this] { return theGame.state.players[2].isHuman == 1; }, kPasswords);
     player.Then("the first seat's choices", [this] { return theGame.state.usePasswords == 1 && ShowsButton(kPasswords); },
                 [this] {
-        Keep("setup-seat-1");
         EXPECT_EQ(buttonTable[kPasswords].label, "PASSWORD ENABLED");
         EXPECT_EQ(buttonTable[30].state, kButtonHidden);  // a human seat picks its own faction
     });
@@ -49,7 +47,6 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
     player.When("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2", ""); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     player.Then("the second seat's set-up", [this] { return On(kSetupScreen) && ShowsButton(16); }, [this] {
-        Keep("setup-seat-2");
         EXPECT_EQ(buttonTable[5].state, kButtonHidden);
         EXPECT_EQ(buttonTable[28].state, kButtonHidden);  // the first seat's faction stays unseen
         EXPECT_EQ(buttonTable[33].state, kButtonActive);
