@@ -25,26 +25,6 @@ TEST_F(EconomyTest, IncomeIsFiftyABaseAndTenAUnitScaledForComputersOnly) {
     EXPECT_EQ(P(1).score, 340);
 }
 
-TEST_F(EconomyTest, APowerStepIsPaidAndHealsEveryOwnUnit) {
-    const int full = Place(1, 1, 0, kStandard);
-    const int hurt = Place(2, 1, 0, kStandard);
-    const int wreck = Place(3, 1, 0, kStandard);
-    const int enemy = Place(4, 1, 1, kStandard);
-    U(hurt).health = 4;
-    U(wreck).state = kDestroyed;
-    P(0).energy = 600;
-    ASSERT_TRUE(BuyPowerStep(game, 0));
-    EXPECT_EQ(P(0).energy, 100);
-    EXPECT_EQ(P(0).powerLevel, 20);
-    EXPECT_EQ(U(full).health, 20);
-    EXPECT_EQ(U(hurt).health, 14);
-    EXPECT_EQ(U(wreck).health, 10);
-    EXPECT_EQ(U(enemy).health, 10);
-    EXPECT_EQ(P(0).score, 0);          // spending never touches the score
-    EXPECT_FALSE(BuyPowerStep(game, 0));  // 750 needed now
-    EXPECT_EQ(P(0).powerLevel, 20);
-}
-
 TEST_F(EconomyTest, ARepairStopsAtFullHealthOrWhenEnergyRunsShort) {
     const int unit = Place(1, 1, 0, kTank);
     U(unit).health = 7;

@@ -238,11 +238,19 @@ TEST_F(OrdersTest, RepairIsOfferedAtTheFullPriceAndMayBePartial) {
 TEST_F(OrdersTest, ThePowerButtonOffersTheNextStepUpToTheCeiling) {
     SetPowerButton(game);
     EXPECT_EQ(game.panel.powerLabel, "20 POWER FOR 500");
-    const int unit = Place(5, 5, 0, kStandard);
+    const int full = Place(5, 5, 0, kStandard);
+    const int hurt = Place(6, 5, 0, kStandard);
+    const int wreck = Place(7, 5, 0, kStandard);
+    const int enemy = Place(8, 5, 1, kStandard);
+    U(hurt).health = 4;
+    U(wreck).state = kDestroyed;
     P(0).energy = 600;
     RaisePower(game);
     EXPECT_EQ(P(0).powerLevel, 20);
-    EXPECT_EQ(U(unit).health, 20);  // full health stays full
+    EXPECT_EQ(U(full).health, 20);  // every own unit heals by the step
+    EXPECT_EQ(U(hurt).health, 14);
+    EXPECT_EQ(U(wreck).health + U(enemy).health, 20);
+    EXPECT_EQ(P(0).score, 0);  // spending never touches the score
     EXPECT_EQ(game.panel.powerLabel, "30 POWER FOR 750");
     RaisePower(game);
     EXPECT_EQ(game.statusMessage, "NOT ENOUGH ENERGY");
@@ -305,18 +313,6 @@ TEST_F(SearchTest, TheAttackSearchTakesBasesAndSharesTheCursor) {
     EXPECT_EQ(game.selectedUnit, 6);
 }
 
-TEST_F(SearchTest, NothingLeftKeepsTheSelectionAndTheView) {
-    LeftClick(2, 2);
-    sounds.clear();
-    game.scrollX = 3;
-    game.scrollY = 4;
-    EXPECT_FALSE(NextMovableUnit(game));
-    EXPECT_EQ(game.statusMessage, "ALL UNITS CHECKED");
-    EXPECT_EQ(sounds, (Sounds{kBuzzer}));
-    EXPECT_EQ(game.selectedUnit, ownBase);
-    EXPECT_EQ(game.scrollX * 10 + game.scrollY, 34);
-}
-
 TEST_F(SearchTest, TheViewCentresOnTheUnitButStopsAtTheBorder) {
     PutInSlot(5, 13, 13, 0, kStandard);
     PutInSlot(6, 26, 26, 0, kStandard);
@@ -328,6 +324,15 @@ TEST_F(SearchTest, TheViewCentresOnTheUnitButStopsAtTheBorder) {
         EXPECT_EQ(game.scrollY, view[1]);
     }
     EXPECT_EQ(game.map.tiles[1][3].reach, 1);  // the selection's markers are shown
+    // Nothing left to move: the selection and the view stay.
+    for (int slot : {5, 6, 7}) U(slot).canMove = 0;
+    game.scrollX = 3;
+    game.scrollY = 4;
+    EXPECT_FALSE(NextMovableUnit(game));
+    EXPECT_EQ(game.statusMessage, "ALL UNITS CHECKED");
+    EXPECT_EQ(sounds, (Sounds{kBuzzer}));
+    EXPECT_EQ(game.selectedUnit, 7);
+    EXPECT_EQ(game.scrollX * 10 + game.scrollY, 34);
 }
 
 }  // namespace
