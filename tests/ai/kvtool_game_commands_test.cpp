@@ -127,6 +127,7 @@ TEST_F(GameCommands, AdvanceRefusesBadArguments) {
                              "war.KV1 --seats 2 --world-seed -1", "war.KV1 --seats 2 --extra",
                              "war.KV1 --seats x"})
         EXPECT_EQ(Kvtool(std::string("advance ") + args).status, 2) << args;
+    EXPECT_EQ(Kvtool("advance war.KV1 --seats 1").status, 0);  // its world exists: no --world-seed needed
 }
 
 TEST_F(GameCommands, SelfPlayPrintsOneLinePerGameAndIsRepeatable) {

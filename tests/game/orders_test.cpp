@@ -108,22 +108,7 @@ TEST_F(OrdersTest, AnAttackUsesUpTheAttackUnlessItComesFree) {
     EXPECT_EQ(game.map.tiles[6][6].attackMark, 1);
 }
 
-TEST_F(OrdersTest, ABaseBuysAStandardUnitThatMayActAtOnce) {
-    P(0).energy = 250;
-    SelectSlot(ownBase);
-    ASSERT_EQ(game.map.tiles[3][3].buildMark, 1);
-    RightClick(3, 3);
-    const int bought = game.selectedUnit;
-    EXPECT_NE(bought, ownBase);
-    EXPECT_EQ(U(bought).type, kStandard);
-    EXPECT_EQ(U(bought).x, 3);
-    EXPECT_EQ(P(0).energy, 150);
-    EXPECT_EQ(game.map.tiles[3][4].reach, 1);  // the new unit's markers
-    EXPECT_EQ(Offered(), (std::vector<int>{kAir, kTank, kArtillery}));
-    EXPECT_EQ(sounds, (Sounds{"Sounds\\Select-Unit.wav"}));
-}
-
-TEST_F(OrdersTest, TheUnitCapIsTestedBeforeTheEnergy) {
+TEST_F(OrdersTest, ABaseBuysAStandardUnitButTheCapIsTestedBeforeTheEnergy) {
     game.map.mapSize = 45;
     game.unitCap = UnitCapForMapSize(45);
     for (int i = 0; i < 39; ++i) Place(10 + i % 20, 10 + i / 20, 0, kStandard);
@@ -133,6 +118,13 @@ TEST_F(OrdersTest, TheUnitCapIsTestedBeforeTheEnergy) {
     EXPECT_EQ(game.statusMessage, "NOT ENOUGH ENERGY");
     P(0).energy = 5000;
     RightClick(3, 3);
+    const int bought = game.selectedUnit;  // selected at once, ready to act
+    EXPECT_EQ(U(bought).type, kStandard);
+    EXPECT_EQ(U(bought).x * 10 + U(bought).y, 33);
+    EXPECT_EQ(P(0).energy, 4900);
+    EXPECT_EQ(game.map.tiles[3][4].reach, 1);
+    EXPECT_EQ(Offered(), (std::vector<int>{kAir, kTank, kArtillery}));
+    EXPECT_EQ(sounds, (Sounds{kBuzzer, "Sounds\\Select-Unit.wav"}));
     EXPECT_EQ(CountUnits(game, 0), 40);
     SelectSlot(ownBase);
     P(0).energy = 5;
