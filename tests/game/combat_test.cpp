@@ -167,33 +167,24 @@ protected:
     int bird = -1;
 };
 
-TEST_F(FirebombTest, TheBlastSparesOwnUnitsAndHurtsEveryOtherPlayer) {
-    const int target = Place(6, 5, 1, kStandard);
-    U(target).health = 50;
+// Against a TANK the roll is halved, and the blast is half of that.
+TEST_F(FirebombTest, TheBlastSparesOwnUnitsHurtsEveryOtherPlayerAndIsHalvedTwiceByATank) {
+    const int tank = Place(6, 5, 1, kTank);
+    U(tank).health = 50;
     const int own = Place(7, 5, 0, kStandard);
     const int sameSide = Place(7, 6, 1, kStandard);
     const int thirdSide = Place(5, 4, 2, kStandard);
     const int farAway = Place(8, 5, 1, kStandard);
     SeedRoll(4, 5, kFirebombChance, true);  // a roll of 8
-    Attack(game, bird, target);
-    EXPECT_EQ(U(target).health, 50 - 8);  // hit once only
-    EXPECT_EQ(U(bird).health, 16);        // the attacker stands in the blast too
-    EXPECT_EQ(U(own).health, 16);
-    EXPECT_EQ(U(sameSide).health, 10 - 4);
-    EXPECT_EQ(U(thirdSide).health, 10 - 4);
-    EXPECT_EQ(U(farAway).health, 10);
-    EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 8 : AWARD = 10");
-    EXPECT_EQ(sounds, (Sounds{"Sounds\\Special-Firebomb.wav"}));
-}
-
-TEST_F(FirebombTest, AgainstATankTheDamageIsHalvedTwice) {
-    const int tank = Place(6, 5, 1, kTank);
-    U(tank).health = 50;
-    const int nextToIt = Place(6, 6, 1, kTank);
-    SeedRoll(4, 5, kFirebombChance, true);
     Attack(game, bird, tank);
-    EXPECT_EQ(U(tank).health, 50 - 4);
-    EXPECT_EQ(U(nextToIt).health, 10 - 2);
+    EXPECT_EQ(U(tank).health, 50 - 4);  // hit once only
+    EXPECT_EQ(U(bird).health, 16);      // the attacker stands in the blast too
+    EXPECT_EQ(U(own).health, 16);
+    EXPECT_EQ(U(sameSide).health, 10 - 2);
+    EXPECT_EQ(U(thirdSide).health, 10 - 2);
+    EXPECT_EQ(U(farAway).health, 10);
+    EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 4 : AWARD = 10");
+    EXPECT_EQ(sounds, (Sounds{"Sounds\\Special-Firebomb.wav"}));
 }
 
 TEST_F(FirebombTest, BlastVictimsPayDoubleAndWrecksAreNotDestroyedTwice) {
@@ -201,7 +192,7 @@ TEST_F(FirebombTest, BlastVictimsPayDoubleAndWrecksAreNotDestroyedTwice) {
     const int neighbour = Place(6, 6, 1, kStandard);
     const int wreck = Place(7, 4, 1, kStandard);
     U(target).health = 8;
-    U(neighbour).health = 2;
+    U(neighbour).health = 4;  // the blast of half the roll destroys it exactly
     U(wreck).state = kDestroyed;
     U(wreck).health = -3;
     U(wreck).explosionFrame = 9;
