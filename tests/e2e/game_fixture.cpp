@@ -108,7 +108,7 @@ bool GameTest::PopupShowing(const std::string& prompt) const {
 
 bool GameTest::BoxShows(const std::string& prompt, const std::string& text, const std::string& hint) const {
     auto centred = [this](const std::string& line, int y) {
-        return line.empty() || ShowsText((1024 - static_cast<int>(line.size()) * 16) / 2, y, line, kLargeFont);
+        return line.empty() || ShowsText(CentredX(line), y, line, kLargeFont);
     };
     return PopupShowing() && centred(prompt, popupBox.boxTop + 9) && centred(text, popupBox.boxTop + 52) &&
            centred(hint, popupBox.boxTop + 94);
@@ -150,12 +150,6 @@ void GameTest::WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string GameTest::ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 void GameTest::RunToQuit() {
     RunProgram();

@@ -100,7 +100,6 @@ protected:
 
     // Puts a game file into this data folder's "Saved Games".
     static void WriteFile(const std::string& path, const std::string& bytes);
-    static std::string ReadFile(const std::string& path);
 
     mutable FakePlatform fake;
     ScriptedPlayer player{fake};

@@ -1,5 +1,7 @@
 // The game-over view, reached the three ways a game ends: the last enemy
 // base falls, a score passes the target, the turn limit passes.
+#include <algorithm>
+
 #include "game/unit_types.h"
 #include "game_fixture.h"
 #include "shell/shell.h"
@@ -47,7 +49,10 @@ TEST_F(GameOverTest, ConquestTheLastEnemyBaseFallsAndTheTurnEndsAtOnce) {
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     ExpectGameOver("ANNA");
     Run();
+    // The seat is gone at once, its units with it, with the sound of its end.
     EXPECT_EQ(theGame.state.players[1].lifeState, kDead);
+    EXPECT_EQ(UnitOf(1, kStandard), -1);
+    EXPECT_NE(std::find(fake.sounds.begin(), fake.sounds.end(), "Sounds\\Explosion-Player.wav"), fake.sounds.end());
 }
 
 TEST_F(GameOverTest, AScoreAboveTheTargetEndsTheGameAsTheTurnStarts) {

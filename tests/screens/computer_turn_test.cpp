@@ -28,7 +28,7 @@ TEST_F(ComputerTurnTest, ShowsTheSeatCommandingCentredAndEndsTheTurn) {
     EXPECT_EQ(ComputerTurnScreen(), GoTo(kEndTurnScreen));
     const std::string line = "RED COMP COMMANDING...";
     EXPECT_EQ(theGame.statusMessage, line);
-    EXPECT_TRUE(TextShown((1024 - 16 * static_cast<int>(line.size())) / 2, 352, line, kLargeFont));
+    EXPECT_TRUE(CentredShown(line, 352));
     EXPECT_EQ(Pixel(10, 10), 0u);  // nothing else on the screen
 }
 

@@ -35,9 +35,6 @@ protected:
         SaveGame();
         return HandOverScreen();
     }
-    bool Centred(const std::string& line, int y) const {
-        return TextShown((1024 - 16 * static_cast<int>(line.size())) / 2, y, line, kLargeFont);
-    }
 };
 
 TEST_F(HandOverTest, SeatsGoToTheirScreens) {
@@ -59,8 +56,8 @@ TEST_F(HandOverTest, AHotSeatPlayerIsNamedWithTheTurnAndOkStartsTheTurn) {
     HotSeat();
     theGame.state.turn = 3;
     Then([this] {
-        EXPECT_TRUE(Centred("ALICE", 305));
-        EXPECT_TRUE(Centred("TURN 3", 348));
+        EXPECT_TRUE(CentredShown("ALICE", 305));
+        EXPECT_TRUE(CentredShown("TURN 3", 348));
         fake.Key(VK_RETURN, 13);
     }, 10);
     EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
@@ -68,7 +65,7 @@ TEST_F(HandOverTest, AHotSeatPlayerIsNamedWithTheTurnAndOkStartsTheTurn) {
 
 TEST_F(HandOverTest, APasswordIsAskedUntilTypedExactly) {
     HotSeat("APPLE");
-    Then([this] { EXPECT_TRUE(Centred("ENTER YOUR PASSWORD", 390)); }, 10);
+    Then([this] { EXPECT_TRUE(CentredShown("ENTER YOUR PASSWORD", 390)); }, 10);
     TypeKeys("APPLE \r");  // one trailing space too many
     Then([this] { EXPECT_EQ(popupBox.text, "APPLE "); });
     Press(VK_BACK, 8);

@@ -151,8 +151,8 @@ TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayWithinItsRangeAndASettingsFileThat
     ClickTile(2, 4);
     Press(VK_F2);
     Then([&] {
-        EXPECT_TRUE(TextShown((1024 - 18 * 16) / 2, 296 + 9, "ENTER SCROLL DELAY", kLargeFont));
-        EXPECT_TRUE(TextShown((1024 - 9 * 16) / 2, 296 + 94, "(0 - 100)", kLargeFont));
+        EXPECT_TRUE(CentredShown("ENTER SCROLL DELAY", 296 + 9));
+        EXPECT_TRUE(CentredShown("(0 - 100)", 296 + 94));
     });
     TypeKeys("2509\r");  // three characters at most: 250, then 100
     Then([&] {
@@ -177,10 +177,7 @@ TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayWithinItsRangeAndASettingsFileThat
     });
     ClickButtonId(kEndTurn);
     EXPECT_EQ(RunHumanTurn(), 190);
-    std::ifstream log("Run.log");
-    std::stringstream text;
-    text << log.rdbuf();
-    EXPECT_NE(text.str().find("*ERROR* : SaveINI()"), std::string::npos);
+    EXPECT_NE(ReadFile("Run.log").find("*ERROR* : SaveINI()"), std::string::npos);
 }
 
 TEST_F(HumanTurnViewTest, AfterTheWindowIsMinimisedThePicturesComeBack) {

@@ -16,6 +16,7 @@
 #include "shown_pictures.h"
 #include "support/temp_dir.h"
 #include "game/state.h"
+#include "ui/text_layout.h"
 
 class ScreenTest : public InTempDir {
 protected:
@@ -60,6 +61,8 @@ protected:
     bool PictureMostlyShown(int x, int y, const Rect& source) const {
         return ShareShown(fake.Fake(), x, y, source) >= 0.75;
     }
+    // A line of large text centred on the screen at y (a pop-up box's lines).
+    bool CentredShown(std::string_view line, int y) const { return TextShown(CentredX(line), y, line, kLargeFont); }
     // The button's label drawn where the button table centres it.
     bool LabelShown(int id, std::string_view text) const;
     uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }

@@ -24,12 +24,6 @@ protected:
         ResetSetupButtons(gameType);
     }
     static int State(int id) { return buttonTable[id].state; }
-    static std::string ReadText(const std::string& path) {
-        std::ifstream in(path);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
 };
 
 TEST_F(SetupTest, ClosingSeatThreeClosesSeatFourAndHidesBothRows) {
@@ -102,7 +96,7 @@ TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
     EXPECT_NE(std::find(TerrainList.begin() + 1, TerrainList.end(), s.terrainName), TerrainList.end());
     EXPECT_EQ(terrainChoice, 0);  // the draw is not kept as the choice
     EXPECT_EQ(theGame.saveFileName, "SOLO-GAME-01.KV1");
-    EXPECT_EQ(ReadText("Korvessa.ini").rfind("SOLO-GAME-01.KV1", 0), 0u);
+    EXPECT_EQ(ReadFile("Korvessa.ini").rfind("SOLO-GAME-01.KV1", 0), 0u);
 }
 
 TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWith) {

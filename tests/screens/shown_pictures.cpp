@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "platform/bmp_writer.h"
 #include "ui/display.h"
@@ -38,6 +40,13 @@ bool TextShownOn(FakeWindow* window, int x, int y, std::string_view text, int si
         if (ShareShown(window, x + static_cast<int>(i) * width, y, *glyph) < 1) return false;
     }
     return anyGlyph;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 void MakeGameFolder(const std::string& folder) {

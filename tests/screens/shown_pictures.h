@@ -1,7 +1,8 @@
 #pragma once
 // Looking at what the fake window shows, shared by the screen tests and the
 // end-to-end tests: text and pictures of the sprite sheet found on it, the
-// data folder the game runs in, and the pictures kept when a test fails.
+// data folder the game runs in, its files, and the pictures kept when a
+// test fails.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,12 @@
 double ShareShown(FakeWindow* window, int x, int y, const Rect& source, int slot = 0);
 // Every lit pixel of the text's glyphs is on the window at x, y.
 bool TextShownOn(FakeWindow* window, int x, int y, std::string_view text, int size);
+
+// Where a line of large text centred on the screen starts.
+inline int CentredX(std::string_view text) { return (1024 - static_cast<int>(text.size()) * 16) / 2; }
+
+// The whole content of a file, empty when it cannot be read.
+std::string ReadFile(const std::string& path);
 
 // A data folder holding the generated art and an empty "Saved Games".
 void MakeGameFolder(const std::string& folder);
