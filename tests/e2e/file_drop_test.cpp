@@ -30,38 +30,39 @@ protected:
     bool MenuReady() const { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); }
 };
 
-TEST_F(FileDropTest, AGameDroppedOnTheMainMenuIsCopiedAndLoadGameAppears) {
-    const std::string path = Received("pbem-duel.kv1", "ANNA");
+TEST_F(FileDropTest, GamesDroppedOnTheMainMenuAndTheLoadScreenAreCopiedAndListedAtOnce) {
+    const std::string first = Received("pbem-duel.kv1", "ANNA");
+    const std::string second = Received("PBEM-ZULU.KV1", "ZOE");
     Drop("the main menu without saved games", [this] {
         return MenuReady() && buttonTable[kLoadGame].state == kButtonHidden;
-    }, path);
-    player.Then("LOAD GAME", [this] { return ShowsButton(kLoadGame); }, [] {});
-    player.When("LOAD GAME, to look", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, kLoadGame); });
-    player.When("the list, to leave", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "PBEM-DUEL.KV1", 0); },
-                [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    }, first);
+    ClickWhen("LOAD GAME, once it appears", [this] { return ShowsButton(kLoadGame); }, kLoadGame);
+    Drop("the list of one game", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "PBEM-DUEL.KV1", 0); },
+         second);
+    player.When("the new game in its row, to pick it",
+                [this] { return ShowsText(16, 122, "PBEM-DUEL.KV1", 0) && ShowsText(16, 142, "PBEM-ZULU.KV1", 0); },
+                [](FakePlatform& f) { f.Click(40, 147); });
+    player.Then("its summary", [this] { return ShowsText(340, 120, "GAME NAME   : PBEM-TEST", 0); }, [this] {
+        EXPECT_TRUE(ShowsText(340, 160, "GAME TYPE   : PLAY BY EMAIL", 0));
+        EXPECT_EQ(theGame.state.players[0].name, "ZOE");
+    });
+    player.When("the list, to leave", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
     ExitFromMenu();
     RunToQuit();
-    EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(path));
+    EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(first));
+    EXPECT_EQ(ReadFile("Saved Games/PBEM-ZULU.KV1"), ReadFile(second));
 }
 
-TEST_F(FileDropTest, ADamagedFileIsRefusedWithANoticeAndNothingIsCopied) {
-    fs::create_directories("Downloads");
-    WriteFile("Downloads/PBEM-DUEL.KV1", "\x01" "7 this is not a game");
-    Drop("the main menu", [this] { return MenuReady(); }, (fs::current_path() / "Downloads/PBEM-DUEL.KV1").string());
-    player.When("the refusal", [this] { return BoxShows("NOT A SAVED GAME", "PBEM-DUEL", "NOTHING WAS COPIED"); },
-                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
-    ExitFromMenu();
-    RunToQuit();
-    EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
-    EXPECT_NE(ReadFile("Run.log").find("refused"), std::string::npos);
-}
-
-TEST_F(FileDropTest, AGameOfTheSameNameIsReplacedOnlyAfterTheOverwriteQuestion) {
+TEST_F(FileDropTest, ADamagedFileIsRefusedAndAGameOfTheSameNameIsReplacedOnlyAfterTheOverwriteQuestion) {
     Game old = MakePlayedGame(kPlayByMail, {{true, "OLD", "APPLE"}, {true, "BORIS", "BANANA"}});
     WriteSavedGame(old, "PBEM-DUEL.KV1");
     const std::string oldBytes = ReadFile("Saved Games/PBEM-DUEL.KV1");
+    WriteFile("Damaged/PBEM-DUEL.KV1", "\x01" "7 this is not a game");
     const std::string path = Received("PBEM-DUEL.KV1", "NEW");
-    Drop("the main menu", [this] { return MenuReady(); }, path);
+    Drop("the main menu", [this] { return MenuReady(); }, (fs::current_path() / "Damaged/PBEM-DUEL.KV1").string());
+    player.When("the refusal", [this] { return BoxShows("NOT A SAVED GAME", "PBEM-DUEL", "NOTHING WAS COPIED"); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    Drop("the main menu, to drop the good file", [this] { return MenuReady() && !PopupShowing(); }, path);
     player.When("the question, to keep the old game", [this] { return BoxShows("OVERWRITE OLD GAME?", "PBEM-DUEL", ""); },
                 [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
     player.Then("the old game kept", [this] { return MenuReady() && !PopupShowing(); }, [oldBytes] {
@@ -73,24 +74,7 @@ TEST_F(FileDropTest, AGameOfTheSameNameIsReplacedOnlyAfterTheOverwriteQuestion) 
     ExitFromMenu();
     RunToQuit();
     EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(path));
-}
-
-TEST_F(FileDropTest, AGameDroppedOnTheLoadScreenJoinsTheListAtOnce) {
-    Game mine = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
-    WriteSavedGame(mine, "SOLO-MINE.KV1");
-    const std::string path = Received("PBEM-DUEL.KV1", "ANNA");
-    player.When("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGame); },
-                [this](FakePlatform& f) { ClickButtonNow(f, kLoadGame); });
-    Drop("the list of one game", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "SOLO-MINE.KV1", 0); }, path);
-    player.When("the new game in its row, to pick it",
-                [this] { return ShowsText(16, 122, "PBEM-DUEL.KV1", 0) && ShowsText(16, 142, "SOLO-MINE.KV1", 0); },
-                [](FakePlatform& f) { f.Click(40, 127); });
-    player.Then("its summary", [this] { return ShowsText(340, 120, "GAME NAME   : PBEM-TEST", 0); }, [this] {
-        EXPECT_TRUE(ShowsText(340, 160, "GAME TYPE   : PLAY BY EMAIL", 0));
-    });
-    player.When("the list, to leave", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    ExitFromMenu();
-    RunToQuit();
+    EXPECT_NE(ReadFile("Run.log").find("refused"), std::string::npos);
 }
 
 TEST_F(FileDropTest, AFileDroppedDuringATurnIsNotTakenLaterBySurprise) {

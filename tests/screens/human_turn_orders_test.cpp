@@ -93,11 +93,19 @@ TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsAndReach) {
     EXPECT_EQ(RunHumanTurn(), 190);
 }
 
-TEST_F(HumanTurnOrdersTest, AnAttackExplodesItsVictimAndHoldsEveryClickUntilTheExplosionIsOver) {
+TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedButNotOrderedAndAnAttackHoldsEveryClickUntilItsExplosionIsOver) {
     const int victim = PlaceUnit(3, 4, 1, kStandard);
     theGame.state.units[victim].health = 1;
     SaveGame();
     int energyBefore = 0, attackFrame = 0;
+    ClickTile(3, 4);
+    Then([&] {
+        EXPECT_EQ(theGame.selectedUnit, victim);
+        EXPECT_TRUE(TextShown(835, 287, "WASP STANDARD UNIT", kSmallFont));
+        for (int id : {45, 49, 50, 51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
+    });
+    ClickTile(3, 6, 2);
+    Then([&] { EXPECT_EQ(theGame.state.units[victim].y, 4); });
     ClickTile(2, 4);
     Then([&] {
         energyBefore = Energy();
@@ -244,24 +252,6 @@ TEST_F(HumanTurnOrdersTest, TheTurnChecksFindTheNextUnitAndCentreTheViewOnIt) {
         EXPECT_EQ(theGame.selectedUnit, base);
         EXPECT_EQ(theGame.scrollX, 0);
         EXPECT_EQ(theGame.scrollY, 0);
-    });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
-}
-
-TEST_F(HumanTurnOrdersTest, AnEnemyUnitCanBeInspectedButNotOrdered) {
-    const int enemy = PlaceUnit(3, 4, 1, kStandard);
-    SaveGame();
-    ClickTile(3, 4);
-    Then([&] {
-        EXPECT_EQ(theGame.selectedUnit, enemy);
-        EXPECT_TRUE(TextShown(835, 287, "WASP STANDARD UNIT", kSmallFont));
-        for (int id : {45, 49, 50, 51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
-    });
-    ClickTile(3, 6, 2);
-    Then([&] {
-        EXPECT_EQ(theGame.state.units[enemy].x, 3);
-        EXPECT_EQ(theGame.state.units[enemy].y, 4);
     });
     ClickButtonId(kEndTurn);
     EXPECT_EQ(RunHumanTurn(), 190);
