@@ -80,12 +80,10 @@ TEST_F(FileDropTest, ADamagedFileIsRefusedAndAGameOfTheSameNameIsReplacedOnlyAft
 TEST_F(FileDropTest, AFileDroppedDuringATurnIsNotTakenLaterBySurprise) {
     Game mine = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
     WriteSavedGame(mine, "SOLO-MINE.KV1");
-    WriteFile("Korvessa.ini", "SOLO-MINE.KV1\n15\n32\n--- EOF MARKER : DO NOT REMOVE ---\n");
     const std::string path = Received("PBEM-DUEL.KV1", "ANNA");
-    player.When("the continue button", [this] { return MenuReady() && ShowsButton(kLastGameButton); },
-                [this](FakePlatform& f) { ClickButtonNow(f, kLastGameButton); });
+    ContinueWith("SOLO-MINE.KV1");
     Drop("ANNA's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(44); }, path);
-    player.When("QUIT TO MAIN MENU", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, 44); });
+    ClickWhen("QUIT TO MAIN MENU", [] { return true; }, 44);
     player.Then("the main menu", [this] { return MenuReady(); }, [] {
         EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
     });

@@ -180,6 +180,14 @@ void GameTest::LaunchFirstListedGame(const std::string& fileName) {
     ClickWhen("LAUNCH", [this] { return ShowsButton(3); }, 3);
 }
 
+void GameTest::ContinueWith(const std::string& fileName) {
+    WriteFile("Korvessa.ini", fileName + "\n15\n32\n--- EOF MARKER : DO NOT REMOVE ---\n");
+    const std::string label = fileName.substr(0, fileName.size() - 4);
+    ClickWhen("the continue button", [this, label] {
+        return On(kMainMenuScreen) && ShowsButton(kLastGameButton) && buttonTable[kLastGameButton].label == label;
+    }, kLastGameButton);
+}
+
 void GameTest::DestroyBaseBeside(int seat, int baseOwner) {
     player.When("the turn, to select the attacker", [this] { return On(kHumanTurnScreen) && ShowsButton(43); },
                 [seat, baseOwner](FakePlatform& f) {

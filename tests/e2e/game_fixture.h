@@ -94,6 +94,9 @@ protected:
     void SetUpSeat(int seat, const std::string& name, const std::string& password);
     // LOAD GAME, the game in the list's first row, LAUNCH.
     void LaunchFirstListedGame(const std::string& fileName);
+    // The settings name the game as the last one played; its continue
+    // button is clicked once the main menu offers it.
+    void ContinueWith(const std::string& fileName);
     // On the seat's turn, the enemy base is put beside the seat's first
     // STANDARD unit with one point of health left, and attacked by it.
     void DestroyBaseBeside(int seat, int baseOwner);

@@ -8,8 +8,7 @@ namespace {
 class LeavingTest : public GameTest {
 protected:
     void FromMenu(const std::string& what, int id) {
-        player.When(what, [this, id] { return On(kMainMenuScreen) && ShowsButton(id); },
-                    [this, id](FakePlatform& f) { ClickButtonNow(f, id); });
+        ClickWhen(what, [this, id] { return On(kMainMenuScreen) && ShowsButton(id); }, id);
     }
 };
 
@@ -20,14 +19,13 @@ TEST_F(LeavingTest, HelpSetUpAndLoadGameAllLeadBackToTheMainMenu) {
     player.When("the help page, to leave with any key", [this] { return On(kHelpScreen) && ShowsButton(kReturnButton); },
                 [](FakePlatform& f) { f.Key('A', 'a'); });
     FromMenu("SINGLE PLAYER", 37);
-    player.When("the set-up, to cancel", [this] { return On(kSetupScreen) && ShowsButton(8); },
-                [this](FakePlatform& f) { ClickButtonNow(f, 8); });
+    ClickWhen("the set-up, to cancel", [this] { return On(kSetupScreen) && ShowsButton(8); }, 8);
     FromMenu("HOTSEAT", 38);
     player.When("the set-up, to leave with Escape", [this] { return On(kSetupScreen) && ShowsButton(8); },
                 [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
     FromMenu("LOAD GAME", 40);
-    player.When("the load screen, to return", [this] { return On(kLoadGameScreen) && ShowsButton(kReturnButton); },
-                [this](FakePlatform& f) { ClickButtonNow(f, kReturnButton); });
+    ClickWhen("the load screen, to return", [this] { return On(kLoadGameScreen) && ShowsButton(kReturnButton); },
+              kReturnButton);
     FromMenu("EXIT GAME", kExitGameButton);
     RunProgram();
     EXPECT_TRUE(player.Done()) << player.Stuck();

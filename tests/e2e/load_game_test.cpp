@@ -111,7 +111,7 @@ TEST_F(LoadGameTest, ADamagedFileIsNotPickedAndTheGamePickedBeforeStays) {
         EXPECT_TRUE(ShowsButton(kLaunchButton));
     });
     player.When("a click below the last row", [] { return true; }, [](FakePlatform& f) { f.Click(100, RowY(10) + 5); });
-    player.When("the list, to go back", [] { return true; }, [this](FakePlatform& f) { ClickButtonNow(f, kReturnButton); });
+    ClickWhen("the list, to go back", [] { return true; }, kReturnButton);
     ExitFromMenu();
     RunToQuit();
     EXPECT_NE(ReadFile("Run.log").find("SOLO-G03.KV1"), std::string::npos);

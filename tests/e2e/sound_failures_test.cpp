@@ -16,10 +16,7 @@ using SoundFailureTest = GameTest;
 
 TEST_F(SoundFailureTest, ADamagedLastGameBehindTheContinueButtonLeadsBackToTheMainMenu) {
     WriteFile("Saved Games/HOTS-BROKEN.KV1", "\x02" "99garbage");
-    WriteFile("Korvessa.ini", "HOTS-BROKEN.KV1\n15\n32\n--- EOF MARKER : DO NOT REMOVE ---\n");
-    player.When("the continue button", [this] {
-        return On(kMainMenuScreen) && ShowsButton(kLastGameButton) && buttonTable[kLastGameButton].label == "HOTS-BROKEN";
-    }, [this](FakePlatform& f) { ClickButtonNow(f, kLastGameButton); });
+    ContinueWith("HOTS-BROKEN.KV1");
     player.When("the notice", [this] {
         return BoxShows("THIS GAME CANNOT BE READ", "HOTS-BROKEN", "THE FILE IS MISSING OR DAMAGED");
     }, [this](FakePlatform& f) {
@@ -34,9 +31,7 @@ TEST_F(SoundFailureTest, ATurnThatCannotBeSavedIsToldAndTheLastGoodFileStays) {
     Game game = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
     WriteSavedGame(game, "SOLO-KEEP.KV1");
     const std::string good = ReadFile("Saved Games/SOLO-KEEP.KV1");
-    WriteFile("Korvessa.ini", "SOLO-KEEP.KV1\n15\n32\n--- EOF MARKER : DO NOT REMOVE ---\n");
-    player.When("the continue button", [this] { return On(kMainMenuScreen) && ShowsButton(kLastGameButton); },
-                [this](FakePlatform& f) { ClickButtonNow(f, kLastGameButton); });
+    ContinueWith("SOLO-KEEP.KV1");
     // While ANNA plays, the saved-games folder stops taking new files.
     player.When("ANNA's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); },
                 [this](FakePlatform& f) {
