@@ -1,5 +1,6 @@
-// The game-over view after each way a game can end: the winner's box, the
-// whole map without fog, scrolling, and the way back to the main menu.
+// The game-over view: the winner's box, the whole map without fog,
+// scrolling, the winner when no seat holds a base, and the way back to the
+// main menu. The three endings are played to this view end to end.
 #include <gtest/gtest.h>
 
 #include "game/turns.h"

@@ -1,5 +1,6 @@
 // The hand-over: where each seat goes, the box naming a hot-seat player,
-// the password asked until it is typed exactly, and the dying seat's notice.
+// the password asked until it is typed exactly, and the saved game read back.
+// Wrong passwords and the dying seat's notice are played end to end.
 #include "screen_fixture.h"
 #include "screens/hand_over.h"
 #include "screens/screens.h"

@@ -1,6 +1,6 @@
-// Playing a turn with the mouse: selecting, moving, attacking with its
-// explosion, buying at a base, converting, repairing, raising the power
-// level and the two turn checks, seen on the screen and in the game.
+// Orders given with the mouse as the screen shows them: selecting, moving,
+// inspecting an enemy, attacking with its explosion, buying at a base,
+// converting, repairing, raising the power level and the two turn checks.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -4,8 +4,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <fstream>
-#include <sstream>
 
 #include "game/unit_types.h"
 #include "screen_fixture.h"

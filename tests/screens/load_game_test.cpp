@@ -1,5 +1,5 @@
-// The load game screen's parts: the scrolling list and where clicks land,
-// the summary's lines for games in every state, and the game file names.
+// The load game screen's parts: where clicks on the list land, the
+// summary's lines for games in every state, and the game file names.
 #include <algorithm>
 
 #include "game/unit_types.h"

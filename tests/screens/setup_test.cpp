@@ -1,7 +1,6 @@
-// The set-up screen: who may change what, the labels, each seat's turn, the
-// launch and leaving.
-#include <fstream>
-#include <sstream>
+// The set-up screen: who may change what, a computer seat's turn, the
+// launch, and the terrain a later seat sees.
+#include <algorithm>
 
 #include "screen_fixture.h"
 #include "screens/commands.h"
