@@ -50,21 +50,18 @@ TEST_F(SetupTest, ASinglePlayerGameKeepsSeatsThreeAndFourComputers) {
     EXPECT_EQ(State(23), kButtonTextOnly);  // no passwords alone
 }
 
-TEST_F(SetupTest, ALaterSeatSeesOnlyItsOwnControlsAndTheComputersFactions) {
+// The later seat's own controls in a hot-seat game of humans are looked at
+// end to end; here a computer seat among them.
+TEST_F(SetupTest, ALaterSeatSeesItsOwnControlsAndOnlyTheComputersFactions) {
     NewGame(kHotSeat);
     auto& seats = theGame.state.players;
     seats[2].seatOpen = seats[3].seatOpen = 1;
     seats[3].isHuman = 1;
     ShowLaterSeatButtons(theGame, 3);
-    EXPECT_EQ(State(18), kButtonActive);
-    EXPECT_EQ(State(31), kButtonActive);
-    EXPECT_EQ(State(28), kButtonHidden);
-    EXPECT_EQ(State(29), kButtonHidden);
+    for (int id : {18, 31}) EXPECT_EQ(State(id), kButtonActive) << id;
+    for (int id : {28, 29, 5, 6, 7}) EXPECT_EQ(State(id), kButtonHidden) << id;
     EXPECT_EQ(State(30), kButtonTextOnly);  // seat 3 is a computer
     for (int id : {32, 33, 34, 35}) EXPECT_EQ(State(id), kButtonTextOnly) << id;
-    for (int id : {5, 6, 7}) EXPECT_EQ(State(id), kButtonHidden) << id;
-    ShowLaterSeatButtons(theGame, 1);
-    EXPECT_EQ(State(33), kButtonActive);
 }
 
 TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
