@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "game/unit_types.h"
 #include "save/saved_game.h"
@@ -37,10 +36,7 @@ void GameTest::EnterFolder(const std::string& folder) { fs::current_path(folder)
 void GameTest::SetUp() {
     InTempDir::SetUp();
     MakeGameFolder(".");
-    ResetProgramGlobals();
-    SetPlatform(&fake);
-    fake.frameLimit = 3000;
-    player.onFailedStep = [this](const std::string&) { Keep("failed-step"); };
+    StartSession();
 }
 
 void GameTest::NewSession() {
@@ -50,8 +46,12 @@ void GameTest::NewSession() {
     fake.~FakePlatform();
     new (&fake) FakePlatform();
     new (&player) ScriptedPlayer(fake);
-    ResetProgramGlobals();
     screensSeen.clear();
+    StartSession();
+}
+
+void GameTest::StartSession() {
+    ResetProgramGlobals();
     SetPlatform(&fake);
     fake.frameLimit = 3000;
     player.onFailedStep = [this](const std::string&) { Keep("failed-step"); };

@@ -110,6 +110,7 @@ protected:
     std::vector<int> screensSeen;
 
 private:
+    void StartSession();
     ScreenTable WatchedScreens();
     int screen_ = -1;
     // Keeps the picture now shown, to be written out if the test fails.
