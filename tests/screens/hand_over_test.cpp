@@ -1,6 +1,8 @@
 // The hand-over: where each seat goes, the box naming a hot-seat player,
 // the password asked until it is typed exactly, and the saved game read back.
 // Wrong passwords and the dying seat's notice are played end to end.
+#include <fstream>
+
 #include "screen_fixture.h"
 #include "screens/hand_over.h"
 #include "screens/screens.h"
@@ -85,6 +87,30 @@ TEST_F(HandOverTest, EndOfTurnSavesTheNextSeatAndTheHandOverReadsItBack) {
     EXPECT_EQ(HandOverScreen(), GoTo(kComputerTurnScreen));
     EXPECT_EQ(theGame.state.currentPlayer, 1);
     EXPECT_EQ(theGame.state.players[0].viewY, 5);
+}
+
+}  // namespace
+
+namespace {
+
+// A damaged file at the hand-over tells the players and leads back to the
+// main menu instead of ending the program; the game in memory is untouched.
+TEST_F(HandOverTest, ADamagedFileIsToldAndLeadsBackToTheMainMenu) {
+    HotSeat();
+    SaveGame();
+    const std::string path = "Saved Games/" + theGame.saveFileName;
+    std::string bytes = ReadFile(path);
+    ASSERT_GT(bytes.size(), 40u);
+    bytes.resize(bytes.size() / 2);
+    { std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes; }
+    const GameState before = theGame.state;
+    Then([this] {
+        EXPECT_TRUE(CentredShown("THIS GAME CANNOT BE READ", 305));
+        fake.Key(VK_RETURN, 13);
+    }, 10);
+    EXPECT_EQ(HandOverScreen(), GoTo(kMainMenuScreen));
+    EXPECT_EQ(theGame.state, before);
+    EXPECT_NE(ReadFile("Run.log").find("could not be read"), std::string::npos);
 }
 
 }  // namespace
