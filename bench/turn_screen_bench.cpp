@@ -5,56 +5,21 @@
 // both must stay far below 16 milliseconds.
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <string>
-
+#include "bench_display.h"
 #include "game/orders.h"
-#include "platform/fake_platform.h"
 #include "screens/human_turn.h"
-#include "shell/input.h"
 #include "shell/shell.h"
-#include "ui/buttons.h"
-#include "ui/display.h"
 #include "world/terrain.h"
 
 namespace {
 
-// A display on the fake platform in a scratch folder, its pictures solid
-// cells, and a crowded game on a HUGE map seen without fog.
+// The bench display with a crowded game on a HUGE map, seen without fog.
 class TurnScreenBench {
 public:
     TurnScreenBench() {
-        previous_ = std::filesystem::current_path();
-        folder_ = std::filesystem::temp_directory_path() / ("kv-turn-bench-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder_);
-        std::filesystem::current_path(folder_);
-        SetPlatform(&fake_);
-        display = Display{};
-        display.WinHandle = fake_.CreateMainWindow("Korvessa");
-        display.screenWidth = 1024;
-        display.screenHeight = 768;
-        display.bitsPerPixel = 32;
-        display.offscreenCount = 3;
-        ok_ = display.Setup();
-        if (!ok_) return;
-        for (DrawSurface* s : display.offscreenSurfaces) {
-            uint32_t* p = s->Pixels();
-            for (int i = 0; i < s->Pitch() * s->Height(); ++i) p[i] = (i % 7) ? 0x405060u : 0u;
-        }
-        ResetInput();
-        InitButtons();
-        MakeCrowdedGame();
+        if (display_.Ok()) MakeCrowdedGame();
     }
-    ~TurnScreenBench() {
-        display.Shutdown();
-        SetPlatform(nullptr);
-        std::filesystem::current_path(previous_);
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-    bool Ok() const { return ok_; }
+    bool Ok() const { return display_.Ok(); }
 
 private:
     static void MakeCrowdedGame() {
@@ -79,9 +44,7 @@ private:
         PlaceMiniMap();
     }
 
-    FakePlatform fake_;
-    std::filesystem::path previous_, folder_;
-    bool ok_ = false;
+    BenchDisplay display_;
 };
 
 void BM_TurnScreenFrame(benchmark::State& state) {
