@@ -4,40 +4,16 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-
-#include <sys/wait.h>
 
 #include "ai/turn_cycle.h"
+#include "support/run_program.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = ProgramResult;
 
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-Result Kvtool(const std::string& arguments) {
-    Result result;
-    FILE* pipe = popen((std::string("'") + KVTOOL_PATH + "' " + arguments + " 2>stderr.txt").c_str(), "r");
-    if (!pipe) return result;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadBytes("stderr.txt");
-    return result;
-}
+Result Kvtool(const std::string& arguments) { return RunProgram(KVTOOL_PATH, arguments); }
 
 const std::string kGolden = std::string(KV_TEST_DATA) + "/golden/";
 

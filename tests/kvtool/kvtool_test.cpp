@@ -1,41 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
+#include "support/run_program.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-};
-
-// Runs kvtool with a shell command line tail, capturing standard output.
-Result Kvtool(const std::string& arguments) {
-    Result result;
-    FILE* pipe = popen((std::string("'") + KVTOOL_PATH + "' " + arguments + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return result;
-    char buffer[65536];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+ProgramResult Kvtool(const std::string& arguments) { return RunProgram(KVTOOL_PATH, arguments); }
 
 const std::string kGolden = std::string(KV_TEST_DATA) + "/golden/";
 
@@ -45,7 +20,7 @@ TEST_F(KvtoolCommands, WriteWithAKeyThenShowGivesBackTheSameJson) {
     for (const char* name : {"SOLO-GAME-01", "HOTS-FRIDAY NIGHT", "PBEM-LONG WAR"}) {
         const std::string json = kGolden + name + ".json";
         ASSERT_EQ(Kvtool("write out.KV1 --key 7 < '" + json + "'").status, 0);
-        const Result shown = Kvtool("show out.KV1");
+        const ProgramResult shown = Kvtool("show out.KV1");
         ASSERT_EQ(shown.status, 0);
         nlohmann::json expected = nlohmann::json::parse(ReadBytes(json));
         expected["key"] = 7;
@@ -54,7 +29,7 @@ TEST_F(KvtoolCommands, WriteWithAKeyThenShowGivesBackTheSameJson) {
 }
 
 TEST_F(KvtoolCommands, ShowPrintsTheGoldenJsonTextExactly) {
-    const Result shown = Kvtool("show '" + kGolden + "HOTS-FRIDAY NIGHT.KV1'");
+    const ProgramResult shown = Kvtool("show '" + kGolden + "HOTS-FRIDAY NIGHT.KV1'");
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out, ReadBytes(kGolden + "HOTS-FRIDAY NIGHT.json"));
 }
@@ -79,7 +54,7 @@ TEST_F(KvtoolCommands, BadInputIsRefusedAndWritesNothing) {
 }
 
 TEST_F(KvtoolCommands, TerrainPrintsTheWorldAndRefusesBadArguments) {
-    const Result tiny = Kvtool("terrain 12345 27");
+    const ProgramResult tiny = Kvtool("terrain 12345 27");
     ASSERT_EQ(tiny.status, 0);
     const nlohmann::json world = nlohmann::json::parse(tiny.out);
     EXPECT_EQ(world["rngState"], 3877015868u);
