@@ -64,18 +64,18 @@ namespace {
 SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed, WorldCache* worlds,
                   SeatStepResult& result) {
     switch (SeatDestination(game)) {
-        case kToGameOver:
+        case kGameOverScreen:
             result.winner = Winner(game);
             return SeatStep::kGameOver;
-        case kToEndTurn: return SeatStep::kPassedOver;
-        case kToSetup:
+        case kEndTurnScreen: return SeatStep::kPassedOver;
+        case kSetupScreen:
             if (game.state.players[game.state.currentPlayer].isHuman) return SeatStep::kHumanSetUpNeeded;
             SetUpComputerSeat(game);
             return SeatStep::kSetUp;
-        case kToComputerTurn: PlayComputerTurn(game, worlds); return SeatStep::kComputerTurn;
+        case kComputerTurnScreen: PlayComputerTurn(game, worlds); return SeatStep::kComputerTurn;
         default: break;
     }
-    if (TakeHumanSeat(game, nullptr) == kToEndTurn) return SeatStep::kDyingSeatTold;
+    if (TakeHumanSeat(game, nullptr) == kEndTurnScreen) return SeatStep::kDyingSeatTold;
     switch (StartHumanTurn(game, file, worldSeed, result.problem, worlds)) {
         case HumanTurnStart::kNoWorldSeed: return SeatStep::kNoWorldSeed;
         case HumanTurnStart::kWorldNotSaved: return SeatStep::kFileProblem;

@@ -8,10 +8,10 @@ int EndTurn(Game& game) {
     // A failed write is in the run log; the hand-over then reads back the
     // file as it was last written and play goes on from there.
     SaveGameToFile(game);
-    return kToHandOver;
+    return kHandOverScreen;
 }
 
 int HandOver(Game& game) {
-    if (!LoadGameFromFile(game)) return kToFatalFailure;
+    if (!LoadGameFromFile(game)) return kFatal;
     return SeatDestination(game);
 }

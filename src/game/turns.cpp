@@ -26,22 +26,22 @@ void AdvanceSeat(Game& game) {
 }
 
 int SeatDestination(const Game& game) {
-    if (IsGameOver(game)) return kToGameOver;
+    if (IsGameOver(game)) return kGameOverScreen;
     const Player& seat = game.state.players[game.state.currentPlayer];
-    if (seat.seatOpen == 0 || seat.lifeState == kDead) return kToEndTurn;
-    if (seat.setupDone == 0) return kToSetup;
-    if (seat.isHuman == 0) return kToComputerTurn;
-    return kToHumanTurn;
+    if (seat.seatOpen == 0 || seat.lifeState == kDead) return kEndTurnScreen;
+    if (seat.setupDone == 0) return kSetupScreen;
+    if (seat.isHuman == 0) return kComputerTurnScreen;
+    return kHumanTurnScreen;
 }
 
 bool NeedsIdentityCheck(const Game& game) { return game.state.gameType != kSinglePlayer; }
 
 int TakeHumanSeat(Game& game, DestroyedNotice* notice) {
     Player& seat = game.state.players[game.state.currentPlayer];
-    if (seat.lifeState != kDying) return kToHumanTurn;
+    if (seat.lifeState != kDying) return kHumanTurnScreen;
     if (notice) *notice = MakeDestroyedNotice(game, game.state.currentPlayer);
     seat.lifeState = kDead;
-    return kToEndTurn;
+    return kEndTurnScreen;
 }
 
 void BeginHumanTurn(Game& game) {

@@ -4,19 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "game/screen_ids.h"
 #include "game/state.h"
-
-// Where a seat's turn leads, by screen id.
-enum TurnScreen : int {
-    kToMainMenu = 10,
-    kToSetup = 60,
-    kToHandOver = 70,
-    kToGameOver = 80,
-    kToEndTurn = 90,
-    kToHumanTurn = 100,
-    kToComputerTurn = 110,
-    kToFatalFailure = 14,
-};
 
 // The three lines telling a player who destroyed whom.
 struct DestroyedNotice {
@@ -30,20 +19,21 @@ DestroyedNotice MakeDestroyedNotice(const Game& game, int loser);
 // Stores the view and moves on to the next seat (and turn); no saving.
 void AdvanceSeat(Game& game);
 // AdvanceSeat, then the game is saved; the save's result is not looked at,
-// since the hand-over reads back whatever the file holds. Returns kToHandOver.
+// since the hand-over reads back whatever the file holds. Returns kHandOverScreen.
 int EndTurn(Game& game);
 
-// Where the current seat goes, on the game as it is in memory: kToGameOver,
-// kToEndTurn (passed over), kToSetup, kToComputerTurn, or kToHumanTurn for a
-// human seat, which must then pass the identity check and TakeHumanSeat.
+// Where the current seat goes, on the game as it is in memory, as a screen:
+// game over, end of turn (passed over), set-up, computer turn, or the human
+// turn for a human seat, which must then pass the identity check and
+// TakeHumanSeat.
 int SeatDestination(const Game& game);
-// Reads the game back from its file, then SeatDestination; kToFatalFailure
-// when the file cannot be read.
+// Reads the game back from its file, then SeatDestination; kFatal when the
+// file cannot be read.
 int HandOver(Game& game);
 // Whether a human seat must confirm it is at the machine (not in single player).
 bool NeedsIdentityCheck(const Game& game);
 // After the identity check: a DYING seat is told of its end (notice filled
-// in), becomes DEAD and returns kToEndTurn; otherwise kToHumanTurn.
+// in), becomes DEAD and returns kEndTurnScreen; otherwise kHumanTurnScreen.
 int TakeHumanSeat(Game& game, DestroyedNotice* notice);
 
 // The start of a human playing turn (after the world exists): clears the

@@ -48,7 +48,7 @@ int UnreadableGame() {
 int HumanSeat() {
     if (!CheckPassword()) return GoTo(kMainMenuScreen);
     DestroyedNotice notice;
-    if (TakeHumanSeat(theGame, &notice) == kToEndTurn) {
+    if (TakeHumanSeat(theGame, &notice) == kEndTurnScreen) {
         ShowDestroyedNotice(notice);
         return GoTo(kEndTurnScreen);
     }
@@ -89,10 +89,10 @@ void ShowPendingNotices() {
 int HandOverScreen() {
     if (!LoadGameFromFile(theGame)) return UnreadableGame();
     switch (SeatDestination(theGame)) {
-        case kToGameOver: return GoTo(kGameOverScreen);
-        case kToEndTurn: return GoTo(kEndTurnScreen);
-        case kToSetup: return GoTo(kSetupScreen);
-        case kToComputerTurn: return GoTo(kComputerTurnScreen);
+        case kGameOverScreen: return GoTo(kGameOverScreen);
+        case kEndTurnScreen: return GoTo(kEndTurnScreen);
+        case kSetupScreen: return GoTo(kSetupScreen);
+        case kComputerTurnScreen: return GoTo(kComputerTurnScreen);
         default: return HumanSeat();
     }
 }

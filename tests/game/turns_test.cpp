@@ -20,17 +20,17 @@ TEST_F(TurnsTest, EachSeatGoesWhereItsStateSays) {
     OpenSeat(3, true);
     P(3).lifeState = kDead;
     P(1).setupDone = 0;
-    const int expected[] = {kToHumanTurn, kToSetup, kToComputerTurn, kToEndTurn};
+    const int expected[] = {kHumanTurnScreen, kSetupScreen, kComputerTurnScreen, kEndTurnScreen};
     for (int seat = 0; seat < kSeats; ++seat) {
         game.state.currentPlayer = seat;
         EXPECT_EQ(SeatDestination(game), expected[seat]) << "seat " << seat;
     }
     P(2).seatOpen = 0;
     game.state.currentPlayer = 2;
-    EXPECT_EQ(SeatDestination(game), kToEndTurn);  // closed
+    EXPECT_EQ(SeatDestination(game), kEndTurnScreen);  // closed
     P(0).lifeState = kDead;
     P(2).lifeState = kDead;
-    EXPECT_EQ(SeatDestination(game), kToGameOver);  // tested before anything else
+    EXPECT_EQ(SeatDestination(game), kGameOverScreen);  // tested before anything else
 
     EXPECT_TRUE(NeedsIdentityCheck(game));
     game.state.gameType = kSinglePlayer;
@@ -44,12 +44,12 @@ TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
     P(1).destroyer = 0;
     game.state.currentPlayer = 1;
     DestroyedNotice notice;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), kToEndTurn);
+    EXPECT_EQ(TakeHumanSeat(game, &notice), kEndTurnScreen);
     EXPECT_EQ(P(1).lifeState, kDead);
     EXPECT_EQ(notice.loser, 1);
     EXPECT_EQ(notice.destroyerName + " " + notice.text + " " + notice.loserName, "ANNA HAS DESTROYED BORIS");
     game.state.currentPlayer = 0;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), kToHumanTurn);
+    EXPECT_EQ(TakeHumanSeat(game, &notice), kHumanTurnScreen);
     EXPECT_EQ(P(0).lifeState, kAlive);
 }
 
@@ -211,15 +211,15 @@ TEST_F(HandOverTest, TheLoserSeesItsEndBeforeTheGameIsOver) {
     EXPECT_FALSE(IsGameOver(game));
 
     EndTurn(game);
-    ASSERT_EQ(HandOver(game), kToHumanTurn);  // the identity check comes next
+    ASSERT_EQ(HandOver(game), kHumanTurnScreen);  // the identity check comes next
     DestroyedNotice notice;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), kToEndTurn);
+    EXPECT_EQ(TakeHumanSeat(game, &notice), kEndTurnScreen);
     EXPECT_EQ(notice.loserName, "PLAYER 2");
     EndTurn(game);
-    EXPECT_EQ(HandOver(game), kToGameOver);
+    EXPECT_EQ(HandOver(game), kGameOverScreen);
     EXPECT_EQ(Winner(game), 0);
     game.saveFileName = "HOTS-MISSING.KV1";
-    EXPECT_EQ(HandOver(game), kToFatalFailure);
+    EXPECT_EQ(HandOver(game), kFatal);
 }
 
 }  // namespace
