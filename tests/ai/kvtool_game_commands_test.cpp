@@ -31,7 +31,7 @@ TEST_F(GameCommands, AdvanceWithAKeyGivesTheSameBytesEveryTime) {
         const Result r = Kvtool("advance solo.KV1 --seats 10 --world-seed 31337 --key 42");
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, "");
-        output = ReadBytes("solo.KV1");
+        output = ReadFile("solo.KV1");
     }
     EXPECT_EQ(outputs[0], outputs[1]);
     EXPECT_EQ(outputs[0][0], 2);  // the key 42: two digits, stored plain
@@ -46,7 +46,7 @@ TEST_F(GameCommands, AdvancePlaysAsTheTurnCycleDoesInOneRun) {
     game.hooks.fixedSaveKey = 7;
     const TurnFile file("cycle.KV1");
     for (int i = 0; i < 9; ++i) ASSERT_FALSE(IsStop(PlaySeatStep(game, file, std::nullopt).step));
-    EXPECT_EQ(ReadBytes("war.KV1"), ReadBytes("cycle.KV1"));
+    EXPECT_EQ(ReadFile("war.KV1"), ReadFile("cycle.KV1"));
     std::string problem;
     Game after;
     ASSERT_TRUE(file.Load(after, problem)) << problem;
@@ -70,11 +70,11 @@ TEST_F(GameCommands, AdvanceStopsWhereItCannotPlayAndLeavesTheFileAlone) {
     for (const char* args : {"solo.KV1 --seats 1 --key 3", "hot.KV1 --seats 3", "junk.KV1 --seats 1",
                              "missing.KV1 --seats 1"}) {
         const std::string file = std::string(args).substr(0, std::string(args).find(' '));
-        const std::string before = ReadBytes(file);
+        const std::string before = ReadFile(file);
         const Result r = Kvtool(std::string("advance ") + args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_FALSE(r.err.empty()) << args;
-        EXPECT_EQ(ReadBytes(file), before) << args;
+        EXPECT_EQ(ReadFile(file), before) << args;
     }
     EXPECT_NE(Kvtool("advance solo.KV1 --seats 1").err.find("--world-seed"), std::string::npos);
 }
@@ -90,11 +90,11 @@ TEST_F(GameCommands, AdvanceReportsAFinishedGameAndItsWinner) {
     game.state.victoryScore = 5000;  // seat 0 leads with 10133 and owns a base
     game.hooks.fixedSaveKey = 1;
     ASSERT_TRUE(TurnFile("war.KV1").Save(game, problem)) << problem;
-    const std::string before = ReadBytes("war.KV1");
+    const std::string before = ReadFile("war.KV1");
     const Result r = Kvtool("advance war.KV1 --seats 5");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "GAME OVER 0\n");
-    EXPECT_EQ(ReadBytes("war.KV1"), before);
+    EXPECT_EQ(ReadFile("war.KV1"), before);
 }
 
 TEST_F(GameCommands, AdvanceRefusesBadArguments) {

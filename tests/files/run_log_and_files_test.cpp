@@ -2,20 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/files.h"
 #include "shell/run_log.h"
+#include "support/read_file.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 using RunLog = InTempDir;
 
@@ -26,7 +19,7 @@ TEST_F(RunLog, EachRunStartsAfreshAndLinesFollowInOrder) {
     AppendLog("");
     AppendLog("--- START OF DIRECTDRAW SETUP ---\n");
     AppendLog("next");
-    EXPECT_EQ(ReadText("Run.log"), "Korvessa\n\n--- START OF DIRECTDRAW SETUP ---\n\nnext\n");
+    EXPECT_EQ(ReadFile("Run.log"), "Korvessa\n\n--- START OF DIRECTDRAW SETUP ---\n\nnext\n");
 }
 
 TEST_F(RunLog, AnUnwritableLogIsSkippedSilently) {

@@ -22,7 +22,7 @@ TEST_F(KvtoolCommands, WriteWithAKeyThenShowGivesBackTheSameJson) {
         ASSERT_EQ(Kvtool("write out.KV1 --key 7 < '" + json + "'").status, 0);
         const ProgramResult shown = Kvtool("show out.KV1");
         ASSERT_EQ(shown.status, 0);
-        nlohmann::json expected = nlohmann::json::parse(ReadBytes(json));
+        nlohmann::json expected = nlohmann::json::parse(ReadFile(json));
         expected["key"] = 7;
         EXPECT_EQ(nlohmann::json::parse(shown.out), expected) << name;
     }
@@ -31,17 +31,17 @@ TEST_F(KvtoolCommands, WriteWithAKeyThenShowGivesBackTheSameJson) {
 TEST_F(KvtoolCommands, ShowPrintsTheGoldenJsonTextExactly) {
     const ProgramResult shown = Kvtool("show '" + kGolden + "HOTS-FRIDAY NIGHT.KV1'");
     EXPECT_EQ(shown.status, 0);
-    EXPECT_EQ(shown.out, ReadBytes(kGolden + "HOTS-FRIDAY NIGHT.json"));
+    EXPECT_EQ(shown.out, ReadFile(kGolden + "HOTS-FRIDAY NIGHT.json"));
 }
 
 TEST_F(KvtoolCommands, BadInputIsRefusedAndWritesNothing) {
     std::ofstream("bad.json") << "{\"gameName\": ";
     EXPECT_EQ(Kvtool("write out.KV1 < bad.json").status, 1);
-    nlohmann::json game = nlohmann::json::parse(ReadBytes(kGolden + "SOLO-GAME-01.json"));
+    nlohmann::json game = nlohmann::json::parse(ReadFile(kGolden + "SOLO-GAME-01.json"));
     game.erase("turn");
     std::ofstream("missing.json") << game.dump();
     EXPECT_EQ(Kvtool("write out.KV1 < missing.json").status, 1);
-    game = nlohmann::json::parse(ReadBytes(kGolden + "SOLO-GAME-01.json"));
+    game = nlohmann::json::parse(ReadFile(kGolden + "SOLO-GAME-01.json"));
     game["players"][0]["colour"] = 9;
     std::ofstream("range.json") << game.dump();
     EXPECT_EQ(Kvtool("write out.KV1 < range.json").status, 1);

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "shell/settings.h"
+#include "support/read_file.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -14,13 +14,6 @@ namespace {
 using SettingsFile = InTempDir;
 
 void WriteFile(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
-
-std::string ReadFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 Settings Defaults() {
     Settings s;

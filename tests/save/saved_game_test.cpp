@@ -2,21 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "game_json.h"
 #include "platform/files.h"
 #include "save/saved_game.h"
+#include "support/read_file.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 const char* const kGoldenGames[] = {"SOLO-GAME-01", "HOTS-FRIDAY NIGHT", "PBEM-LONG WAR"};
 
@@ -25,8 +18,8 @@ std::filesystem::path Golden(const std::string& name) { return std::filesystem::
 TEST(GoldenFiles, ReadToTheirJsonAndWriteBackToTheSameBytes) {
     for (const char* name : kGoldenGames) {
         SCOPED_TRACE(name);
-        const std::string bytes = ReadBytes(Golden(std::string(name) + ".KV1"));
-        const nlohmann::json expected = nlohmann::json::parse(ReadBytes(Golden(std::string(name) + ".json")));
+        const std::string bytes = ReadFile(Golden(std::string(name) + ".KV1"));
+        const nlohmann::json expected = nlohmann::json::parse(ReadFile(Golden(std::string(name) + ".json")));
         LoadedGame game;
         std::string problem;
         ASSERT_TRUE(DecodeSavedGame(bytes, game, problem)) << problem;
@@ -94,10 +87,10 @@ TEST_F(SaveAndLoad, RoundTripsTheStoredFieldsOnly) {
 TEST_F(SaveAndLoad, EachSaveDrawsANewKeyButReadsBackTheSame) {
     Game game = SampleGame();
     ASSERT_TRUE(SaveGameToFile(game));
-    const std::string first = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    const std::string first = ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1");
     game.hooks.tickCount = [] { return 99999u; };
     ASSERT_TRUE(SaveGameToFile(game));
-    const std::string second = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    const std::string second = ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1");
     EXPECT_NE(first, second);
     LoadedGame a, b;
     std::string problem;
@@ -151,20 +144,20 @@ TEST_F(SaveAndLoad, AMissingFileIsLoggedAndChangesNothing) {
     EXPECT_FALSE(LoadGameFromFile(game));
     EXPECT_EQ(game.state, before);
     EXPECT_EQ(game.rng.state, rngBefore);
-    EXPECT_EQ(ReadBytes("Run.log"), "*ERROR* : LoadGameFromFile()\nfopen(\"Saved Games\\NOPE.KV1\") == NULL\n");
+    EXPECT_EQ(ReadFile("Run.log"), "*ERROR* : LoadGameFromFile()\nfopen(\"Saved Games\\NOPE.KV1\") == NULL\n");
 }
 
 TEST_F(SaveAndLoad, AFailedWriteKeepsTheOldFileAndTheGame) {
     Game game = SampleGame();
     ASSERT_TRUE(SaveGameToFile(game));
-    const std::string good = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    const std::string good = ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1");
     game.saveFolder = "No Such Folder";
     const uint32_t rngBefore = game.rng.state;
     EXPECT_FALSE(SaveGameToFile(game));
     EXPECT_EQ(game.rng.state, rngBefore);
-    EXPECT_EQ(ReadBytes("Run.log"),
+    EXPECT_EQ(ReadFile("Run.log"),
               "*ERROR* : SaveGameToFile()\nfopen(\"No Such Folder\\HOTS-NIGHT OWLS.KV1\") == NULL\n");
-    EXPECT_EQ(ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1"), good);
+    EXPECT_EQ(ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1"), good);
     size_t files = 0;
     for (auto& entry : std::filesystem::directory_iterator("Saved Games")) files += entry.is_regular_file();
     EXPECT_EQ(files, 1u) << "no temporary file is left behind";
@@ -188,7 +181,7 @@ TEST_F(SaveAndLoad, FilesAreFoundWhateverTheCaseOfTheirNames) {
 TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
     Game game = SampleGame();
     ASSERT_TRUE(SaveGameToFile(game));
-    const std::string good = ReadBytes("Saved Games/HOTS-NIGHT OWLS.KV1");
+    const std::string good = ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1");
     Game victim = SampleGame();
     victim.state.players[3].name = "UNTOUCHED";
     const GameState before = victim.state;
@@ -217,8 +210,8 @@ TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
 }
 
 TEST(Checks, EveryIndexOrCodeFromAFileIsChecked) {
-    const std::string bytes = ReadBytes(Golden("PBEM-LONG WAR.KV1"));
-    const nlohmann::json good = nlohmann::json::parse(ReadBytes(Golden("PBEM-LONG WAR.json")));
+    const std::string bytes = ReadFile(Golden("PBEM-LONG WAR.KV1"));
+    const nlohmann::json good = nlohmann::json::parse(ReadFile(Golden("PBEM-LONG WAR.json")));
     struct Damage {
         const char* what;
         std::function<void(nlohmann::json&)> apply;

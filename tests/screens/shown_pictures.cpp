@@ -42,13 +42,6 @@ bool TextShownOn(FakeWindow* window, int x, int y, std::string_view text, int si
     return anyGlyph;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 void MakeGameFolder(const std::string& folder) {
     fs::create_directories(folder);
     for (const char* name : {"Images", "Terrain", "Sounds"}) {

@@ -9,8 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/fake_platform.h"
 #include "game/state.h"
+#include "platform/fake_platform.h"
+#include "support/read_file.h"
 
 
 // The share (0 to 1) of the lit pixels of a rectangle of a surface slot that
@@ -22,8 +23,6 @@ bool TextShownOn(FakeWindow* window, int x, int y, std::string_view text, int si
 // Where a line of large text centred on the screen starts.
 inline int CentredX(std::string_view text) { return (1024 - static_cast<int>(text.size()) * 16) / 2; }
 
-// The whole content of a file, empty when it cannot be read.
-std::string ReadFile(const std::string& path);
 
 // A data folder holding the generated art and an empty "Saved Games".
 void MakeGameFolder(const std::string& folder);

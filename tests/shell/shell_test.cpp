@@ -9,6 +9,7 @@
 #include "platform/fake_platform.h"
 #include "shell/input.h"
 #include "shell/settings.h"
+#include "support/read_file.h"
 #include "support/temp_dir.h"
 #include "ui/button_table.h"
 #include "ui/display.h"
@@ -28,12 +29,6 @@ protected:
         ResetDeviceFaults();
         SetPlatform(nullptr);
         InTempDir::TearDown();
-    }
-    static std::string Read(const std::string& path) {
-        std::ifstream file(path);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
     }
     // Screens that only note the display and the start-up values they found.
     ScreenTable QuitAtOnce() {
@@ -59,13 +54,13 @@ TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
     EXPECT_EQ(fake.title, "Korvessa");
     EXPECT_EQ(settings.scrollDelay, 250);
     EXPECT_EQ(buttonTable[42].label, "EXIT GAME") << "the buttons are laid down afresh";
-    const std::string log = Read("Run.log");
+    const std::string log = ReadFile("Run.log");
     EXPECT_EQ(log.rfind("Korvessa\n", 0), 0u);
     for (const char* line : {"--- START OF DIRECTDRAW SETUP ---", "Required Screen Size : 1024 x 768",
                              "Requested Bits Per Pixel : 24", "Offscreen Surfaces : 3", "--- END OF DIRECTDRAW SETUP ---"})
         EXPECT_NE(log.find(line), std::string::npos) << line;
     // No game was made current in this run, so the last game is forgotten.
-    EXPECT_EQ(Read("Korvessa.ini"), "\n250\n24\n--- EOF MARKER : DO NOT REMOVE ---\n");
+    EXPECT_EQ(ReadFile("Korvessa.ini"), "\n250\n24\n--- EOF MARKER : DO NOT REMOVE ---\n");
     EXPECT_TRUE(std::filesystem::is_directory("Saved Games"));
     EXPECT_EQ(display.backSurface, nullptr) << "the display is released at the end";
 }
@@ -81,13 +76,13 @@ TEST_F(ShellTest, ADisplayThatCannotBeSetUpEndsTheRunWithoutWritingSettings) {
     EXPECT_EQ(RunGame(table), 0);
     EXPECT_FALSE(screensRan);
     EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
-    EXPECT_NE(Read("Run.log").find("*** FAILED ***\nDDERR_NODIRECTDRAWHW"), std::string::npos);
+    EXPECT_NE(ReadFile("Run.log").find("*** FAILED ***\nDDERR_NODIRECTDRAWHW"), std::string::npos);
 }
 
 TEST_F(ShellTest, NoWindowMeansNoRunBeyondTheFirstLogLines) {
     fake.windowCreationFails = true;
     EXPECT_EQ(RunGame(QuitAtOnce()), 0);
-    std::istringstream log(Read("Run.log"));
+    std::istringstream log(ReadFile("Run.log"));
     std::string first, second, third;
     std::getline(log, first);
     std::getline(log, second);

@@ -4,17 +4,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+#include "support/read_file.h"
 
 struct ProgramResult {
     int status = -1;  // the exit status, -1 when the program did not exit normally
@@ -33,6 +25,6 @@ inline ProgramResult RunProgram(const std::string& program, const std::string& a
     while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadBytes("stderr.txt");
+    result.err = ReadFile("stderr.txt");
     return result;
 }

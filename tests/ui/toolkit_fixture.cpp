@@ -1,10 +1,9 @@
 #include "toolkit_fixture.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/bmp_writer.h"
+#include "support/read_file.h"
 
 void ToolkitTest::SetUp() {
     InTempDir::SetUp();
@@ -58,9 +57,4 @@ void ToolkitTest::WriteSheetFile() {
     ASSERT_TRUE(WriteBmpFile("Images/Sprites.bmp", Sheet()->Pixels(), 1024, 768, Sheet()->Pitch()));
 }
 
-std::string ToolkitTest::ReadLog() {
-    std::ifstream file("Run.log");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+std::string ToolkitTest::ReadLog() { return ReadFile("Run.log"); }
