@@ -32,25 +32,16 @@ bool TurnFile::Load(Game& game, std::string& problem) const {
         problem = "cannot read " + path_;
         return false;
     }
-    LoadedGame loaded;
-    loaded.state = game.state;  // the slots keep their action flags
-    if (!DecodeSavedGame(bytes, loaded, problem)) {
+    if (!ApplySavedGame(bytes, game, problem)) {
         problem = path_ + ": " + problem;
         return false;
     }
-    game.state = std::move(loaded.state);
-    game.map.mapSeed = loaded.mapSeed;
-    game.map.mapSize = loaded.mapSize;
-    game.rng = loaded.rng;
     return true;
 }
 
 bool TurnFile::Save(Game& game, std::string& problem) const {
     Rng rng = game.rng;
-    const int fixedKey = game.hooks.fixedSaveKey;
-    const int key = fixedKey >= 0 ? fixedKey % 9999 : DrawSaveKey(rng, game.TickCount());
-    const std::string bytes = EncodeSavedGame(game.state, game.map.mapSeed, game.map.mapSize, key, rng);
-    if (!WriteBytes(bytes)) {
+    if (!WriteBytes(SavedGameBytes(game, rng))) {
         problem = "cannot write " + path_;
         return false;
     }

@@ -138,12 +138,27 @@ bool DecodeSavedGame(std::string_view bytes, LoadedGame& game, std::string& prob
     return CheckLoadedGame(game.state, game.mapSize, problem);
 }
 
+std::string SavedGameBytes(const Game& game, Rng& rng) {
+    const int key = game.hooks.fixedSaveKey >= 0 ? game.hooks.fixedSaveKey % 9999
+                                                 : DrawSaveKey(rng, game.TickCount());
+    return EncodeSavedGame(game.state, game.map.mapSeed, game.map.mapSize, key, rng);
+}
+
+bool ApplySavedGame(std::string_view bytes, Game& game, std::string& problem) {
+    LoadedGame loaded;
+    loaded.state = game.state;
+    if (!DecodeSavedGame(bytes, loaded, problem)) return false;
+    game.state = std::move(loaded.state);
+    game.map.mapSeed = loaded.mapSeed;
+    game.map.mapSize = loaded.mapSize;
+    game.rng = loaded.rng;
+    return true;
+}
+
 bool SaveGameToFile(Game& game) {
     const std::string path = SaveGamePath(game);
     Rng rng = game.rng;
-    const int key = game.hooks.fixedSaveKey >= 0 ? game.hooks.fixedSaveKey % 9999
-                                                 : DrawSaveKey(rng, game.TickCount());
-    const std::string bytes = EncodeSavedGame(game.state, game.map.mapSeed, game.map.mapSize, key, rng);
+    const std::string bytes = SavedGameBytes(game, rng);
     if (!ReplaceGameFile(path, bytes)) {
         LogOpenFailure("SaveGameToFile", path);
         return false;
@@ -159,16 +174,10 @@ bool LoadGameFromFile(Game& game) {
         LogOpenFailure("LoadGameFromFile", path);
         return false;
     }
-    LoadedGame loaded;
-    loaded.state = game.state;
     std::string problem;
-    if (!DecodeSavedGame(bytes, loaded, problem)) {
+    if (!ApplySavedGame(bytes, game, problem)) {
         AppendLog("*ERROR* : LoadGameFromFile() \"" + path + "\" is damaged: " + problem);
         return false;
     }
-    game.state = std::move(loaded.state);
-    game.map.mapSeed = loaded.mapSeed;
-    game.map.mapSize = loaded.mapSize;
-    game.rng = loaded.rng;
     return true;
 }

@@ -42,3 +42,12 @@ std::string EncodeSavedGame(const GameState& state, int mapSeed, int mapSize, in
 
 // The key the game draws for a save: seed with the tick count, one draw.
 int DrawSaveKey(Rng& rng, uint32_t tickCount);
+
+// The bytes of a save of the current game, keyed as the game keys it (the
+// fixed key of the hooks when set, else drawn from the tick count); `rng`
+// starts as a copy of the game's and is left after the last field.
+std::string SavedGameBytes(const Game& game, Rng& rng);
+
+// Takes a saved game's bytes into the current game as a load does (slots keep
+// their action flags); on failure the game is unchanged and `problem` says why.
+bool ApplySavedGame(std::string_view bytes, Game& game, std::string& problem);
