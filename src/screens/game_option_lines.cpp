@@ -12,12 +12,8 @@ std::string GameNameLine(const GameState& s) {
 }
 
 std::string GameTypeLine(int gameType) {
-    switch (gameType) {
-        case kSinglePlayer: return "GAME TYPE   : SINGLE PLAYER";
-        case kHotSeat: return "GAME TYPE   : HOTSEAT";
-        case kPlayByMail: return "GAME TYPE   : PLAY BY EMAIL";
-        default: return "GAME TYPE   : ";
-    }
+    const char* name = GameTypeName(gameType);
+    return std::string("GAME TYPE   : ") + (name ? name : "");
 }
 
 std::string VictoryTypeLine(const GameState& s) {
@@ -29,14 +25,8 @@ std::string VictoryTypeLine(const GameState& s) {
 }
 
 std::string MapSizeLine(int mapSize) {
-    switch (mapSize) {
-        case 27: return "MAPSIZE     : TINY";
-        case 36: return "MAPSIZE     : SMALL";
-        case 45: return "MAPSIZE     : NORMAL";
-        case 54: return "MAPSIZE     : LARGE";
-        case 63: return "MAPSIZE     : HUGE";
-        default: return "MAPSIZE     : ";
-    }
+    const char* name = MapSizeName(mapSize);
+    return std::string("MAPSIZE     : ") + (name ? name : "");
 }
 
 std::string ComputerLine(int level) {
@@ -62,6 +52,26 @@ std::vector<std::string> GameOptionLines(const Game& game) {
         ComputerLine(s.computerLevel),
         "TERRAIN NAME: " + s.terrainName,
     };
+}
+
+const char* MapSizeName(int mapSize) {
+    switch (mapSize) {
+        case 27: return "TINY";
+        case 36: return "SMALL";
+        case 45: return "NORMAL";
+        case 54: return "LARGE";
+        case 63: return "HUGE";
+        default: return nullptr;
+    }
+}
+
+const char* GameTypeName(int gameType) {
+    switch (gameType) {
+        case kSinglePlayer: return "SINGLE PLAYER";
+        case kHotSeat: return "HOTSEAT";
+        case kPlayByMail: return "PLAY BY EMAIL";
+        default: return nullptr;
+    }
 }
 
 const char* LifeStateName(int lifeState) {

@@ -10,5 +10,10 @@
 // and TERRAIN NAME, in that order; POP CAP shows game.unitCap.
 std::vector<std::string> GameOptionLines(const Game& game);
 
+// "TINY" .. "HUGE" for a map size; nullptr for any other number.
+const char* MapSizeName(int mapSize);
+// "SINGLE PLAYER", "HOTSEAT" or "PLAY BY EMAIL"; nullptr for any other number.
+const char* GameTypeName(int gameType);
+
 // "ALIVE", "DYING" or "DEAD" for a seat's life state.
 const char* LifeStateName(int lifeState);

@@ -1,5 +1,6 @@
 #include "screens/setup_buttons.h"
 
+#include "screens/game_option_lines.h"
 #include "ui/button_table.h"
 
 namespace {
@@ -17,23 +18,13 @@ void SetStates(std::initializer_list<int> ids, int state) {
 int FactionState(const Player& seat) { return seat.isHuman ? kButtonHidden : kButtonActive; }
 
 std::string MapSizeLabel(int mapSize, const std::string& old) {
-    switch (mapSize) {
-        case 27: return "TINY (20)";
-        case 36: return "SMALL (30)";
-        case 45: return "NORMAL (40)";
-        case 54: return "LARGE (50)";
-        case 63: return "HUGE (60)";
-        default: return old;
-    }
+    const char* name = MapSizeName(mapSize);
+    return name ? std::string(name) + " (" + std::to_string(UnitCapForMapSize(mapSize)) + ")" : old;
 }
 
 std::string GameTypeLabel(int gameType, const std::string& old) {
-    switch (gameType) {
-        case kSinglePlayer: return "SINGLE PLAYER";
-        case kHotSeat: return "HOTSEAT";
-        case kPlayByMail: return "PLAY BY EMAIL";
-        default: return old;
-    }
+    const char* name = GameTypeName(gameType);
+    return name ? name : old;
 }
 
 std::string LevelLabel(int level, const std::string& old) {

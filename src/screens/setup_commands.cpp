@@ -4,6 +4,7 @@
 
 #include "save/saved_game.h"
 #include "screens/commands.h"
+#include "screens/game_option_lines.h"
 #include "shell/input.h"
 #include "shell/screen_loop.h"
 #include "shell/shell.h"
@@ -41,17 +42,6 @@ int AskPopup(const std::string& prompt, const std::string& text, const std::stri
     popupBox.inputShown = static_cast<uint8_t>(inputShown);
     if (inputShown) popupBox.maxLength = maxLength;
     return popupBox.RunPopup();
-}
-
-const char* MapSizeName(int size) {
-    switch (size) {
-        case 27: return "TINY";
-        case 36: return "SMALL";
-        case 45: return "NORMAL";
-        case 54: return "LARGE";
-        case 63: return "HUGE";
-        default: return nullptr;
-    }
 }
 
 int CycleMapSize() {
