@@ -4,20 +4,10 @@
 #include <nlohmann/json.hpp>
 
 #include "commands.h"
+#include "int_args.h"
 #include "world/terrain.h"
 
 namespace {
-
-bool ParseWhole(const std::string& text, long long& value) {
-    if (text.empty()) return false;
-    size_t used = 0;
-    try {
-        value = std::stoll(text, &used, 10);
-    } catch (...) {
-        return false;
-    }
-    return used == text.size();
-}
 
 nlohmann::json RectJson(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -25,8 +15,8 @@ nlohmann::json RectJson(const Rect& r) { return {r.left, r.top, r.right, r.botto
 
 int RunTerrain(const Args& args) {
     long long seed = 0, size = 0;
-    if (args.size() != 2 || !ParseWhole(args[0], seed) || !ParseWhole(args[1], size) ||
-        seed < INT32_MIN || seed > UINT32_MAX || !IsValidMapSize(static_cast<int>(size))) {
+    if (args.size() != 2 || !ParseWholeArg(args[0], INT32_MIN, UINT32_MAX, seed) ||
+        !ParseWholeArg(args[1], 27, 63, size) || !IsValidMapSize(static_cast<int>(size))) {
         std::fprintf(stderr, "usage: kvtool terrain SEED SIZE  (SEED a whole number, SIZE 27, 36, 45, 54 or 63)\n");
         return 2;
     }

@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "game_json.h"
+#include "int_args.h"
 #include "platform/files.h"
 
 namespace {
@@ -15,13 +16,10 @@ bool ParseKey(const Args& args, int& key, std::string& problem) {
             problem = "unexpected argument '" + args[i] + "'";
             return false;
         }
-        const std::string& text = args[++i];
-        if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos ||
-            std::stoi(text) > 9998) {
+        if (!ParseIntArg(args[++i], 0, 9998, key)) {
             problem = "--key takes a number from 0 to 9998";
             return false;
         }
-        key = std::stoi(text);
     }
     return true;
 }
