@@ -5,10 +5,10 @@
 
 int EndTurn(Game& game) {
     AdvanceSeat(game);
-    // A failed write is in the run log; the hand-over then reads back the
-    // file as it was last written and play goes on from there.
-    SaveGameToFile(game);
-    return kHandOverScreen;
+    // Going on from an older file would quietly throw the turn away, and with
+    // no older file the hand-over would have nothing to read: a turn that
+    // could not be saved leads back to the main menu, the failure logged.
+    return SaveGameToFile(game) ? kHandOverScreen : kMainMenuScreen;
 }
 
 int HandOver(Game& game) {

@@ -18,8 +18,8 @@ DestroyedNotice MakeDestroyedNotice(const Game& game, int loser);
 
 // Stores the view and moves on to the next seat (and turn); no saving.
 void AdvanceSeat(Game& game);
-// AdvanceSeat, then the game is saved; the save's result is not looked at,
-// since the hand-over reads back whatever the file holds. Returns kHandOverScreen.
+// AdvanceSeat, then the game is saved: kHandOverScreen, or kMainMenuScreen
+// when the file could not be written (the last good file stays).
 int EndTurn(Game& game);
 
 // Where the current seat goes, on the game as it is in memory, as a screen:

@@ -1,6 +1,6 @@
 // The end of a turn (screen state 90): the view is kept, the next seat is in
 // turn, and the game goes to its file, from which the hand-over reads it.
-#include "save/saved_game.h"
+#include "game/turns.h"
 #include "screens/hand_over.h"
 #include "screens/load_game_files.h"
 #include "screens/screens.h"
@@ -9,11 +9,8 @@
 #include "ui/display.h"
 
 int EndTurnScreen() {
-    AdvanceSeat(theGame);
-    if (SaveGameToFile(theGame)) return GoTo(kHandOverScreen);
-    // Going on from the older file would quietly throw the turn away, and
-    // with no older file the hand-over has nothing to read. The players are
-    // told instead; the last good file is still there to continue from.
+    if (EndTurn(theGame) == kHandOverScreen) return GoTo(kHandOverScreen);
+    // The players are told; the last good file is still there to continue from.
     AppendLog("EndTurn(): the turn could not be saved, back to the main menu");
     display.ClearScreen();
     ShowNotice("THE GAME COULD NOT BE SAVED", GameLabel(theGame.saveFileName), "THE LAST SAVED TURN IS KEPT");

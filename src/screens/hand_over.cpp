@@ -2,7 +2,6 @@
 // and the seat now in turn is sent where it belongs.
 #include "screens/hand_over.h"
 
-#include "save/saved_game.h"
 #include "screens/load_game_files.h"
 #include "screens/screens.h"
 #include "shell/run_log.h"
@@ -87,8 +86,8 @@ void ShowPendingNotices() {
 }
 
 int HandOverScreen() {
-    if (!LoadGameFromFile(theGame)) return UnreadableGame();
-    switch (SeatDestination(theGame)) {
+    switch (HandOver(theGame)) {
+        case kFatal: return UnreadableGame();
         case kGameOverScreen: return GoTo(kGameOverScreen);
         case kEndTurnScreen: return GoTo(kEndTurnScreen);
         case kSetupScreen: return GoTo(kSetupScreen);
