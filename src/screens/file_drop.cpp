@@ -1,8 +1,6 @@
 #include "screens/file_drop.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/files.h"
 #include "save/saved_game.h"
@@ -29,14 +27,10 @@ bool ReadDroppedFile(const std::string& path, std::string& bytes, std::string& p
         problem = "it is far too large for a saved game";
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (!in && !in.eof()) {
+    if (!ReadGameFile(path, bytes)) {
         problem = "it cannot be read";
         return false;
     }
-    bytes = content.str();
     return true;
 }
 
