@@ -34,14 +34,6 @@ int KeyForCharacter(unsigned char c) {
     }
 }
 
-WindowMessage MakeMessage(uint32_t code, uint64_t wParam = 0, int64_t lParam = 0) {
-    WindowMessage m;
-    m.message = code;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    return m;
-}
-
 }  // namespace
 
 FakePlatform::FakePlatform() = default;

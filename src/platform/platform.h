@@ -123,6 +123,14 @@ struct WindowMessage {
     std::string text;
 };
 
+inline WindowMessage MakeMessage(uint32_t code, uint64_t wParam = 0, int64_t lParam = 0) {
+    WindowMessage m;
+    m.message = code;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    return m;
+}
+
 struct Point {
     int x = 0;
     int y = 0;

@@ -7,14 +7,6 @@
 
 namespace {
 
-WindowMessage MakeMessage(uint32_t code, uint64_t wParam = 0, int64_t lParam = 0) {
-    WindowMessage m;
-    m.message = code;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    return m;
-}
-
 // Decodes UTF-8 text input into bytes of the game's 8-bit character set
 // (Latin-1); characters beyond it are dropped.
 std::vector<int> LatinCharacters(const char* utf8) {
