@@ -18,4 +18,3 @@ Platform& GetPlatform() {
     return *current;
 }
 
-bool HasPlatform() { return current != nullptr; }

@@ -205,4 +205,3 @@ public:
 // program, a fake by tests). GetPlatform() must not be called before.
 void SetPlatform(Platform* platform);
 Platform& GetPlatform();
-bool HasPlatform();
