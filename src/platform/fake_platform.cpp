@@ -179,6 +179,13 @@ void FakePlatform::MoveCursor(int x, int y, int frame) {
     At(frame, [x, y](FakePlatform& p) { p.cursor_ = {x, y}; });
 }
 
+void FakePlatform::Wheel(int notches, int x, int y, int frame) {
+    At(frame, [notches, x, y](FakePlatform& p) {
+        p.cursor_ = {x, y};
+        p.Enqueue(MakeMessage(WM_MOUSEWHEEL, MakeWheelWord(notches * kWheelNotch), MakePositionWord(x, y)));
+    });
+}
+
 void FakePlatform::HoldKey(int virtualKey, bool down, int frame) {
     At(frame, [virtualKey, down](FakePlatform& p) {
         if (down)

@@ -75,6 +75,7 @@ public:
     void PostQuit(int code) override;
     int64_t DefaultHandling(const WindowMessage& message) override;
     Point CursorPos() override { return cursor_; }
+    bool CursorInWindow() override { return cursorInWindow; }
     bool KeyHeld(int virtualKey) override { return held_.count(virtualKey) > 0; }
     uint32_t TickCount() override { return clock_; }
     void Sleep(uint32_t ms) override { clock_ += ms; }
@@ -96,6 +97,8 @@ public:
     void Close(int frame = -1);     // the player closes the window: SC_CLOSE
     void DropFile(const std::string& path, int frame = -1);
     void MoveCursor(int x, int y, int frame = -1);
+    // The wheel turned by `notches` (positive up) with the cursor at x, y.
+    void Wheel(int notches, int x, int y, int frame = -1);
     void HoldKey(int virtualKey, bool down, int frame = -1);
     bool ScriptDone() const { return script_.empty(); }
 
@@ -107,6 +110,7 @@ public:
 
     Point screenSize{1920, 1080};
     bool windowCreationFails = false;
+    bool cursorInWindow = true;  // false: the pointer has left the window
     uint32_t frameMs = 16;     // the clock's step at every presented frame
     int frameLimit = 100000;   // frames allowed after the script ran out
     std::vector<std::string> sounds;  // every PlaySound request, in order

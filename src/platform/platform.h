@@ -26,7 +26,15 @@ constexpr uint32_t WM_SYSKEYDOWN = 0x0104;  // a key pressed with Alt held
 constexpr uint32_t WM_SYSCOMMAND = 0x0112;
 constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
 constexpr uint32_t WM_RBUTTONDOWN = 0x0204;
+constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
 constexpr uint32_t WM_DROPFILES = 0x0233;
+
+// WM_KEYDOWN: lParam bit 30 is set when the key was already down (the
+// keyboard's own repeat while it is held).
+constexpr int64_t kKeyRepeatFlag = int64_t{1} << 30;
+
+// WM_MOUSEWHEEL: one notch of the wheel in the high word of wParam.
+constexpr int kWheelNotch = 120;
 
 // WM_ACTIVATE: low word of wParam.
 constexpr uint32_t WA_INACTIVE = 0;
@@ -96,20 +104,30 @@ constexpr int64_t MakePositionWord(int x, int y) {
 // The signed 16-bit halves of a word, as a window procedure unpacks them.
 constexpr int LowWord(uint64_t word) { return static_cast<int16_t>(word & 0xFFFF); }
 constexpr int HighWord(uint64_t word) { return static_cast<int16_t>((word >> 16) & 0xFFFF); }
+// wParam of WM_MOUSEWHEEL: the signed turn in the high word.
+constexpr uint64_t MakeWheelWord(int delta) {
+    return static_cast<uint64_t>(static_cast<uint16_t>(delta)) << 16;
+}
 // wParam of WM_ACTIVATE: the activation state low, the minimised flag high.
 constexpr uint64_t MakeActivateWord(uint32_t state, bool minimised) {
     return (static_cast<uint64_t>(minimised ? 1 : 0) << 16) | (state & 0xFFFF);
 }
 
 // One message off the queue.
-//   WM_KEYDOWN / WM_SYSKEYDOWN / WM_KEYUP: wParam = virtual-key code.
+//   WM_KEYDOWN / WM_SYSKEYDOWN / WM_KEYUP: wParam = virtual-key code;
+//     WM_KEYDOWN's lParam carries kKeyRepeatFlag for the keyboard's repeats.
 //   WM_CHAR: wParam = the character as a byte (0..255). Keys that make a
-//     character are followed by their WM_CHAR, already translated: Backspace
-//     8, Tab 9, Enter 13, Escape 27, Delete 127, printable text as typed
-//     (Latin-1; characters beyond it are dropped).
+//     character are followed directly by their WM_CHAR, already translated:
+//     Backspace 8, Tab 9, Enter 13, Escape 27, Delete 127, printable text as
+//     typed (Latin-1; characters beyond it are dropped). Every WM_CHAR has a
+//     WM_KEYDOWN of its own right before it, also when one key press typed
+//     several characters, so that the game can take them one at a time.
 //   WM_LBUTTONDOWN / WM_RBUTTONDOWN: lParam = MakePositionWord(x, y) in
 //     picture coordinates; presses outside the picture (letterbox bars) are
 //     not delivered.
+//   WM_MOUSEWHEEL: the high word of wParam = the wheel's turn, signed, in
+//     kWheelNotch steps per notch, positive away from the player (up);
+//     lParam = MakePositionWord of the cursor in picture coordinates.
 //   WM_ACTIVATE: wParam = MakeActivateWord(WA_ACTIVE or WA_INACTIVE,
 //     minimised). Minimising the window loses the display's surfaces.
 //   WM_SYSCOMMAND: wParam = SC_CLOSE when the player closes the window.
@@ -188,6 +206,9 @@ public:
 
     // The cursor in picture coordinates, kept inside the picture.
     virtual Point CursorPos() = 0;
+    // Whether the pointer is over the window at all: outside it, CursorPos
+    // is only the nearest point of the picture.
+    virtual bool CursorInWindow() { return true; }
     // Whether a key (virtual-key code, also VK_LBUTTON, VK_RBUTTON) is down.
     virtual bool KeyHeld(int virtualKey) = 0;
 

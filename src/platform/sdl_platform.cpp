@@ -86,6 +86,15 @@ public:
         return window_ ? window_->ToPicture(wx, wy, inside) : Point{wx, wy};
     }
 
+    bool CursorInWindow() override {
+        if (!window_ || SDL_GetMouseFocus() == nullptr) return false;
+        int wx = 0, wy = 0;
+        SDL_GetMouseState(&wx, &wy);
+        bool inside = false;
+        window_->ToPicture(wx, wy, inside);
+        return inside;
+    }
+
     bool KeyHeld(int virtualKey) override {
         return virtualKey >= 0 && virtualKey < 256 && held_[virtualKey];
     }
@@ -104,10 +113,8 @@ private:
         switch (e.type) {
             case SDL_KEYDOWN: OnKeyDown(e.key); break;
             case SDL_KEYUP: OnKeyUp(e.key); break;
-            case SDL_TEXTINPUT:
-                for (int c : LatinCharacters(e.text.text))
-                    queue_.push_back(MakeMessage(WM_CHAR, static_cast<uint64_t>(c)));
-                break;
+            case SDL_TEXTINPUT: OnText(e.text.text); break;
+            case SDL_MOUSEWHEEL: OnWheel(e.wheel); break;
             case SDL_MOUSEBUTTONDOWN: OnButton(e.button, true); break;
             case SDL_MOUSEBUTTONUP: OnButton(e.button, false); break;
             case SDL_WINDOWEVENT: OnWindowEvent(e.window); break;
@@ -137,10 +144,38 @@ private:
         const int vk = KeyCodeOf(key.keysym);
         if (vk == 0) return;
         held_[vk] = true;
-        queue_.push_back(MakeMessage(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uint64_t>(vk)));
+        // No character belongs to a system key.
+        charsSinceKeyDown_ = alt ? 1 : 0;
+        queue_.push_back(MakeMessage(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<uint64_t>(vk),
+                                     key.repeat ? kKeyRepeatFlag : 0));
         const int character = ControlCharacterFor(code);
-        if (character != 0 && !alt)
+        if (character != 0 && !alt) {
             queue_.push_back(MakeMessage(WM_CHAR, static_cast<uint64_t>(character)));
+            charsSinceKeyDown_ = 1;
+        }
+    }
+
+    // The first character of a key press belongs to the key down just sent;
+    // any other (an input method can send a whole word at once) gets a key
+    // down of its own, so the game takes every character as a keystroke.
+    void OnText(const char* utf8) {
+        for (int c : LatinCharacters(utf8)) {
+            if (charsSinceKeyDown_++ > 0)
+                queue_.push_back(MakeMessage(WM_KEYDOWN, VK_OEM_8));
+            queue_.push_back(MakeMessage(WM_CHAR, static_cast<uint64_t>(c)));
+        }
+    }
+
+    void OnWheel(const SDL_MouseWheelEvent& wheel) {
+        if (!window_ || wheel.y == 0) return;
+        const int turn = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+        int wx = 0, wy = 0;
+        SDL_GetMouseState(&wx, &wy);
+        bool inside = false;
+        const Point p = window_->ToPicture(wx, wy, inside);
+        if (inside)
+            queue_.push_back(MakeMessage(WM_MOUSEWHEEL, MakeWheelWord(turn * kWheelNotch),
+                                         MakePositionWord(p.x, p.y)));
     }
 
     // Every key that can type has a code, as on the system the game was
@@ -223,6 +258,7 @@ private:
     std::deque<WindowMessage> queue_;
     std::array<bool, 256> held_{};
     uint32_t closeAskedAt_ = 0;
+    int charsSinceKeyDown_ = 1;  // characters since the last key down
 };
 
 }  // namespace

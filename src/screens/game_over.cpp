@@ -65,6 +65,7 @@ int TakeGameOverClick() {
 
 int TakeGameOverKey() {
     input.keyPressed = 0;
+    if (ScrollByKey(input.keyCode, input.keyRepeated != 0)) return kStay;
     if (input.keyCode != VK_F2) return kStay;
     GetPlatform().PlaySound(kButtonClickSound);
     return AskScrollDelay();
@@ -91,15 +92,16 @@ int RunGameOver() {
     BuildMiniMap();
     uint32_t nextScroll = theGame.TickCount();
     input.clickPending = 0;
+    PictureWatch watch;
     while (true) {
-        if (!PumpMessages()) {
-            if (!RecoverDisplay(MapScreenImages())) return kFatal;
+        if (!PumpMessages(watch)) {
+            if (!RecoverDisplay(MapScreenImages(), watch)) return kFatal;
             BuildMiniMap();  // the reloaded sheet lost the mini-map kept in it
         }
         DrawGameOverFrame(winnerName);
         const uint32_t now = theGame.TickCount();
         if (TickIsLater(now, nextScroll)) {
-            ScrollStep();
+            ScrollStep(now);
             nextScroll = now + static_cast<uint32_t>(settings.scrollDelay);
         }
         if (input.keyPressed) {

@@ -23,8 +23,9 @@ void DrawPageLines(const std::vector<std::string>& lines) {
 int RunInfoPage(const std::function<void()>& drawText) {
     if (!LoadScreenImages(kInfoImages)) return kFatal;
     buttonTable[kReturnButton].state = kButtonActive;
+    PictureWatch watch;
     while (true) {
-        if (!PumpMessages() && !RecoverDisplay(kInfoImages)) return kFatal;
+        if (!PumpMessages(watch) && !RecoverDisplay(kInfoImages, watch)) return kFatal;
         display.CopySurface(display.backSurface, display.offscreenSurfaces[kBackgroundSlot]);
         DrawButton(buttonTable[kReturnButton]);
         drawText();

@@ -62,8 +62,9 @@ int MainMenuScreen() {
     if (!LoadScreenImages(kMainMenuImages)) return kFatal;
     ShowMainMenuButtons();
     ForgetEarlierDrops();
+    PictureWatch watch;
     while (true) {
-        if (!PumpMessages() && !RecoverDisplay(kMainMenuImages)) return kFatal;
+        if (!PumpMessages(watch) && !RecoverDisplay(kMainMenuImages, watch)) return kFatal;
         DrawMainMenu();
         if (const DropOutcome dropped = TakeDroppedFile(); dropped == DropOutcome::kFatal) {
             return kFatal;
@@ -74,5 +75,6 @@ int MainMenuScreen() {
         if (input.clickPending) {
             if (const int result = TakeClick(); result != kStay) return result;
         }
+        input.keyPressed = 0;  // the menu has no keys; the next one may come
     }
 }

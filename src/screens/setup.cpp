@@ -90,9 +90,10 @@ int LaunchedTerrainChoice(int current) {
 int RunSetupFrames(int seat) {
     if (!LoadScreenImages(SetupImages())) return kFatal;
     bool launched = false;
+    PictureWatch watch;
     while (!launched) {
         // The terrain may have been chosen since the screen opened.
-        if (!PumpMessages() && !RecoverDisplay(SetupImages())) return kFatal;
+        if (!PumpMessages(watch) && !RecoverDisplay(SetupImages(), watch)) return kFatal;
         DrawSetupScreen();
         if (input.clickPending) {
             if (const int result = TakeClick(seat, launched); result != kStay) return result;
@@ -128,6 +129,6 @@ int SetupScreen() {
     if (const int result = RunSetupFrames(seat); result != kConfirmed) return result;
     if (seat == 0) LaunchGame();
     theGame.state.players[seat].setupDone = 1;
-    if (!SaveINI(settings, theGame.saveFileName)) return kFatal;
+    if (SaveSettingsOrTell() == kFatal) return kFatal;
     return GoTo(kEndTurnScreen);
 }

@@ -50,7 +50,10 @@ bool LoadScreenImages(const std::vector<ScreenImage>& images) {
     return true;
 }
 
-bool RecoverDisplay(const std::vector<ScreenImage>& images) {
+bool RecoverDisplay(const std::vector<ScreenImage>& images, PictureWatch& watch) {
     if (windowState.quitReceived) return false;
+    // Reloaded pictures are as good as those of the loss they answer; a loss
+    // that comes while loading shows at the next frame.
+    watch.Reloaded();
     return display.RestoreSurfaces() && LoadScreenImages(images);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/input.h"
+
 enum SurfaceSlot : int { kSpriteSlot = 0, kBackgroundSlot = 1, kTerrainSlot = 2 };
 
 inline constexpr const char* kSpriteSheetFile = "Images\\Sprites.bmp";
@@ -18,7 +20,8 @@ struct ScreenImage {
 // (already logged by LoadBitmapFile).
 bool LoadScreenImages(const std::vector<ScreenImage>& images);
 
-// After PumpMessages said no: restores the display's surfaces and loads the
-// pictures again. False when the window is gone, a surface cannot be restored
-// or a picture cannot be loaded; the screen then ends with its fatal result.
-bool RecoverDisplay(const std::vector<ScreenImage>& images);
+// After PumpMessages said no: restores the display's surfaces, loads the
+// pictures again and tells the loop's watch. False when the window is gone, a
+// surface cannot be restored or a picture cannot be loaded; the screen then
+// ends with its fatal result.
+bool RecoverDisplay(const std::vector<ScreenImage>& images, PictureWatch& watch);

@@ -4,6 +4,7 @@
 // set every field they depend on before each run; the box clears nothing.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/state.h"
 #include "ui/sprite_layout.h"
@@ -15,6 +16,7 @@ public:
     std::string hint;    // third line, for example the allowed range
     int maxLength = 8;
     uint8_t inputShown = 0;
+    uint8_t masked = 0;  // the entry line shows one * a character (passwords)
     Rect sheetRect = sheet::kPopupBox;
     int boxLeft = 232;
     int boxTop = 296;
@@ -26,8 +28,15 @@ public:
 
 private:
     void PlaceButtons() const;
+    void FreezeScreen();
+    void ShowBackdrop() const;
     void DrawFrame() const;
     int TakeClick() const;
+    int TakeKey();
+
+    // The picture the box was opened over, kept to show it again after the
+    // window was minimised.
+    std::vector<uint32_t> backdrop_;
 };
 
 extern PopupBox popupBox;

@@ -87,7 +87,9 @@ TEST_F(SdlEvents, KeysBecomeKeyDownsAndTypedCharacters) {
         {"AltGr", {Key(SDLK_q, SDL_SCANCODE_Q, KMOD_RALT), Text("@")}, {{WM_KEYDOWN, 'Q'}, {WM_CHAR, '@'}}},
         {"Alt", {Key(SDLK_q, SDL_SCANCODE_Q, KMOD_LALT)}, {{WM_SYSKEYDOWN, 'Q'}}},
         // e acute, the euro sign (beyond the game's character set), an exclamation mark
-        {"accents", {Text("\xC3\xA9\xE2\x82\xAC!")}, {{WM_CHAR, 0xE9}, {WM_CHAR, '!'}}},
+        // Characters beyond the first of a key press come with a key down of their own.
+        {"accents", {Text("\xC3\xA9\xE2\x82\xAC!")}, {{WM_KEYDOWN, VK_OEM_8}, {WM_CHAR, 0xE9}, {WM_KEYDOWN, VK_OEM_8}, {WM_CHAR, '!'}}},
+        {"two from one key", {Key(SDLK_a, SDL_SCANCODE_A), Text("ab")}, {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYDOWN, VK_OEM_8}, {WM_CHAR, 'b'}}},
     };
     for (const Case& c : cases) EXPECT_EQ(Translate(c.events), c.expected) << c.what;
 }

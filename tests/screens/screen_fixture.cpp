@@ -89,7 +89,7 @@ void ScreenTest::ScheduleNext(int settleFrames) {
     fake.At(fake.Frames() + settleFrames, [this](FakePlatform&) {
         // The picture shown when the input is found taken may still be the
         // one drawn before it was acted on: wait a few frames more.
-        if (input.clickPending || input.keyPressed) {
+        if (input.clickPending || input.keyPressed || InputWaiting()) {
             waited_ = true;
             ScheduleNext(1);
             return;

@@ -59,16 +59,37 @@ TEST_F(WindowProcTest, OnlyTheLastClickOfAFrameCounts) {
     EXPECT_EQ(input.clickY, 700);
 }
 
-TEST_F(WindowProcTest, MinimisingMarksTheSurfacesLostAndActivationAloneDoesNot) {
+TEST_F(WindowProcTest, MinimisingLosesThePicturesAndActivationAloneDoesNot) {
+    const PictureWatch watch;
     WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_INACTIVE, false)));
     EXPECT_EQ(windowState.appMinimised, 0);
-    EXPECT_EQ(windowState.surfacesLost, 0);
+    EXPECT_FALSE(watch.Lost());
     WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_INACTIVE, true)));
     EXPECT_EQ(windowState.appMinimised, 1);
-    EXPECT_EQ(windowState.surfacesLost, 1);
+    EXPECT_TRUE(watch.Lost());
     WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_ACTIVE, false)));
     EXPECT_EQ(windowState.appMinimised, 0);
-    EXPECT_EQ(windowState.surfacesLost, 1);
+    EXPECT_TRUE(watch.Lost());
+}
+
+TEST_F(WindowProcTest, WheelNotchesAddUpWithTheCursorWhereTheLastCame) {
+    WindowProc(Message(WM_MOUSEWHEEL, MakeWheelWord(2 * kWheelNotch), MakePositionWord(5, 6)));
+    WindowProc(Message(WM_MOUSEWHEEL, MakeWheelWord(-3 * kWheelNotch), MakePositionWord(50, 60)));
+    EXPECT_EQ(input.wheelNotches, -1);
+    EXPECT_EQ(input.wheelX, 50);
+    EXPECT_EQ(input.wheelY, 60);
+}
+
+TEST_F(WindowProcTest, AGuardedCloseOnlyAsksAndCloseWindowNowCloses) {
+    windowState.closeNeedsConsent = 1;
+    WindowProc(Message(WM_SYSCOMMAND, SC_CLOSE));
+    Deliver();
+    EXPECT_EQ(input.closeRequested, 1);
+    EXPECT_FALSE(window->IsDestroyed());
+    CloseWindowNow();
+    Deliver();
+    EXPECT_EQ(input.closeRequested, 0);
+    EXPECT_TRUE(window->IsDestroyed());
 }
 
 TEST_F(WindowProcTest, SystemCommandsOtherThanCloseAndRestoreAreSwallowed) {
@@ -86,30 +107,66 @@ TEST_F(WindowProcTest, SystemCommandsOtherThanCloseAndRestoreAreSwallowed) {
 
 using PumpTest = WindowProcTest;
 
-TEST_F(PumpTest, ReportsARestoredWindowOnceAndWaitsWhileMinimised) {
+TEST_F(PumpTest, ALossReachesEveryLoopThatWasRunningUntilItReloads) {
+    PictureWatch screen;
+    PictureWatch box;
     fake.Minimise();
     fake.Restore();
-    EXPECT_FALSE(PumpMessages());
+    EXPECT_FALSE(PumpMessages(box));
     EXPECT_FALSE(window->IsMinimised());
-    EXPECT_TRUE(PumpMessages());
+    box.Reloaded();
+    EXPECT_TRUE(PumpMessages(box));
+    EXPECT_FALSE(PumpMessages(screen)) << "the box's restore must not hide the loss from the screen beneath";
+    screen.Reloaded();
+    EXPECT_TRUE(PumpMessages(screen));
 }
 
 TEST_F(PumpTest, TheMessagesOfAFrameAreAllHandled) {
+    const PictureWatch watch;
     fake.Key(VK_RETURN, 13);
     fake.Click(30, 40);
-    EXPECT_TRUE(PumpMessages());
+    EXPECT_TRUE(PumpMessages(watch));
     EXPECT_EQ(input.keyPressed, 1);
     EXPECT_EQ(input.typedChar, 13);
     EXPECT_EQ(input.clickPending, 1);
     EXPECT_EQ(input.clickX, 30);
 }
 
+TEST_F(PumpTest, KeysOfOneFrameAreTakenOneAFrameInOrderWithWhatFollows) {
+    const PictureWatch watch;
+    fake.Type("Ab1");
+    fake.Click(30, 40);
+    std::string typed;
+    for (int frame = 0; frame < 3; ++frame) {
+        EXPECT_TRUE(PumpMessages(watch));
+        EXPECT_EQ(input.clickPending, frame == 2) << "the click waits behind the keys typed before it";
+        typed.push_back(static_cast<char>(input.typedChar));
+        input.keyPressed = 0;
+    }
+    EXPECT_EQ(typed, "Ab1");
+}
+
+TEST_F(PumpTest, AKeyNoScreenTakesHoldsTheRestBackOnlyForAWhile) {
+    const PictureWatch watch;
+    fake.Type("AB");
+    fake.Click(30, 40);
+    int frames = 0;
+    while (!input.clickPending && frames < 1000) {
+        PumpMessages(watch);
+        ++frames;
+    }
+    EXPECT_GT(frames, 30);
+    EXPECT_LT(frames, 100);
+    EXPECT_EQ(input.typedChar, 'B');
+}
+
 TEST_F(PumpTest, ClosingEvenAMinimisedWindowEndsEveryLaterFrameToo) {
+    const PictureWatch watch;
     fake.Minimise();
     fake.Close();
-    EXPECT_FALSE(PumpMessages());
+    EXPECT_FALSE(PumpMessages(watch));
     EXPECT_EQ(windowState.quitReceived, 1);
-    EXPECT_FALSE(PumpMessages());
+    EXPECT_FALSE(PumpMessages(watch));
 }
 
 }  // namespace

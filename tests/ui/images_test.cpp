@@ -55,16 +55,18 @@ TEST_F(ImagesTest, AfterMinimisingTheScreenGetsItsPicturesBack) {
     WritePicture("Images/Info.bmp", 1024, 768, 0x040506);
     const std::vector<ScreenImage> images = {{kSpriteSlot, "Images\\Sprites.bmp"}, {kBackgroundSlot, "Images\\Info.bmp"}};
     ASSERT_TRUE(LoadScreenImages(images));
+    PictureWatch watch;
     fake.Fake()->Minimise();
     fake.Fake()->Restore();
-    EXPECT_TRUE(RecoverDisplay(images));
+    EXPECT_TRUE(RecoverDisplay(images, watch));
     EXPECT_EQ(SlotPixel(0, 5, 5), 0x010203u);
     EXPECT_EQ(SlotPixel(1, 5, 5), 0x040506u);
 }
 
 TEST_F(ImagesTest, NothingIsRecoveredOnceTheWindowIsGone) {
     windowState.quitReceived = 1;
-    EXPECT_FALSE(RecoverDisplay({}));
+    PictureWatch watch;
+    EXPECT_FALSE(RecoverDisplay({}, watch));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "toolkit_fixture.h"
 #include "ui/images.h"
+#include "ui/popup_entry.h"
 
 namespace {
 
@@ -87,13 +88,32 @@ TEST_F(PopupTest, TheBoxIsDrawnOverAFrozenCopyOfTheScreen) {
     EXPECT_EQ(shown.PixelAt(536, 379), kBoxColour);
 }
 
-TEST_F(PopupTest, AfterMinimisingTheSheetIsReloadedAndTheBoxGoesOn) {
+TEST_F(PopupTest, AfterMinimisingTheBoxGoesOnOverThePictureItOpenedOver) {
     WriteSheetFile();
+    FillBack(kBackground);
+    display.Present();
     fake.Minimise(1);
     fake.Restore(2);
     TypeSlowly("\r", 4);
     EXPECT_EQ(popupBox.RunPopup(), 12);
     EXPECT_EQ(fake.Fake()->PixelAt(233, 297), kBoxColour);
+    EXPECT_EQ(fake.Fake()->PixelAt(10, 10), kBackground);
+}
+
+TEST_F(PopupTest, APasswordShowsOneStarACharacter) {
+    popupBox.text.clear();
+    popupBox.maxLength = 8;
+    popupBox.masked = 1;
+    TypeSlowly("ab", 1);
+    fake.At(4, [&](FakePlatform& p) {
+        // Two glyphs centred on the entry line, both the star's.
+        const int left = CentredTextX("**") + 1;
+        EXPECT_EQ(p.Fake()->PixelAt(left, 296 + 53), GlyphColour(kLargeFont, '*' - 32));
+        EXPECT_EQ(p.Fake()->PixelAt(left + 16, 296 + 53), GlyphColour(kLargeFont, '*' - 32));
+    });
+    TypeSlowly("\r", 5);
+    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.text, "AB");
 }
 
 TEST_F(PopupTest, ASheetThatCannotBeReloadedEndsTheBoxFatally) {
