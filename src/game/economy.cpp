@@ -1,5 +1,7 @@
 #include "game/economy.h"
 
+#include <algorithm>
+
 #include "game/unit_types.h"
 
 int Income(const Game& game, int player) {
@@ -38,16 +40,17 @@ bool BuyPowerStep(Game& game, int player) {
     return true;
 }
 
+int RepairablePoints(const Game& game, int slot, int payer) {
+    const Unit& u = game.state.units[slot];
+    const int missing = game.state.players[u.owner].powerLevel - u.health;
+    const int affordable = game.state.players[payer].energy / kRepairPricePerPoint;
+    return std::max(0, std::min(missing, affordable));
+}
+
 int RepairWithEnergy(Game& game, int slot, int payer) {
-    Unit& u = game.state.units[slot];
-    Player& paying = game.state.players[payer];
-    const int full = game.state.players[u.owner].powerLevel;
-    int healed = 0;
-    while (u.health < full && paying.energy >= kRepairPricePerPoint) {
-        paying.energy -= kRepairPricePerPoint;
-        u.health += 1;
-        ++healed;
-    }
+    const int healed = RepairablePoints(game, slot, payer);
+    game.state.players[payer].energy -= RepairPrice(healed);
+    game.state.units[slot].health += healed;
     return healed;
 }
 

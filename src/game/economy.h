@@ -23,6 +23,11 @@ void StepUpPower(Game& game, int player);
 // or when energy is short.
 bool BuyPowerStep(Game& game, int player);
 
+// What repairing `points` health costs.
+constexpr int RepairPrice(int points) { return points * kRepairPricePerPoint; }
+// The points a repair would heal now: up to the owner's power level, as far
+// as the payer's energy goes.
+int RepairablePoints(const Game& game, int slot, int payer);
 // Heals a unit point by point at 2 energy each, paid by the payer, until it is
 // at its owner's power level or energy runs short. Returns the points healed.
 int RepairWithEnergy(Game& game, int slot, int payer);

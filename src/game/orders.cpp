@@ -12,11 +12,9 @@
 
 namespace {
 
-constexpr const char* kBuzzer = "Sounds\\Buzzer.wav";
-
 void Refuse(Game& game, const char* message) {
     game.statusMessage = message;
-    game.PlaySound(kBuzzer);
+    game.PlaySound(kBuzzerSound);
 }
 
 // True when the selection is a unit of the player whose turn it is.

@@ -6,6 +6,9 @@
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 
+// The sound of every refusal.
+inline constexpr const char* kBuzzerSound = "Sounds\\Buzzer.wav";
+
 // The unit types of the panel's five type buttons, in order.
 inline constexpr std::array<int, 5> kPanelTypes = {kStandard, kBase, kAir, kTank, kArtillery};
 

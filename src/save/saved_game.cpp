@@ -83,16 +83,18 @@ void LogOpenFailure(const char* operation, const std::string& path) {
 
 }  // namespace
 
-void MakeSaveFileName(Game& game) {
+std::string SaveFileNameFor(const GameState& state) {
     const char* prefix = "";
-    switch (game.state.gameType) {
+    switch (state.gameType) {
         case kSinglePlayer: prefix = "SOLO-"; break;
         case kHotSeat: prefix = "HOTS-"; break;
         case kPlayByMail: prefix = "PBEM-"; break;
         default: break;
     }
-    game.saveFileName = prefix + game.state.gameName + ".KV1";
+    return prefix + state.gameName + ".KV1";
 }
+
+void MakeSaveFileName(Game& game) { game.saveFileName = SaveFileNameFor(game.state); }
 
 std::string SaveGamePath(const Game& game) { return game.saveFolder + "\\" + game.saveFileName; }
 

@@ -8,6 +8,7 @@
 #include "game/state.h"
 
 // "SOLO-", "HOTS-" or "PBEM-" by game type, then the game's name, then ".KV1".
+std::string SaveFileNameFor(const GameState& state);
 void MakeSaveFileName(Game& game);
 
 // The game-style path of the current game's file: "Saved Games\\" + name.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/state.h"
+#include "screens/hand_over.h"
 #include "screens/setup_buttons.h"
 #include "shell/screen_loop.h"
 #include "shell/settings.h"
@@ -19,12 +20,21 @@ int NewGame(int gameType) {
     return GoTo(kSetupScreen);
 }
 
+// A settings file that cannot be written is told, and the game goes on:
+// it only remembers the last game and the scroll delay.
 int LaunchSavedGame() {
-    if (!SaveINI(settings, theGame.saveFileName)) return kFatal;
+    if (SaveSettingsOrTell() == kFatal) return kFatal;
     return GoTo(kHandOverScreen);
 }
 
 }  // namespace
+
+int SaveSettingsOrTell() {
+    if (SaveINI(settings, theGame.saveFileName)) return kStay;
+    return ShowNotice("SETTINGS NOT SAVED", "KORVESSA.INI CANNOT BE WRITTEN", "THEY HOLD UNTIL YOU QUIT") == kFatal
+               ? kFatal
+               : kStay;
+}
 
 int ClampedNumber(const std::string& text, int lowest, int highest) {
     return std::clamp(ParseDecimal(text), lowest, highest);

@@ -23,5 +23,9 @@ bool BuildTerrainList();
 int ApplySetupCommand(int id);  // ids 4 to 35
 int ApplyTurnCommand(int id);   // ids 43 to 53
 
+// Writes the settings file; when it cannot be written the player is told
+// (the settings hold for this run). 14 when the notice could not be shown.
+int SaveSettingsOrTell();
+
 // A number typed into the pop-up box, read and kept within its bounds.
 int ClampedNumber(const std::string& text, int lowest, int highest);

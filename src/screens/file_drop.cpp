@@ -10,6 +10,7 @@
 #include "shell/run_log.h"
 #include "shell/screen_loop.h"
 #include "ui/popup.h"
+#include "ui/popup_entry.h"
 
 namespace {
 
@@ -41,6 +42,16 @@ DropOutcome Refuse(const std::string& path, const std::string& problem,
     return shown == kFatal ? DropOutcome::kFatal : DropOutcome::kRefused;
 }
 
+// A name the set-up box could have typed: nothing that leads out of "Saved
+// Games" or that a file name cannot hold.
+bool IsGameName(const std::string& name) {
+    if (name.empty()) return false;
+    for (const char c : name) {
+        if (!IsEntryChar(static_cast<unsigned char>(c))) return false;
+    }
+    return true;
+}
+
 // kConfirmed to go ahead, kCancelled to keep the old game, kFatal.
 int AskOverwrite(const std::string& name) {
     popupBox.prompt = "OVERWRITE OLD GAME?";
@@ -64,7 +75,8 @@ DropOutcome TakeDroppedGame(const std::string& path) {
     if (!ReadDroppedFile(path, bytes, problem)) return Refuse(path, problem);
     LoadedGame decoded;
     if (!DecodeSavedGame(bytes, decoded, problem)) return Refuse(path, "damaged: " + problem);
-    const std::string name = DroppedGameName(path);
+    if (!IsGameName(decoded.state.gameName)) return Refuse(path, "damaged: the game's name cannot be a file name");
+    const std::string name = SaveFileNameFor(decoded.state);
     const std::string target = std::string("Saved Games\\") + name;
     if (GameFileExists(target)) {
         const int answer = AskOverwrite(name);

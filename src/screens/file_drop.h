@@ -12,14 +12,17 @@ enum class DropOutcome {
     kFatal,     // a box could not be shown: the display is gone
 };
 
-// The name the dropped file gets in "Saved Games": its own name upper-cased,
-// with the extension ".KV1" whatever it had.
+// The dropped file's own name upper-cased, with the extension ".KV1"
+// whatever it had: how a refused file is named to the player.
 std::string DroppedGameName(const std::string& path);
 
 // Copies the saved game at `path` (a path of this system) into "Saved
-// Games". A damaged file is refused with a notice and nothing is copied; an
-// existing game of the same name is replaced only after the OVERWRITE
-// question. Reasons for refusals go to the run log.
+// Games", under the name the game itself saves it to (from its game type and
+// name), whatever the file was called on the way: a mail attachment saved
+// as "PBEM-MAIL1 (1).KV1" becomes "PBEM-MAIL1.KV1" again. A damaged file, or
+// one whose game name is no name the game could have given, is refused with a
+// notice and nothing is copied; an existing game of the same name is replaced
+// only after the OVERWRITE question. Reasons for refusals go to the run log.
 DropOutcome TakeDroppedGame(const std::string& path);
 
 // A file dropped while another screen showed is not taken later by surprise:

@@ -2,6 +2,7 @@
 // and the seat now in turn is sent where it belongs.
 #include "screens/hand_over.h"
 
+#include "game/orders.h"
 #include "screens/load_game_files.h"
 #include "screens/screens.h"
 #include "shell/run_log.h"
@@ -14,17 +15,26 @@ namespace {
 
 constexpr int kPasswordLength = 20;
 
+// Asks until the password is typed exactly; every wrong one is told and
+// emptied, so the next try starts clean. The typing is shown as stars.
 bool AskPassword(const Player& seat) {
     popupBox.prompt = seat.name;
     popupBox.text.clear();
     popupBox.hint = "ENTER YOUR PASSWORD";
     popupBox.inputShown = 1;
     popupBox.maxLength = kPasswordLength;
-    // A wrong password simply asks again, with what was typed left in place.
-    while (true) {
-        if (popupBox.RunPopup() != kConfirmed) return false;
-        if (popupBox.text == seat.password) return true;
+    popupBox.masked = 1;
+    bool accepted = false;
+    while (!accepted && popupBox.RunPopup() == kConfirmed) {
+        accepted = popupBox.text == seat.password;
+        if (accepted) break;
+        GetPlatform().PlaySound(kBuzzerSound);
+        popupBox.text.clear();
+        popupBox.hint = "WRONG PASSWORD";
     }
+    popupBox.masked = 0;
+    popupBox.text.clear();
+    return accepted;
 }
 
 bool ConfirmSeat(const Player& seat, int turn) {

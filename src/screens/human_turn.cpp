@@ -28,7 +28,7 @@ void DrawTurnFrame() {
     DrawPanel();
     DrawMapView();
     for (int id = 43; id <= kArtilleryIconButton; ++id) DrawButton(buttonTable[id]);
-    DrawText(16, 730, theGame.statusMessage, kSmallFont);
+    DrawText(16, 730, StatusLine(), kSmallFont);
     display.Present();
 }
 
@@ -48,12 +48,26 @@ bool AnimationStep() {
     return exploding;
 }
 
+// While the turn runs, closing the window asks first (orders would be
+// lost); a request still open as the turn ends is carried out then.
+class CloseNeedsConsent {
+public:
+    CloseNeedsConsent() { windowState.closeNeedsConsent = 1; }
+    ~CloseNeedsConsent() {
+        windowState.closeNeedsConsent = 0;
+        if (input.closeRequested) CloseWindowNow();
+    }
+    CloseNeedsConsent(const CloseNeedsConsent&) = delete;
+    CloseNeedsConsent& operator=(const CloseNeedsConsent&) = delete;
+};
+
 // Everything after the drawing that happens at an animation step; 10 to go on.
 int GameStep(TurnClock& clock, uint32_t now) {
     clock.nextAnimation = now + kAnimationStepMs;
+    if (input.closeRequested) return TakeCloseRequest(clock.redraw);
     if (AnimationStep()) return kStay;
     if (TickIsLater(now, clock.nextScroll)) {
-        ScrollStep();
+        ScrollStep(now);
         clock.nextScroll = now + static_cast<uint32_t>(settings.scrollDelay);
     }
     ShowPendingNotices();
@@ -71,11 +85,14 @@ int GameStep(TurnClock& clock, uint32_t now) {
 
 int RunHumanTurn() {
     if (const int start = StartHumanTurnScreen(); start != kStay) return start;
+    RememberTurnStart();
+    const CloseNeedsConsent closeGuard;
     TurnClock clock;
     clock.nextAnimation = clock.nextScroll = theGame.TickCount();
+    PictureWatch watch;
     while (true) {
-        if (!PumpMessages()) {
-            if (!RecoverDisplay(MapScreenImages())) return kFatal;
+        if (!PumpMessages(watch)) {
+            if (!RecoverDisplay(MapScreenImages(), watch)) return kFatal;
             clock.redraw = true;
         }
         if (clock.redraw || theGame.panel.miniMapStale) {

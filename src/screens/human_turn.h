@@ -38,8 +38,12 @@ void DrawMapView();
 // The side panel: pictures, energy, the selection, the player's figures and
 // the score box.
 void DrawPanel();
-// One step of scrolling by the screen edges and the arrow keys.
-void ScrollStep();
+// One step of scrolling by the screen edges (while the pointer is in the
+// window), the held arrow keys (after a short pause) and the mouse wheel.
+void ScrollStep(uint32_t now);
+// A press of an arrow key moves the view by one tile; the keyboard's own
+// repeats move nothing, ScrollStep takes over. False for other keys.
+bool ScrollByKey(int keyCode, bool repeated);
 // A click on the mini-map puts the view around the clicked tile; false when
 // the click missed the mini-map.
 bool ScrollToMiniMapClick(int x, int y);
@@ -69,5 +73,14 @@ int StartHumanTurnScreen();
 // The frame loop's handling of a key and of a click; 10 to go on.
 int TakeTurnKey(bool& redraw);
 int TakeTurnClick(bool& redraw);
+// Notes the game as the turn begins, to tell later whether orders were given.
+void RememberTurnStart();
+// The player closed the window during the turn: asked first when orders
+// were given, then the window closes. 10 to go on (the closing shows at the
+// next frame), 14 when the box failed.
+int TakeCloseRequest(bool& redraw);
 // Copies what the rules offer for the selection into the panel's buttons.
 void SyncPanelButtons();
+// The status line: the rules' last message, or else what the panel command
+// under the cursor does and costs.
+std::string StatusLine();

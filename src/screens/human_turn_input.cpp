@@ -3,16 +3,34 @@
 // mini-map.
 #include "game/orders.h"
 #include "screens/commands.h"
+#include "screens/hand_over.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
 #include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/buttons.h"
+#include "ui/popup.h"
 
 namespace {
 
 constexpr Rect kColourBox{834, 525, 1024, 615};
 constexpr Rect kScoreBox{834, 647, 1024, 711};
+constexpr int kQuitToMenuButton = 44;
+
+// The game as the turn began: any difference is an order given this turn.
+GameState turnStart;
+
+// Leaving a turn throws away the orders given in it: the player is asked
+// first when there are any. kConfirmed to leave, kCancelled, or kFatal.
+int AgreeToLeaveTurn() {
+    if (theGame.state == turnStart) return kConfirmed;
+    popupBox.prompt = "LEAVE THIS TURN?";
+    popupBox.text = "ITS ORDERS WILL BE LOST";
+    popupBox.hint.clear();
+    popupBox.inputShown = 0;
+    const int answer = popupBox.RunPopup();
+    return answer == kConfirmed || answer == kFatal ? answer : kCancelled;
+}
 
 // The help and details pages run inside the turn; whatever they answer, the
 // turn goes on and redraws itself (their pictures replaced the sheet, and
@@ -26,6 +44,10 @@ void RunPage(int (*page)(), bool& redraw) {
 int TakePanelClick(bool& redraw) {
     for (int id = 43; id <= kArtilleryIconButton; ++id) {
         if (!ClickButton(buttonTable[id])) continue;
+        if (id == kQuitToMenuButton) {
+            redraw = true;
+            if (const int agreed = AgreeToLeaveTurn(); agreed != kConfirmed) return agreed == kFatal ? kFatal : kStay;
+        }
         if (const int result = ApplyButtonCommand(id); result != kStay) return result;
     }
     if (PointInRect(kColourBox, input.clickX, input.clickY)) {
@@ -40,9 +62,20 @@ int TakePanelClick(bool& redraw) {
 
 }  // namespace
 
+void RememberTurnStart() { turnStart = theGame.state; }
+
+int TakeCloseRequest(bool& redraw) {
+    input.closeRequested = 0;
+    redraw = true;
+    const int agreed = AgreeToLeaveTurn();
+    if (agreed == kConfirmed) CloseWindowNow();
+    return agreed == kFatal ? kFatal : kStay;
+}
+
 int TakeTurnKey(bool& redraw) {
     input.keyPressed = 0;
     theGame.statusMessage.clear();
+    if (ScrollByKey(input.keyCode, input.keyRepeated != 0)) return kStay;
     switch (input.keyCode) {
         case VK_F1: RunPage(RunHelpScreen, redraw); return kStay;
         case VK_F2:

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "game/economy.h"
+#include "game/orders.h"
 #include "game/unit_types.h"
+#include "platform/platform.h"
 #include "screens/human_turn.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -83,7 +85,55 @@ void DrawScoreBox() {
     }
 }
 
+// What a type button turns the selected unit into, as the hint names it.
+const char* ChangedTypeName(int type) {
+    switch (type) {
+        case kStandard: return "A STANDARD UNIT";
+        case kBase: return "A BASE";
+        case kAir: return "AN AIR UNIT";
+        case kTank: return "A TANK UNIT";
+        case kArtillery: return "AN ARTILLERY UNIT";
+        default: return "";
+    }
+}
+
+std::string RepairHint() {
+    const int payer = theGame.state.currentPlayer;
+    const int points = RepairablePoints(theGame, theGame.selectedUnit, payer);
+    return "REPAIR " + std::to_string(points) + " HEALTH FOR " + std::to_string(RepairPrice(points)) +
+           " ENERGY (" + std::to_string(RepairPrice(1)) + " A POINT), USING THE UNIT'S ATTACK";
+}
+
+std::string PowerHint() {
+    const int level = theGame.state.players[theGame.state.currentPlayer].powerLevel;
+    return "RAISE THE POWER LEVEL TO " + std::to_string(level + kPowerStep) + " FOR " +
+           std::to_string(PowerPrice(level)) + " ENERGY: EVERY UNIT GAINS " + std::to_string(kPowerStep) +
+           " HEALTH AND HITS HARDER";
+}
+
+// The hint of the shown panel command under the cursor, or nothing.
+std::string PanelButtonHint(Point cursor) {
+    auto pointedAt = [cursor](int id) {
+        const Button& b = buttonTable[id];
+        return b.state == kButtonActive && PointInRect(b.rect, cursor.x, cursor.y);
+    };
+    if (pointedAt(kRepairButton)) return RepairHint();
+    if (pointedAt(kPowerButton)) return PowerHint();
+    for (size_t i = 0; i < kPanelTypes.size(); ++i) {
+        if (!pointedAt(kStandardIconButton + static_cast<int>(i))) continue;
+        return std::string("CHANGE INTO ") + ChangedTypeName(kPanelTypes[i]) +
+               ": NO ENERGY, USING THE UNIT'S ATTACK";
+    }
+    return "";
+}
+
 }  // namespace
+
+// The rules' message comes first, so that no refusal is hidden by a hint.
+std::string StatusLine() {
+    if (!theGame.statusMessage.empty()) return theGame.statusMessage;
+    return PanelButtonHint(GetPlatform().CursorPos());
+}
 
 void DrawPanel() {
     CopyPicture(kSpriteSlot, sheet::kUpperPanel, 832, 0, false);

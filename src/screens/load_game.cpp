@@ -1,9 +1,12 @@
 // The load game screen (screen state 20): the saved games, one per row, and
 // the summary of the one picked; LAUNCH hands it over to its next player.
+#include <cstdlib>
+
 #include "platform/platform.h"
 #include "save/saved_game.h"
 #include "screens/commands.h"
 #include "screens/file_drop.h"
+#include "screens/hand_over.h"
 #include "screens/load_game_files.h"
 #include "screens/load_game_list.h"
 #include "screens/load_game_summary.h"
@@ -25,6 +28,8 @@ const std::vector<ScreenImage> kLoadGameImages = {{kSpriteSlot, kSpriteSheetFile
 constexpr int kLaunchButton = 3;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
+constexpr int kRowsPerWheelNotch = 3;
+constexpr int kPositionY = 736;  // below the rows, left of the buttons
 
 struct LoadGameView {
     SavedGameList list;
@@ -33,11 +38,17 @@ struct LoadGameView {
 
 int Launch() { return ApplyButtonCommand(kLaunchButton); }
 
+// The picked game's row stays lit, as does the row under the cursor.
+bool RowLit(const LoadGameView& view, int row, Point cursor) {
+    const bool picked = view.picked && view.list.files[view.list.firstRow + row] == theGame.saveFileName;
+    return picked || SavedGameList::RowUnderCursor(row, cursor.x, cursor.y);
+}
+
 void DrawRows(const LoadGameView& view) {
     const Point cursor = GetPlatform().CursorPos();
     for (int row = 0; row < kVisibleRows && view.list.firstRow + row < view.list.Count(); ++row) {
         const int y = kRowTop + kRowStep * row;
-        if (SavedGameList::RowUnderCursor(row, cursor.x, cursor.y)) {
+        if (RowLit(view, row, cursor)) {
             const DdRect target{8, y - 2, 328, y + 18};
             const DdRect source{sheet::kButtonPlateLit.left, sheet::kButtonPlateLit.top,
                                 sheet::kButtonPlateLit.right, sheet::kButtonPlateLit.bottom};
@@ -57,21 +68,22 @@ void DrawLoadGame(const LoadGameView& view) {
     DrawButton(buttonTable[kReturnButton]);
     DrawButton(buttonTable[kLaunchButton]);
     DrawRows(view);
+    DrawText(kRowLeft, kPositionY, view.list.PositionText(), kSmallFont);
     display.Present();
 }
 
-// A file that cannot be read is not taken: the game picked before (if any)
-// stays in memory and on show, and the screen goes on.
-void PickFile(LoadGameView& view, int index) {
+// A file that cannot be read is not taken, and the player is told why. No
+// game stays picked: LAUNCH and Enter start only what the player picked.
+int PickFile(LoadGameView& view, int index) {
     GetPlatform().PlaySound(kButtonClickSound);
-    const std::string previous = theGame.saveFileName;
     theGame.saveFileName = view.list.files[index];
-    if (LoadGameFromFile(theGame)) {
-        view.picked = true;
-        return;
-    }
+    view.picked = LoadGameFromFile(theGame);
+    if (view.picked) return kStay;
     AppendLog("LoadGameScreen(): \"" + theGame.saveFileName + "\" not picked, it cannot be read");
-    theGame.saveFileName = previous;
+    const std::string label = GameLabel(theGame.saveFileName);
+    theGame.saveFileName.clear();
+    const int shown = ShowNotice("THIS GAME CANNOT BE READ", label, "THE FILE IS DAMAGED");
+    return shown == kFatal ? kFatal : kStay;
 }
 
 int TakeClick(LoadGameView& view) {
@@ -79,7 +91,7 @@ int TakeClick(LoadGameView& view) {
     for (int id : {static_cast<int>(kReturnButton), kLaunchButton}) {
         if (ClickButton(buttonTable[id])) return ApplyButtonCommand(id);
     }
-    if (const auto index = view.list.IndexAt(input.clickX, input.clickY)) PickFile(view, *index);
+    if (const auto index = view.list.IndexAt(input.clickX, input.clickY)) return PickFile(view, *index);
     return kStay;
 }
 
@@ -96,10 +108,15 @@ int TakeKey(const LoadGameView& view) {
     return kStay;
 }
 
-void ScrollWithArrows(LoadGameView& view) {
+void ScrollList(LoadGameView& view) {
     Platform& platform = GetPlatform();
     if (platform.KeyHeld(VK_DOWN)) view.list.ScrollDown();
     if (platform.KeyHeld(VK_UP)) view.list.ScrollUp();
+    for (int step = 0; step < kRowsPerWheelNotch * std::abs(input.wheelNotches); ++step) {
+        if (input.wheelNotches > 0) view.list.ScrollUp();
+        else view.list.ScrollDown();
+    }
+    input.wheelNotches = 0;
 }
 
 // A saved game dropped on the window joins the list at once, in its place.
@@ -118,8 +135,9 @@ int LoadGameScreen() {
     LoadGameView view;
     view.list.files = ListSavedGames();
     ForgetEarlierDrops();
+    PictureWatch watch;
     while (true) {
-        if (!PumpMessages() && !RecoverDisplay(kLoadGameImages)) return kFatal;
+        if (!PumpMessages(watch) && !RecoverDisplay(kLoadGameImages, watch)) return kFatal;
         DrawLoadGame(view);
         if (const int result = TakeDrop(view); result != kStay) return result;
         if (input.clickPending) {
@@ -128,6 +146,6 @@ int LoadGameScreen() {
         if (input.keyPressed) {
             if (const int result = TakeKey(view); result != kStay) return result;
         }
-        ScrollWithArrows(view);
+        ScrollList(view);
     }
 }

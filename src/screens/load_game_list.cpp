@@ -19,6 +19,11 @@ std::optional<int> SavedGameList::IndexAt(int x, int y) const {
     return index;
 }
 
+std::string SavedGameList::PositionText() const {
+    if (Count() <= kVisibleRows) return "";
+    return std::to_string(firstRow + 1) + "-" + std::to_string(EndRow()) + " OF " + std::to_string(Count());
+}
+
 bool SavedGameList::RowUnderCursor(int row, int cursorX, int cursorY) {
     const int y = kRowTop + kRowStep * row;
     return cursorX >= 8 && cursorX < 328 && cursorY >= y - 2 && cursorY < y + 18;

@@ -24,4 +24,7 @@ struct SavedGameList {
     std::optional<int> IndexAt(int x, int y) const;
     // The highlight of visible row k: the rectangle under its name.
     static bool RowUnderCursor(int row, int cursorX, int cursorY);
+    // Which rows show when there are more names than rows, as "31-60 OF 75";
+    // empty when every name fits.
+    std::string PositionText() const;
 };

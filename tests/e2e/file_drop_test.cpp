@@ -1,6 +1,6 @@
 // Saved games dropped onto the window: copied into "Saved Games" from the
-// main menu and the load game screen, damaged files refused, an existing
-// game replaced only after the OVERWRITE question.
+// main menu and the load game screen under the game's own file name, damaged
+// files refused, an existing game replaced only after the OVERWRITE question.
 #include <filesystem>
 
 #include "game_fixture.h"
@@ -16,9 +16,12 @@ constexpr int kLoadGame = 40;
 
 class FileDropTest : public GameTest {
 protected:
-    // A game saved in another folder, as a mail attachment lands.
-    std::string Received(const std::string& fileName, const std::string& playerName) {
+    // A game by mail named `gameName` saved in another folder under
+    // `fileName`, as a mail attachment lands.
+    std::string Received(const std::string& fileName, const std::string& playerName,
+                         const std::string& gameName = "DUEL") {
         Game game = MakePlayedGame(kPlayByMail, {{true, playerName, "APPLE"}, {true, "BORIS", "BANANA"}});
+        game.state.gameName = gameName;
         game.saveFolder = "Downloads";
         fs::create_directories("Downloads");
         WriteSavedGame(game, fileName);
@@ -32,7 +35,7 @@ protected:
 
 TEST_F(FileDropTest, GamesDroppedOnTheMainMenuAndTheLoadScreenAreCopiedAndListedAtOnce) {
     const std::string first = Received("pbem-duel.kv1", "ANNA");
-    const std::string second = Received("PBEM-ZULU.KV1", "ZOE");
+    const std::string second = Received("PBEM-ZULU.KV1", "ZOE", "ZULU");
     Drop("the main menu without saved games", [this] {
         return MenuReady() && buttonTable[kLoadGame].state == kButtonHidden;
     }, first);
@@ -42,7 +45,7 @@ TEST_F(FileDropTest, GamesDroppedOnTheMainMenuAndTheLoadScreenAreCopiedAndListed
     player.When("the new game in its row, to pick it",
                 [this] { return ShowsText(16, 122, "PBEM-DUEL.KV1", 0) && ShowsText(16, 142, "PBEM-ZULU.KV1", 0); },
                 [](FakePlatform& f) { f.Click(40, 147); });
-    player.Then("its summary", [this] { return ShowsText(340, 120, "GAME NAME   : PBEM-TEST", 0); }, [this] {
+    player.Then("its summary", [this] { return ShowsText(340, 120, "GAME NAME   : PBEM-ZULU", 0); }, [this] {
         EXPECT_TRUE(ShowsText(340, 160, "GAME TYPE   : PLAY BY EMAIL", 0));
         EXPECT_EQ(theGame.state.players[0].name, "ZOE");
     });
@@ -58,9 +61,15 @@ TEST_F(FileDropTest, ADamagedFileIsRefusedAndAGameOfTheSameNameIsReplacedOnlyAft
     WriteSavedGame(old, "PBEM-DUEL.KV1");
     const std::string oldBytes = ReadFile("Saved Games/PBEM-DUEL.KV1");
     WriteFile("Damaged/PBEM-DUEL.KV1", "\x01" "7 this is not a game");
-    const std::string path = Received("PBEM-DUEL.KV1", "NEW");
+    // Saved twice by a mail program: the attachment's name carries a count.
+    const std::string path = Received("PBEM-DUEL (1).KV1", "NEW");
+    // A game name no player could type would lead the copy out of the folder.
+    const std::string astray = Received("PBEM-ASTRAY.KV1", "NEW", "/../../ASTRAY");
     Drop("the main menu", [this] { return MenuReady(); }, (fs::current_path() / "Damaged/PBEM-DUEL.KV1").string());
     player.When("the refusal", [this] { return BoxShows("NOT A SAVED GAME", "PBEM-DUEL", "NOTHING WAS COPIED"); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    Drop("the main menu, to drop the astray game", [this] { return MenuReady() && !PopupShowing(); }, astray);
+    player.When("its refusal", [this] { return BoxShows("NOT A SAVED GAME", "PBEM-ASTRAY", "NOTHING WAS COPIED"); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     Drop("the main menu, to drop the good file", [this] { return MenuReady() && !PopupShowing(); }, path);
     player.When("the question, to keep the old game", [this] { return BoxShows("OVERWRITE OLD GAME?", "PBEM-DUEL", ""); },
@@ -74,6 +83,7 @@ TEST_F(FileDropTest, ADamagedFileIsRefusedAndAGameOfTheSameNameIsReplacedOnlyAft
     ExitFromMenu();
     RunToQuit();
     EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(path));
+    EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL (1).KV1"));
     EXPECT_NE(ReadFile("Run.log").find("refused"), std::string::npos);
 }
 

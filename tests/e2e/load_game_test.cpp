@@ -1,5 +1,5 @@
 // The load game screen as a player uses it: a long list scrolled with the
-// arrow keys, picking games, damaged files, and leaving.
+// arrow keys and the wheel, picking games, damaged files, and leaving.
 #include <cstdio>
 #include <filesystem>
 
@@ -46,6 +46,7 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
     MakeGames(31);
     OpenLoadScreen();
     player.Then("the list", [this] { return On(kLoadGameScreen) && RowShows(0, Numbered(1)); }, [this] {
+        EXPECT_TRUE(ShowsText(16, 736, "1-30 OF 31", kSmallFont));
         EXPECT_TRUE(RowShows(29, Numbered(30)));
         EXPECT_FALSE(ShowsText(16, RowY(30), Numbered(31), kSmallFont));
         EXPECT_EQ(buttonTable[kLaunchButton].state, kButtonHidden);
@@ -55,11 +56,16 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
     WaitFrames(10);
     player.Then("the list at its end", [this] { return RowShows(29, Numbered(31)); }, [this] {
         EXPECT_TRUE(RowShows(0, Numbered(2)));
+        EXPECT_TRUE(ShowsText(16, 736, "2-31 OF 31", kSmallFont));
     });
-    player.When("the list, to let Down go", [] { return true; }, [](FakePlatform& f) {
+    player.When("the list, to wheel it up", [] { return true; }, [](FakePlatform& f) {
         f.HoldKey(VK_DOWN, false);
-        f.HoldKey(VK_UP, true);
+        f.Wheel(1, 500, 400);
     });
+    player.Then("the list wheeled to its top", [this] { return RowShows(0, Numbered(1)); }, [] {});
+    player.When("the list, to wheel it down", [] { return true; }, [](FakePlatform& f) { f.Wheel(-1, 500, 400); });
+    player.Then("the list wheeled to its end", [this] { return RowShows(29, Numbered(31)); }, [] {});
+    player.When("the list, to hold Up", [] { return true; }, [](FakePlatform& f) { f.HoldKey(VK_UP, true); });
     WaitFrames(10);
     player.Then("the list back at its top", [this] { return RowShows(0, Numbered(1)); }, [this] {
         EXPECT_TRUE(RowShows(29, Numbered(30)));
@@ -77,6 +83,8 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
         EXPECT_TRUE(ShowsText(412, 340, "ANNA", kSmallFont));
         EXPECT_TRUE(ShowsText(580, 360, "COMP", kSmallFont));
         EXPECT_TRUE(ShowsButton(kLaunchButton));
+        // The picked row stays lit with the cursor away from it.
+        EXPECT_NE(Pixel(320, RowY(3) + 8), Pixel(320, RowY(5) + 8));
     });
     player.When("the summary, to leave with Escape", [] { return true; }, [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
     ExitFromMenu();
@@ -85,7 +93,7 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
     EXPECT_EQ(theGame.state.turn, 4);
 }
 
-TEST_F(LoadGameTest, ADamagedFileIsNotPickedAndTheGamePickedBeforeStays) {
+TEST_F(LoadGameTest, ADamagedFileIsToldAndLeavesNothingPicked) {
     MakeGames(2);
     WriteFile("Saved Games/SOLO-G03.KV1", "\x02" "12not a saved game at all");
     OpenLoadScreen();
@@ -96,7 +104,10 @@ TEST_F(LoadGameTest, ADamagedFileIsNotPickedAndTheGamePickedBeforeStays) {
     WaitFrames(3);
     player.When("the list, to pick the damaged game", [this] { return On(kLoadGameScreen) && RowShows(2, Numbered(3)); },
                 [](FakePlatform& f) { f.Click(100, RowY(2) + 5); });
-    player.Then("nothing picked", [] { return true; }, [this] {
+    player.When("the notice in a player's words, to close it",
+                [this] { return BoxShows("THIS GAME CANNOT BE READ", "SOLO-G03", "THE FILE IS DAMAGED"); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    player.Then("nothing picked", [this] { return On(kLoadGameScreen) && !PopupShowing(); }, [this] {
         EXPECT_EQ(buttonTable[kLaunchButton].state, kButtonHidden);
         EXPECT_TRUE(theGame.saveFileName.empty());
     });
@@ -104,11 +115,17 @@ TEST_F(LoadGameTest, ADamagedFileIsNotPickedAndTheGamePickedBeforeStays) {
     player.When("its summary, to try the damaged one again",
                 [this] { return ShowsText(340, 120, "GAME NAME   : SOLO-G02", kSmallFont); },
                 [](FakePlatform& f) { f.Click(100, RowY(2) + 5); });
+    player.When("the notice, to close it", [this] { return PopupShowing("THIS GAME CANNOT BE READ"); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     WaitFrames(3);
-    player.Then("the second game still picked", [] { return true; }, [this] {
-        EXPECT_TRUE(ShowsText(340, 120, "GAME NAME   : SOLO-G02", kSmallFont));
-        EXPECT_EQ(theGame.saveFileName, Numbered(2));
-        EXPECT_TRUE(ShowsButton(kLaunchButton));
+    player.When("the list, to press Enter with nothing picked", [] { return true; },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    WaitFrames(3);
+    player.Then("nothing picked and nothing launched", [] { return true; }, [this] {
+        EXPECT_TRUE(On(kLoadGameScreen));
+        EXPECT_FALSE(ShowsText(340, 120, "GAME NAME   : SOLO-G02", kSmallFont));
+        EXPECT_TRUE(theGame.saveFileName.empty());
+        EXPECT_FALSE(ShowsButton(kLaunchButton));
     });
     player.When("a click below the last row", [] { return true; }, [](FakePlatform& f) { f.Click(100, RowY(10) + 5); });
     ClickWhen("the list, to go back", [] { return true; }, kReturnButton);

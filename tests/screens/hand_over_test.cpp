@@ -66,15 +66,19 @@ TEST_F(HandOverTest, AHotSeatPlayerIsNamedWithTheTurnAndOkStartsTheTurn) {
     EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
 }
 
-TEST_F(HandOverTest, APasswordIsAskedUntilTypedExactly) {
+TEST_F(HandOverTest, AWrongPasswordIsToldAndClearedUntilTypedExactly) {
     HotSeat("APPLE");
     Then([this] { EXPECT_TRUE(CentredShown("ENTER YOUR PASSWORD", 390)); }, 10);
     TypeKeys("APPLE \r");  // one trailing space too many
-    Then([this] { EXPECT_EQ(popupBox.text, "APPLE "); });
-    Press(VK_BACK, 8);
-    Press(VK_RETURN, 13);
+    Then([this] {
+        EXPECT_EQ(popupBox.text, "");
+        EXPECT_TRUE(CentredShown("WRONG PASSWORD", 390));
+        EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
+    });
+    TypeKeys("APPLE\r");
     EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
     EXPECT_TRUE(fake.ScriptDone());
+    EXPECT_EQ(popupBox.masked, 0) << "the boxes after it show what is typed";
 }
 
 TEST_F(HandOverTest, EndOfTurnSavesTheNextSeatAndTheHandOverReadsItBack) {

@@ -1,5 +1,6 @@
 // How a human turn ends without handing over: a new world that cannot be
-// saved, and quitting.
+// saved, and leaving: asked first when orders were given, whether by QUIT
+// TO MAIN MENU or by closing the window.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,19 +42,57 @@ TEST_F(HumanTurnEndTest, ANewWorldThatCannotBeSavedIsReportedAndTheLastGoodFileI
     EXPECT_EQ(kept.map.mapSeed, -1);
 }
 
-TEST_F(HumanTurnEndTest, QuittingLeavesWithoutSaving) {
-    NewSinglePlayerGame();
-    PlaceUnit(2, 2, 0, kBase);
-    PlaceUnit(2, 4, 0, kStandard);
-    PlaceUnit(24, 24, 1, kBase);
-    SaveGame();
+class HumanTurnLeaveTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        NewSinglePlayerGame();
+        PlaceUnit(2, 2, 0, kBase);
+        PlaceUnit(2, 4, 0, kStandard);
+        PlaceUnit(24, 24, 1, kBase);
+        SaveGame();
+    }
+    bool Asked() const { return CentredShown("LEAVE THIS TURN?", 296 + 9); }
+};
+
+TEST_F(HumanTurnLeaveTest, QuittingWithoutOrdersLeavesAtOnce) {
+    ClickTile(2, 4);  // a selection is no order
+    ClickAt(900, 15);
+    EXPECT_EQ(RunHumanTurn(), 110);
+}
+
+TEST_F(HumanTurnLeaveTest, QuittingAfterOrdersAsksFirstAndLeavesWithoutSaving) {
     const std::string path = ResolveGamePath(SaveGamePath(theGame));
     const std::string before = ReadFile(path);
     ClickTile(2, 4);
     ClickTile(2, 6, 2);
     ClickAt(900, 15);
+    Then([&] { EXPECT_TRUE(Asked()); });
+    Press(VK_ESCAPE, 27);  // the turn goes on
+    Then([&] { EXPECT_FALSE(Asked()); });
+    ClickAt(900, 15);
+    Then([&] { EXPECT_TRUE(Asked()); });
+    Press(VK_RETURN, 13);
     EXPECT_EQ(RunHumanTurn(), 110);
     EXPECT_EQ(ReadFile(path), before);
+}
+
+TEST_F(HumanTurnLeaveTest, ClosingTheWindowAfterOrdersAsksFirst) {
+    ClickTile(2, 4);
+    ClickTile(2, 6, 2);
+    Then([&] { fake.Close(); });
+    Then([&] {
+        EXPECT_TRUE(Asked());
+        EXPECT_FALSE(window->IsDestroyed());
+    });
+    Press(VK_ESCAPE, 27);
+    Then([&] {
+        EXPECT_FALSE(window->IsDestroyed());
+        fake.Close();
+    });
+    Press(VK_RETURN, 13);
+    EXPECT_EQ(RunHumanTurn(), 14);
+    EXPECT_TRUE(window->IsDestroyed());
 }
 
 }  // namespace

@@ -207,6 +207,34 @@ TEST_F(HumanTurnOrdersTest, BuyingConvertingRepairingAndRaisingThePowerCostAndSh
     EXPECT_EQ(RunHumanTurn(), 190);
 }
 
+TEST_F(HumanTurnOrdersTest, PointingAtAPanelCommandSaysWhatItDoesAndWhatItCosts) {
+    theGame.state.units[other].health = 4;
+    SaveGame();
+    auto pointAt = [this](int id) {
+        const Rect& r = buttonTable[id].rect;
+        fake.SetCursor((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    const struct {
+        int x, y, id;
+        const char* hint;
+    } cases[] = {
+        {4, 2, kRepair, "REPAIR 6 HEALTH FOR 12 ENERGY (2 A POINT), USING THE UNIT'S ATTACK"},
+        {4, 2, kPower, "RAISE THE POWER LEVEL TO 20 FOR 500 ENERGY: EVERY UNIT GAINS 10 HEALTH AND HITS HARDER"},
+        {2, 4, kAirIcon, "CHANGE INTO AN AIR UNIT: NO ENERGY, USING THE UNIT'S ATTACK"},
+    };
+    for (const auto& c : cases) {
+        ClickTile(c.x, c.y);
+        Then([&] { pointAt(c.id); });
+        Then([&] {
+            EXPECT_TRUE(TextShown(16, 730, c.hint, kSmallFont)) << c.hint;
+            fake.SetCursor(400, 400);
+        });
+        Then([&] { EXPECT_FALSE(TextShown(16, 730, c.hint, kSmallFont)) << "the hint goes with the pointer"; });
+    }
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+}
+
 TEST_F(HumanTurnOrdersTest, TheTurnChecksFindTheNextUnitAndCentreTheViewOnIt) {
     // Only a base at home and one soldier far out on the map.
     theGame.state.units[soldier].state = kFree;

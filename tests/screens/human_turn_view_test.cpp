@@ -1,5 +1,6 @@
-// Moving the view: the screen edges, the arrow keys and the mini-map, within
-// the map's limits; and the function keys with the two pages they open.
+// Moving the view: the screen edges, the arrow keys, the wheel and the
+// mini-map, within the map's limits; and the function keys with the two
+// pages they open.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,8 +36,9 @@ protected:
     }
 };
 
-TEST_F(HumanTurnViewTest, TheScreenEdgesScrollOneTileAStepAndStopAtTheMapsBorder) {
+TEST_F(HumanTurnViewTest, TheScreenEdgesScrollOneTileAStepWhileThePointerIsInTheWindow) {
     StartViewAt(3, 2);
+    int scrolled = 0;
     Then([&] { fake.SetCursor(0, 400); });
     Wait(30);
     Then([&] {
@@ -55,6 +57,14 @@ TEST_F(HumanTurnViewTest, TheScreenEdgesScrollOneTileAStepAndStopAtTheMapsBorder
     Then([&] {
         EXPECT_EQ(theGame.scrollX, 14);
         EXPECT_LT(theGame.scrollY, 15);
+        scrolled = theGame.scrollY;
+        // The pointer left the window above its top edge.
+        fake.cursorInWindow = false;
+    });
+    Wait(10);
+    Then([&] {
+        EXPECT_EQ(theGame.scrollY, scrolled);
+        fake.cursorInWindow = true;
         fake.SetCursor(500, 400);
     });
     ClickButtonId(kEndTurn);
@@ -63,30 +73,53 @@ TEST_F(HumanTurnViewTest, TheScreenEdgesScrollOneTileAStepAndStopAtTheMapsBorder
     EXPECT_EQ(theGame.scrollX, 14);
 }
 
-TEST_F(HumanTurnViewTest, ArrowKeysScrollWhileHeldAndTheMiniMapShowsAndMovesTheView) {
+TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMiniMapMoveTheView) {
     StartViewAt(0, 0);
     const Rect mini = MiniMapScreenRect(27);
     const Rect frame{848, 32, 887, 68};
     int scrolled = 0;
     Then([&] {
         EXPECT_TRUE(PictureShown(mini.left, mini.top, frame));
-        fake.HoldKey(VK_RIGHT, true);
+        // A slow tap: the key stays down for a tenth of a second.
         fake.HoldKey(VK_DOWN, true);
+        fake.Key(VK_DOWN);
     });
-    Wait(8);
+    Wait(6);
     Then([&] {
-        fake.HoldKey(VK_RIGHT, false);
         fake.HoldKey(VK_DOWN, false);
+        EXPECT_EQ(theGame.scrollY, 1);
+        // Ten quick taps, all before the screen's next frame.
+        for (int tap = 0; tap < 10; ++tap) fake.Key(VK_RIGHT);
     });
+    Wait(30);
+    Then([&] {
+        EXPECT_EQ(theGame.scrollX, 10);
+        fake.HoldKey(VK_DOWN, true);
+        fake.Key(VK_DOWN);
+    });
+    Wait(30);
+    Then([&] { fake.HoldKey(VK_DOWN, false); });
     Wait(4);
     Then([&] {
-        scrolled = theGame.scrollX;
-        EXPECT_GT(scrolled, 0);
-        EXPECT_EQ(theGame.scrollY, scrolled);
+        scrolled = theGame.scrollY;
+        EXPECT_GT(scrolled, 3) << "a held key repeats";
+        EXPECT_EQ(theGame.scrollX, 10);
         EXPECT_TRUE(PictureShown(mini.left + 3 * theGame.scrollX, mini.top + 3 * theGame.scrollY, frame));
     });
     Wait(10);
-    Then([&] { EXPECT_EQ(theGame.scrollX, scrolled); });  // released keys no longer scroll
+    Then([&] {
+        EXPECT_EQ(theGame.scrollY, scrolled);  // released keys no longer scroll
+        fake.Wheel(2, 400, 400);
+    });
+    Then([&] {
+        EXPECT_EQ(theGame.scrollY, scrolled - 2);
+        fake.HoldKey(VK_SHIFT, true);
+        fake.Wheel(-1, 400, 400);
+    });
+    Then([&] {
+        fake.HoldKey(VK_SHIFT, false);
+        EXPECT_EQ(theGame.scrollX, 11);
+    });
     // A click on the mini-map puts the clicked tile six columns in and five
     // rows down, within the map's limits.
     const struct {
@@ -144,14 +177,17 @@ TEST_F(HumanTurnViewTest, F1AndTheColourBoxOpenHelpF3AndTheScoreBoxOpenDetailsAn
     EXPECT_EQ(RunHumanTurn(), 190);
 }
 
-TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayWithinItsRangeAndASettingsFileThatCannotBeWrittenDoesNotEndTheTurn) {
+TEST_F(HumanTurnViewTest, F2ShowsAndSetsTheScrollDelayAndASettingsFileThatCannotBeWrittenIsToldButEndsNothing) {
     StartViewAt(0, 0);
     ClickTile(2, 4);
     Press(VK_F2);
     Then([&] {
         EXPECT_TRUE(CentredShown("ENTER SCROLL DELAY", 296 + 9));
-        EXPECT_TRUE(CentredShown("(0 - 100)", 296 + 94));
+        EXPECT_TRUE(CentredShown("NOW 15 (0 - 100)", 296 + 94));
     });
+    Press(VK_RETURN, 13);  // nothing typed: the delay stays
+    Then([&] { EXPECT_EQ(settings.scrollDelay, 15); });
+    Press(VK_F2);
     TypeKeys("2509\r");  // three characters at most: 250, then 100
     Then([&] {
         EXPECT_EQ(settings.scrollDelay, 100);
@@ -168,6 +204,8 @@ TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayWithinItsRangeAndASettingsFileThat
     });
     Press(VK_F2);
     TypeKeys("60\r");
+    Then([&] { EXPECT_TRUE(CentredShown("SETTINGS NOT SAVED", 296 + 9)); });
+    Press(VK_RETURN, 13);
     Then([&] {
         EXPECT_EQ(settings.scrollDelay, 60);
         EXPECT_EQ(theGame.selectedUnit, 1);
@@ -178,10 +216,12 @@ TEST_F(HumanTurnViewTest, F2SetsTheScrollDelayWithinItsRangeAndASettingsFileThat
     EXPECT_NE(ReadFile("Run.log").find("*ERROR* : SaveINI()"), std::string::npos);
 }
 
-TEST_F(HumanTurnViewTest, AfterTheWindowIsMinimisedThePicturesComeBack) {
+TEST_F(HumanTurnViewTest, AfterTheWindowIsMinimisedEvenUnderABoxThePicturesComeBack) {
     StartViewAt(0, 0);
+    Press(VK_F2);
     Then([&] { fake.Minimise(); });
     Then([&] { fake.Restore(); });
+    Press(VK_ESCAPE, 27);
     Wait(6);
     Then([&] {
         EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont));
