@@ -57,4 +57,5 @@ web-test: web
 	@scripts/install-web-deps.sh --tests
 	@cmake --build $(BUILD) -j $(JOBS) --target kvtool
 	@$(EMBUILD) cmake --build $(WEB)/.cmake -j $(JOBS) --target kvtool
-	@node tests/web/run.mjs --site $(WEB) --kvtool $(BUILD)/kvtool --web-kvtool $(WEB)/.cmake/kvtool.js
+	@node tests/web/run.mjs --site $(WEB) --data $(BUILD)/data --kvtool $(BUILD)/kvtool \
+	  --web-kvtool $(WEB)/.cmake/kvtool.js

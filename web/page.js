@@ -198,8 +198,9 @@ var Module = typeof Module != 'undefined' ? Module : {};
 
   // ---- Input, as the platform layer reads it (see web_platform.cpp) ----
   var queue = [];
-  var cursor = { x: 0, y: 0 };
-  var KEY_DOWN = 1, KEY_UP = 2, BUTTON_DOWN = 3, BUTTON_UP = 4, VISIBILITY = 5, FOCUS = 6, DROP = 7;
+  var cursor = { x: 0, y: 0, inside: false };
+  var KEY_DOWN = 1, KEY_UP = 2, BUTTON_DOWN = 3, BUTTON_UP = 4, VISIBILITY = 5, FOCUS = 6, DROP = 7, WHEEL = 9;
+  var ALT = 1, REPEAT = 2;  // flags of a key down
   var VK_OEM_8 = 0xDF;  // a key without a code of its own that still types
   var CONTROL_CHARACTERS = { Backspace: 8, Tab: 9, Enter: 13, Escape: 27, Delete: 127 };
   var running = false;
@@ -208,6 +209,7 @@ var Module = typeof Module != 'undefined' ? Module : {};
   Module.kvNextInput = function () { return queue.shift(); };
   Module.kvInputWaiting = function () { return queue.length > 0; };
   Module.kvCursor = function () { return (cursor.x & 0xFFFF) | (cursor.y << 16); };
+  Module.kvCursorInWindow = function () { return cursor.inside; };
 
   // A page position in picture coordinates; `inside` false on a bar.
   function toPicture(event) {
@@ -235,7 +237,14 @@ var Module = typeof Module != 'undefined' ? Module : {};
     var p = toPicture(e);
     cursor.x = p.x;
     cursor.y = p.y;
+    cursor.inside = p.inside;
   });
+  document.documentElement.addEventListener('mouseleave', function () { cursor.inside = false; });
+  stage.addEventListener('wheel', function (e) {
+    var p = toPicture(e);
+    if (p.inside && e.deltaY) post([WHEEL, e.deltaY < 0 ? 1 : -1, p.x, p.y]);
+    e.preventDefault();
+  }, { passive: false });
   stage.addEventListener('contextmenu', function (e) { e.preventDefault(); });
 
   function characterOf(e) {
@@ -270,7 +279,7 @@ var Module = typeof Module != 'undefined' ? Module : {};
     if (vk == 0) return;
     // Only the left Alt makes a system key; AltGr types characters.
     var alt = e.altKey && !e.getModifierState('AltGraph');
-    post([KEY_DOWN, vk, alt ? 0 : characterOf(e), alt ? 1 : 0]);
+    post([KEY_DOWN, vk, alt ? 0 : characterOf(e), (alt ? ALT : 0) | (e.repeat ? REPEAT : 0)]);
     if (!browserKeeps(e)) e.preventDefault();
   });
   window.addEventListener('keyup', function (e) {

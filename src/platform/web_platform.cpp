@@ -14,7 +14,7 @@ namespace {
 // page maps presses to picture coordinates and keys to virtual-key codes.
 enum PageInput {
     kNoInput = 0,
-    kKeyDown = 1,     // key, character (0 for none), left Alt held
+    kKeyDown = 1,     // key, character (0 for none), flags (kAltFlag, kRepeatFlag)
     kKeyUp = 2,       // key
     kButtonDown = 3,  // button (0 left, 2 right), x, y (x < 0: outside the picture)
     kButtonUp = 4,    // button
@@ -22,7 +22,10 @@ enum PageInput {
     kFocus = 6,       // gained
     kDrop = 7,        // text: the path of a file taken in by the page
     kClose = 8,       // the page is going away
+    kWheel = 9,       // notches (positive away from the player), x, y
 };
+constexpr int kAltFlag = 1;     // the left Alt is held
+constexpr int kRepeatFlag = 2;  // the keyboard's own repeat
 
 constexpr int kTextSize = 1024;
 
@@ -35,6 +38,7 @@ EM_JS(int, kv_next_input, (int* fields, char* text, int textSize), {
 });
 EM_JS(int, kv_input_waiting, (), { return Module.kvInputWaiting() ? 1 : 0; });
 EM_JS(int, kv_cursor, (), { return Module.kvCursor(); });
+EM_JS(int, kv_cursor_in_window, (), { return Module.kvCursorInWindow() ? 1 : 0; });
 EM_JS(int, kv_screen_size, (), { return (screen.width & 0xFFFF) | (screen.height << 16); });
 EM_JS(void, kv_window_closed, (), { Module.kvWindowClosed(); });
 
@@ -88,6 +92,8 @@ public:
         return {packed & 0xFFFF, packed >> 16};
     }
 
+    bool CursorInWindow() override { return kv_cursor_in_window() != 0; }
+
     bool KeyHeld(int virtualKey) override {
         return virtualKey >= 0 && virtualKey < 256 && held_[virtualKey];
     }
@@ -111,10 +117,14 @@ private:
 
     void Translate(int kind, const std::array<int, 3>& f, const char* text) {
         switch (kind) {
-            case kKeyDown: OnKeyDown(f[0], f[1], f[2] != 0); break;
+            case kKeyDown: OnKeyDown(f[0], f[1], f[2]); break;
             case kKeyUp: SetHeld(f[0], false); queue_.push_back(MakeMessage(WM_KEYUP, Word(f[0]))); break;
             case kButtonDown: OnButtonDown(f[0], f[1], f[2]); break;
             case kButtonUp: SetHeld(ButtonKey(f[0]), false); break;
+            case kWheel:
+                queue_.push_back(MakeMessage(WM_MOUSEWHEEL, MakeWheelWord(f[0] * kWheelNotch),
+                                             MakePositionWord(f[1], f[2])));
+                break;
             case kVisibility:
                 if (window_ && window_->NoteHidden(f[0] != 0))
                     Activation(f[0] != 0 ? WA_INACTIVE : WA_ACTIVE);
@@ -139,10 +149,14 @@ private:
         if (vk > 0 && vk < 256) held_[vk] = down;
     }
 
-    void OnKeyDown(int vk, int character, bool alt) {
+    // The page gives one character at most with each key press, so every
+    // character has its key down right before it.
+    void OnKeyDown(int vk, int character, int flags) {
         if (vk <= 0 || vk >= 256) return;
         SetHeld(vk, true);
-        queue_.push_back(MakeMessage(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Word(vk)));
+        const bool alt = (flags & kAltFlag) != 0;
+        queue_.push_back(MakeMessage(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, Word(vk),
+                                     (flags & kRepeatFlag) ? kKeyRepeatFlag : 0));
         if (character > 0 && character < 256 && !alt)
             queue_.push_back(MakeMessage(WM_CHAR, Word(character)));
     }

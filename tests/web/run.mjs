@@ -255,8 +255,8 @@ async function main() {
       await until('the notice gone', async () => !(await noticeShown()), 10);
       check(!(await savedGames()).includes('DAMAGED.KV1'), 'the damaged file was kept');
     });
-    await step('a game played on by native kvtool is taken in and plays', async () => {
-      const mailed = path.join(work, 'SOLO-MAILED.KV1');
+    await step('a game played on by native kvtool is taken in over the old one and plays', async () => {
+      const mailed = path.join(work, 'FROM-A-FRIEND.KV1');
       fs.copyFileSync(downloaded, mailed);
       // The native player's turn and the computer's, round to seat 0 again.
       for (let seat = 0; seat < 4 && (seat === 0 || show(mailed).currentPlayer !== 0); ++seat) {
@@ -266,16 +266,18 @@ async function main() {
       const turn = show(mailed).turn;
       check(turn === 4 && show(mailed).currentPlayer === 0, `native kvtool left turn ${turn}`);
       await takeIn(mailed);
-      await until('the game listed', async () => (await savedGames()).includes('SOLO-MAILED.KV1'), 10);
+      await until('OVERWRITE OLD GAME?', noticeShown, 10);
+      await page.keyboard.press('Enter');
+      await until('the game taken in', async () => (await gameInPage('SOLO-GAME-01.KV1')).turn === turn, 10);
       await until('LOAD GAME', loadGameShown, 5);
       await click(512, 455);
       await until('the load screen', async () => !(await menuShown()), 10);
-      const row = (await savedGames()).indexOf('SOLO-MAILED.KV1');
+      const row = (await savedGames()).indexOf('SOLO-GAME-01.KV1');
       await new Promise((r) => setTimeout(r, 500));
       await click(100, 122 + 20 * row + 8);
       await new Promise((r) => setTimeout(r, 500));
       await click(896, 744);
-      await endTurnAndWaitForComputer('SOLO-MAILED.KV1', turn);
+      await endTurnAndWaitForComputer('SOLO-GAME-01.KV1', turn);
     });
     const stats = await page.evaluate(() => Module.kvStats.times.slice().sort((a, b) => a - b));
     figures.presentMedianMs = stats[Math.floor(stats.length / 2)];
