@@ -15,6 +15,13 @@ var Module = typeof Module != 'undefined' ? Module : {};
   var WIDTH = 1024, HEIGHT = 768;
 
   function $(id) { return document.getElementById(id); }
+
+  // What the browser test reads: the frames, the uploads and their times,
+  // and when each step of the start was reached (ms since navigation).
+  var stats = { presents: 0, uploads: 0, times: [], start: {} };
+  Module.kvStats = stats;
+  function reached(step) { if (!(step in stats.start)) stats.start[step] = performance.now(); }
+  reached('script');
   var canvas = $('kv-canvas');
   var stage = $('kv-stage');
 
@@ -81,7 +88,13 @@ var Module = typeof Module != 'undefined' ? Module : {};
         return new Response(unzipped).arrayBuffer();
       })
       .then(function (tar) {
-        unpackTar(new Uint8Array(tar));
+        reached('download');
+        // Unpacked once the program's memory exists, which the file system
+        // writes through: before its start, after every download.
+        Module.preRun = [function () {
+          unpackTar(new Uint8Array(tar));
+          reached('unpacked');
+        }];
         removeRunDependency('kv-data');
       })
       .catch(function (error) { Module.onAbort('THE PICTURES AND SOUNDS DID NOT LOAD (' + error.message + ')'); });
@@ -146,6 +159,7 @@ var Module = typeof Module != 'undefined' ? Module : {};
       if (err) notice('THIS BROWSER DOES NOT KEEP THE GAME\'S FILES: THEY ARE LOST WHEN THE PAGE CLOSES.');
       FS.chdir(DATA);
       noteWrites();
+      reached('storage');
       removeRunDependency('kv-storage');
     });
     loadGeneratedFiles();
@@ -169,8 +183,6 @@ var Module = typeof Module != 'undefined' ? Module : {};
 
   // ---- The picture ----
   var context = null;
-  var stats = { presents: 0, uploads: 0, times: [] };
-  Module.kvStats = stats;
 
   Module.kvShowPicture = function (bytes, width, height) {
     if (!context) context = canvas.getContext('2d', { alpha: false });
@@ -180,6 +192,7 @@ var Module = typeof Module != 'undefined' ? Module : {};
   Module.kvNotePresent = function (uploaded, ms) {
     stats.presents++;
     if (uploaded) {
+      reached('first picture');
       stats.uploads++;
       stats.times.push(ms);
       if (stats.times.length > 1000) stats.times.shift();
@@ -410,6 +423,7 @@ var Module = typeof Module != 'undefined' ? Module : {};
 
   // ---- Start and end ----
   Module.kvGameStarting = function () {
+    reached('main');
     $('kv-loading').hidden = true;
     running = true;
     try { decodeSounds(); } catch (e) { /* a page without sound still plays */ }
