@@ -4,11 +4,15 @@
 # (puppeteer-core, which drives Debian's chromium and never fetches one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-packages=(emscripten chromium nodejs npm python3)
+packages=(emscripten chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# node and npm may come from elsewhere than Debian's packages: any will do.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
+command -v python3 >/dev/null || missing+=(python3)
 if [ ${#missing[@]} -ne 0 ]; then
   echo "Installing: ${missing[*]}"
   SUDO=""
