@@ -21,7 +21,8 @@ constexpr int kQuitToMenuButton = 44;
 GameState turnStart;
 
 // Leaving a turn throws away the orders given in it: the player is asked
-// first when there are any. kConfirmed to leave, kCancelled, or kFatal.
+// first when there are any; closing the window again while asked is a yes.
+// kConfirmed to leave, kCancelled, or kFatal.
 int AgreeToLeaveTurn() {
     if (theGame.state == turnStart) return kConfirmed;
     popupBox.prompt = "LEAVE THIS TURN?";
@@ -29,7 +30,8 @@ int AgreeToLeaveTurn() {
     popupBox.hint.clear();
     popupBox.inputShown = 0;
     const int answer = popupBox.RunPopup();
-    return answer == kConfirmed || answer == kFatal ? answer : kCancelled;
+    if (answer == kFatal) return kFatal;
+    return answer == kConfirmed || input.closeRequested ? kConfirmed : kCancelled;
 }
 
 // The help and details pages run inside the turn; whatever they answer, the

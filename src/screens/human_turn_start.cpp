@@ -61,6 +61,7 @@ int StartHumanTurnScreen() {
     PlaceMiniMap();
     SetUpTurnButtons();
     input.clickPending = 0;
+    input.wheelNotches = 0;  // turned on an earlier screen
     if (!LoadScreenImages(MapScreenImages())) return kFatal;
     return kStay;
 }

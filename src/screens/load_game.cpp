@@ -135,6 +135,7 @@ int LoadGameScreen() {
     LoadGameView view;
     view.list.files = ListSavedGames();
     ForgetEarlierDrops();
+    input.wheelNotches = 0;  // turned on an earlier screen
     PictureWatch watch;
     while (true) {
         if (!PumpMessages(watch) && !RecoverDisplay(kLoadGameImages, watch)) return kFatal;

@@ -100,5 +100,8 @@ int PopupBox::RunPopup() {
         if (input.keyPressed) {
             if (const int answer = TakeKey(); answer != kNoAnswer) return answer;
         }
+        // The player wants the window closed: the screen that guards the
+        // close asks, and the box must not stand in the way.
+        if (input.closeRequested) return kCancelled;
     }
 }

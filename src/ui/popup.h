@@ -23,7 +23,8 @@ public:
     int boxRight = 792;
 
     // Runs the box until it is answered: 12 OK (button or Enter), 11 CANCEL
-    // (button or Escape), 14 when the display could not be brought back.
+    // (button or Escape, or a request to close the window that a screen
+    // guards), 14 when the display could not be brought back.
     int RunPopup();
 
 private:

@@ -86,11 +86,15 @@ TEST_F(HumanTurnLeaveTest, ClosingTheWindowAfterOrdersAsksFirst) {
         EXPECT_FALSE(window->IsDestroyed());
     });
     Press(VK_ESCAPE, 27);
+    Press(VK_F2);
     Then([&] {
         EXPECT_FALSE(window->IsDestroyed());
-        fake.Close();
+        fake.Close();  // the open box gives way to the question
     });
-    Press(VK_RETURN, 13);
+    Then([&] {
+        EXPECT_TRUE(Asked());
+        fake.Close();  // closing again while asked is a yes
+    });
     EXPECT_EQ(RunHumanTurn(), 14);
     EXPECT_TRUE(window->IsDestroyed());
 }
