@@ -84,7 +84,14 @@ var Module = typeof Module != 'undefined' ? Module : {};
     fetch('korvessa-data.tar.gz')
       .then(function (response) {
         if (!response.ok) throw new Error('korvessa-data.tar.gz: ' + response.status);
-        var unzipped = countedBody(response).pipeThrough(new DecompressionStream('gzip'));
+        return new Response(countedBody(response)).arrayBuffer();
+      })
+      .then(function (bytes) {
+        // Servers that mark .gz files as gzip-encoded have the browser
+        // unpack them already; the others hand over the compressed bytes.
+        var head = new Uint8Array(bytes, 0, 2);
+        if (head[0] != 0x1f || head[1] != 0x8b) return bytes;
+        var unzipped = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
         return new Response(unzipped).arrayBuffer();
       })
       .then(function (tar) {
