@@ -19,45 +19,68 @@ protected:
         P(0).faction = faction;
         return Place(5, 5, 0, type);
     }
+    // Seeds so that this attack comes out as wished.
+    void SeedAttack(int attacker, int target, const std::function<bool(const Game&)>& wished) {
+        SeedWhere([=](Game& g) { Attack(g, attacker, target); }, wished);
+    }
+    // The attack's status line starts with `text`.
+    static std::function<bool(const Game&)> Says(std::string text) {
+        return [text](const Game& g) { return g.statusMessage.rfind(text, 0) == 0; };
+    }
     int farBase = -1;
 };
 
+// Over many rolls at power level 10 the damage spans half the most to the
+// most; a TANK takes half, and every hit does at least one point.
 TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
     struct Case {
-        int attacker, target, spread, width, damage;
+        int attacker, target, least, most;
         const char* status;
+        const char* sound;
     };
     const Case cases[] = {
-        {kTank, kStandard, 0, 6, 5, "TANK ATTACK : DAMAGE = 5 : AWARD = 10"},
-        {kTank, kStandard, 5, 6, 10, "TANK ATTACK : DAMAGE = 10 : AWARD = 10"},
-        {kTank, kTank, 0, 6, 2, "TANK ATTACK : DAMAGE = 2 : AWARD = 10"},  // 5 halved
-        {kAir, kTank, 0, 2, 1, "AIR ATTACK : DAMAGE = 1 : AWARD = 10"},    // 1 halved to 0, raised to 1
-        {kAir, kTank, 1, 2, 1, "AIR ATTACK : DAMAGE = 1 : AWARD = 10"},
+        {kTank, kStandard, 5, 10, "TANK ATTACK : DAMAGE = ", "Sounds\\Attack-Tank.wav"},
+        {kTank, kTank, 2, 5, "TANK ATTACK : DAMAGE = ", "Sounds\\Attack-Tank.wav"},
+        {kAir, kStandard, 1, 2, "AIR ATTACK : DAMAGE = ", "Sounds\\Attack-Air.wav"},
+        {kAir, kTank, 1, 1, "AIR ATTACK : DAMAGE = ", "Sounds\\Attack-Air.wav"},
+        {kStandard, kStandard, 2, 5, "STANDARD ATTACK : DAMAGE = ", "Sounds\\Attack-Standard.wav"},
+        {kArtillery, kArtillery, 2, 5, "ARTILLERY ATTACK : DAMAGE = ", "Sounds\\Attack-Artillery.wav"},
+        {kBase, kAir, 2, 5, "BASE ATTACK : DAMAGE = ", "Sounds\\Attack-Base.wav"},
     };
+    P(0).faction = kWasp;  // at full health a WASP's special never shows
     for (const Case& c : cases) {
         const int attacker = Place(5, 5, 0, c.attacker);
         const int target = Place(6, 5, 1, c.target);
-        U(target).health = 990;
-        sounds.clear();
-        SeedRoll(c.spread, c.width);
-        const uint32_t after = StateAfter(1);  // no special: one draw only
+        int least = 1000, most = 0;
+        for (uint32_t seed = 1; seed <= 300; ++seed) {
+            U(target).health = 990;
+            game.rng.Seed(seed);
+            sounds.clear();
+            const int energy = P(0).energy;
+            Attack(game, attacker, target);
+            const int damage = 990 - U(target).health;
+            least = std::min(least, damage);
+            most = std::max(most, damage);
+            ASSERT_EQ(game.statusMessage, c.status + std::to_string(damage) + " : AWARD = 10");
+            ASSERT_EQ(sounds, (Sounds{c.sound}));
+            ASSERT_EQ(P(0).energy, energy + 10);
+        }
+        EXPECT_EQ(least, c.least) << c.status;
+        EXPECT_EQ(most, c.most) << c.status;
+        // One draw for the roll, and a STANDARD unit's one for its special.
+        game.rng.Seed(1);
+        const uint32_t after = StateAfter(c.attacker == kStandard ? 2 : 1);
         Attack(game, attacker, target);
         EXPECT_EQ(game.rng.state, after) << c.status;
-        EXPECT_EQ(U(target).health, 990 - c.damage) << c.status;
-        EXPECT_EQ(game.statusMessage, c.status);
-        EXPECT_EQ(sounds.size(), 1u);
         U(attacker).state = U(target).state = kFree;
     }
-    EXPECT_EQ(sounds[0], "Sounds\\Attack-Air.wav");
-    EXPECT_EQ(P(0).energy, 10 + 5 * 10);
-    EXPECT_EQ(P(0).score, 5 * 10);
 }
 
 TEST_F(CombatTest, ADestroyedUnitPaysSixtyAndExplodesOnlyWhenAHumanPlays) {
     const int tank = Place(5, 5, 0, kTank);
     const int target = Place(6, 5, 1, kStandard);
-    U(target).health = 3;
-    SeedRoll(4, 6);
+    U(target).health = 9;
+    SeedAttack(tank, target, Says("TANK ATTACK : DAMAGE = 9"));
     Attack(game, tank, target);
     EXPECT_EQ(game.statusMessage, "TANK ATTACK : DAMAGE = 9 : AWARD = 60 : * 1 UNITS DESTROYED *");
     EXPECT_EQ(U(target).state, kDestroyed);
@@ -65,6 +88,14 @@ TEST_F(CombatTest, ADestroyedUnitPaysSixtyAndExplodesOnlyWhenAHumanPlays) {
     EXPECT_EQ(P(0).energy, 10 + 60);
     EXPECT_EQ(P(1).lifeState, kAlive);
     EXPECT_EQ(sounds, (Sounds{"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Unit.wav"}));
+
+    // A unit left with one point survives.
+    const int survivor = Place(6, 6, 1, kStandard);
+    U(survivor).health = 10;
+    SeedAttack(tank, survivor, Says("TANK ATTACK : DAMAGE = 9"));
+    Attack(game, tank, survivor);
+    EXPECT_EQ(U(survivor).state, kActive);
+    EXPECT_EQ(U(survivor).health, 1);
 
     // A computer seat's attack is silent and leaves no wreck.
     sounds.clear();
@@ -88,23 +119,28 @@ TEST_F(CombatTest, StingerShowsOnlyWhenItRepairs) {
         const char* sound;
     };
     const Case cases[] = {
-        {3, true, 10, "* STINGER * : DAMAGE = 3 : AWARD = 10", "Sounds\\Special-Stinger.wav"},
-        {10, true, 10, "STANDARD ATTACK : DAMAGE = 3 : AWARD = 10", "Sounds\\Attack-Standard.wav"},
-        {3, false, 3, "STANDARD ATTACK : DAMAGE = 3 : AWARD = 10", "Sounds\\Attack-Standard.wav"},
+        {3, true, 10, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav"},
+        {9, true, 10, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav"},
+        {10, true, 10, "STANDARD ATTACK : DAMAGE = ", "Sounds\\Attack-Standard.wav"},
+        {3, false, 3, "STANDARD ATTACK : DAMAGE = ", "Sounds\\Attack-Standard.wav"},
     };
     for (const Case& c : cases) {
         const int wasp = Attacker(kWasp);
         const int target = Place(6, 5, 1, kStandard);
         U(target).health = 500;
+        // The draws of a hurt WASP's attack that does or does not repair it.
+        SeedWhere([=](Game& g) {
+                      g.state.units[wasp].health = 3;
+                      Attack(g, wasp, target);
+                  },
+                  [=](const Game& g) { return (g.state.units[wasp].health == 10) == c.wins; });
         U(wasp).health = c.health;
         sounds.clear();
-        SeedRoll(1, 4, kStingerChance, c.wins);
         const uint32_t after = StateAfter(2);
         Attack(game, wasp, target);
         EXPECT_EQ(game.rng.state, after);
         EXPECT_EQ(U(wasp).health, c.healthAfter);
-        EXPECT_EQ(U(target).health, 500 - 3);
-        EXPECT_EQ(game.statusMessage, c.status);
+        EXPECT_EQ(game.statusMessage.rfind(c.status, 0), 0u) << game.statusMessage;
         EXPECT_EQ(sounds, (Sounds{c.sound}));
         U(wasp).state = U(target).state = kFree;
     }
@@ -115,7 +151,7 @@ TEST_F(CombatTest, DirectHitGoesThroughATank) {
     P(1).powerLevel = 500;
     const int tank = Place(6, 5, 1, kTank);
     U(tank).health = 40;
-    SeedRoll(3, 4, kDirectHitChance, true);
+    SeedAttack(panther, tank, Says("* DIRECT-HIT *"));
     Attack(game, panther, tank);
     EXPECT_EQ(U(tank).state, kDestroyed);
     EXPECT_EQ(U(tank).health, -40);
@@ -127,14 +163,21 @@ TEST_F(CombatTest, FreeAttackComesBackAgainAndAgain) {
     const int raptor = Attacker(kRaptor);
     const int target = Place(6, 5, 1, kStandard);
     U(target).health = 500;
-    SeedSo([](Rng& r) {
-        for (int i = 0; i < 3; ++i) {
-            r.Draw();
-            if (Percentile(r.Draw()) >= kFreeAttackChance) return false;
-        }
-        r.Draw();
-        return Percentile(r.Draw()) >= kFreeAttackChance;
-    });
+    // Three free attacks in a row, then none.
+    int freeInARow = 0;
+    bool ended = false;
+    SeedWhere(
+        [&](Game& g) {
+            freeInARow = 0;
+            ended = false;
+            for (int i = 0; i < 4 && !ended; ++i) {
+                g.state.units[raptor].canAttack = 0;
+                Attack(g, raptor, target);
+                if (g.state.units[raptor].canAttack == 1) ++freeInARow;
+                else ended = true;
+            }
+        },
+        [&](const Game&) { return freeInARow == 3 && ended; });
     for (int i = 0; i < 3; ++i) {
         U(raptor).canAttack = 0;
         Attack(game, raptor, target);
@@ -146,12 +189,6 @@ TEST_F(CombatTest, FreeAttackComesBackAgainAndAgain) {
     Attack(game, raptor, target);
     EXPECT_EQ(U(raptor).canAttack, 0);
     EXPECT_EQ(game.statusMessage.rfind("STANDARD ATTACK : ", 0), 0u);
-
-    // Only STANDARD units draw for a special.
-    U(raptor).type = kArtillery;
-    const uint32_t after = StateAfter(1);
-    Attack(game, raptor, target);
-    EXPECT_EQ(game.rng.state, after);
 }
 
 class FirebombTest : public CombatTest {
@@ -160,14 +197,25 @@ protected:
         CombatTest::SetUp();
         OpenSeat(2, true);
         thirdBase = Place(0, 25, 2, kBase);
-        P(0).powerLevel = 16;  // rolls 4 to 8, the blast half of the roll
+        P(0).powerLevel = 16;  // rolls 4 to 8
         bird = Attacker(kFirebird);
+    }
+    // A FIREBOMB with the roll's most damage, 8.
+    void SeedFirebomb(int target) {
+        SeedWhere(
+            [=](Game& g) {
+                g.state.units[target].health = 500;
+                g.state.units[target].type = kStandard;
+                Attack(g, bird, target);
+            },
+            Says("* FIREBOMB * : DAMAGE = 8 "));
     }
     int thirdBase = -1;
     int bird = -1;
 };
 
-// Against a TANK the roll is halved, and the blast is half of that.
+// Against a TANK the roll is halved, and the blast is half of that. The
+// blast reaches every tile around the target, the corners too.
 TEST_F(FirebombTest, TheBlastSparesOwnUnitsHurtsEveryOtherPlayerAndIsHalvedTwiceByATank) {
     const int tank = Place(6, 5, 1, kTank);
     U(tank).health = 50;
@@ -175,7 +223,7 @@ TEST_F(FirebombTest, TheBlastSparesOwnUnitsHurtsEveryOtherPlayerAndIsHalvedTwice
     const int sameSide = Place(7, 6, 1, kStandard);
     const int thirdSide = Place(5, 4, 2, kStandard);
     const int farAway = Place(8, 5, 1, kStandard);
-    SeedRoll(4, 5, kFirebombChance, true);  // a roll of 8
+    SeedFirebomb(tank);
     Attack(game, bird, tank);
     EXPECT_EQ(U(tank).health, 50 - 4);  // hit once only
     EXPECT_EQ(U(bird).health, 16);      // the attacker stands in the blast too
@@ -191,12 +239,12 @@ TEST_F(FirebombTest, BlastVictimsPayDoubleAndWrecksAreNotDestroyedTwice) {
     const int target = Place(6, 5, 1, kStandard);
     const int neighbour = Place(6, 6, 1, kStandard);
     const int wreck = Place(7, 4, 1, kStandard);
-    U(target).health = 8;
     U(neighbour).health = 4;  // the blast of half the roll destroys it exactly
     U(wreck).state = kDestroyed;
     U(wreck).health = -3;
     U(wreck).explosionFrame = 9;
-    SeedRoll(4, 5, kFirebombChance, true);
+    SeedFirebomb(target);
+    U(target).health = 8;
     Attack(game, bird, target);
     EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 8 : AWARD = 160 : * 2 UNITS DESTROYED *");
     EXPECT_EQ(U(neighbour).state, kDestroyed);
@@ -211,9 +259,9 @@ TEST_F(FirebombTest, OneBlastCanEliminateTwoPlayers) {
     const int target = Place(6, 5, 1, kBase);
     const int otherBase = Place(7, 6, 2, kBase);
     const int straggler = Place(20, 20, 2, kTank);
+    SeedFirebomb(target);
     U(target).health = 1;
     U(otherBase).health = 1;
-    SeedRoll(4, 5, kFirebombChance, true);
     Attack(game, bird, target);
     EXPECT_EQ(P(1).lifeState, kDying);
     EXPECT_EQ(P(2).lifeState, kDead);

@@ -99,10 +99,12 @@ TEST_F(OrdersTest, AnAttackUsesUpTheAttackUnlessItComesFree) {
     P(0).faction = kRaptor;
     const int raptor = Place(7, 7, 0, kStandard);
     SelectSlot(raptor);
-    SeedSo([](Rng& r) {
-        r.Draw();
-        return Percentile(r.Draw()) < kFreeAttackChance;
-    });
+    SeedWhere(
+        [=](Game& g) {
+            g.state.units[raptor].canAttack = 0;
+            Attack(g, raptor, enemy);
+        },
+        [=](const Game& g) { return g.state.units[raptor].canAttack == 1; });
     RightClick(6, 6);
     EXPECT_EQ(U(raptor).canAttack, 1);
     EXPECT_EQ(game.map.tiles[6][6].attackMark, 1);
@@ -116,12 +118,12 @@ TEST_F(OrdersTest, ABaseBuysAStandardUnitButTheCapIsTestedBeforeTheEnergy) {
     SelectSlot(ownBase);
     RightClick(3, 3);
     EXPECT_EQ(game.statusMessage, "NOT ENOUGH ENERGY");
-    P(0).energy = 5000;
+    P(0).energy = 100;  // exactly the price
     RightClick(3, 3);
     const int bought = game.selectedUnit;  // selected at once, ready to act
     EXPECT_EQ(U(bought).type, kStandard);
     EXPECT_EQ(U(bought).x * 10 + U(bought).y, 33);
-    EXPECT_EQ(P(0).energy, 4900);
+    EXPECT_EQ(P(0).energy, 0);
     EXPECT_EQ(game.map.tiles[3][4].reach, 1);
     EXPECT_EQ(Offered(), (std::vector<int>{kAir, kTank, kArtillery}));
     EXPECT_EQ(sounds, (Sounds{kBuzzer, "Sounds\\Select-Unit.wav"}));
