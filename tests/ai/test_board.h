@@ -4,24 +4,15 @@
 // computer seat whose turn it is.
 #include "game/state.h"
 #include "game/unit_types.h"
+#include "support/game_builder.h"
 
 inline Game MakeBoard(int mapSize = 27) {
-    Game game;
-    game.hooks.tickCount = [] { return 0u; };
-    game.state.gameType = kSinglePlayer;
-    ResetGameState(game);
-    game.map.mapSize = mapSize;
+    Game game = MakeTestGame(kSinglePlayer, mapSize, 0);
     game.map.mapSeed = 1;
-    for (int x = 0; x < mapSize; ++x)
-        for (int y = 0; y < mapSize; ++y) game.map.tiles[x][y].terrain = kLand;
-    for (Player& p : game.state.players) {
-        p.seatOpen = 1;
-        p.lifeState = kAlive;
-        p.energy = 0;
-    }
-    game.state.players[0].isHuman = 1;
+    OpenSeat(game, 2, false);
+    OpenSeat(game, 3, false);
+    for (Player& p : game.state.players) p.energy = 0;
     game.state.currentPlayer = 1;
-    game.unitCap = UnitCapForMapSize(mapSize);
     game.rng.Seed(99);
     return game;
 }

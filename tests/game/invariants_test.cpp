@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "game/invariants.h"
+#include "support/game_builder.h"
 
 namespace {
 
 Game TwoSeatGame() {
-    Game game;
-    game.hooks.tickCount = [] { return 3u; };
-    game.state.gameType = kHotSeat;
-    ResetGameState(game);
-    game.map.mapSize = 27;
-    game.unitCap = 20;
-    for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;
+    Game game = MakeTestGame(kHotSeat, 27, 3);
     CreateUnit(game, 2, 2, 0, kBase);
     CreateUnit(game, 2, 4, 0, kStandard);
     CreateUnit(game, 24, 24, 1, kBase);

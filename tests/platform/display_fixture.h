@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake_platform.h"
+#include "support/fake_display.h"
 #include "support/temp_dir.h"
 #include "ui/display.h"
 
@@ -20,19 +20,11 @@ class DisplayTest : public InTempDir {
 protected:
     void SetUp() override {
         InTempDir::SetUp();
-        ResetDeviceFaults();
-        SetPlatform(&platform);
-        window = platform.CreateMainWindow("Korvessa");
-        screen.WinHandle = window;
-        screen.screenWidth = 1024;
-        screen.screenHeight = 768;
-        screen.bitsPerPixel = 32;
-        screen.offscreenCount = 3;
+        window = UseFakePlatform(platform);
+        screen = GameDisplay(window);
     }
     void TearDown() override {
-        screen.Shutdown();
-        ResetDeviceFaults();
-        SetPlatform(nullptr);
+        LeaveFakePlatform(screen);
         InTempDir::TearDown();
     }
     DrawSurface* Slot(int i) { return screen.offscreenSurfaces.at(static_cast<size_t>(i)); }

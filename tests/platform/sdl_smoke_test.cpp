@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/sdl_platform.h"
+#include "support/fake_display.h"
 #include "support/temp_dir.h"
 #include "ui/display.h"
 
@@ -37,12 +38,7 @@ TEST_F(SdlSmoke, WindowDisplayAndPumpWork) {
     EXPECT_FALSE(window->IsDestroyed());
 
     ResetDeviceFaults();
-    Display screen;
-    screen.WinHandle = window;
-    screen.screenWidth = 1024;
-    screen.screenHeight = 768;
-    screen.bitsPerPixel = 32;
-    screen.offscreenCount = 3;
+    Display screen = GameDisplay(window);
     ASSERT_TRUE(screen.Setup());
     screen.ClearScreen();
 
@@ -63,27 +59,6 @@ TEST_F(SdlSmoke, WindowDisplayAndPumpWork) {
     EXPECT_LT(cursor.y, 768);
     EXPECT_FALSE(platform->KeyHeld(VK_LEFT));
     screen.Shutdown();
-}
-
-TEST_F(SdlSmoke, CloseCommandDestroysTheWindowAndQuitFollows) {
-    Window* window = platform->CreateMainWindow("Korvessa");
-    if (!window) GTEST_SKIP() << "the video driver makes no windows";
-    WindowMessage close;
-    close.message = WM_SYSCOMMAND;
-    close.wParam = SC_CLOSE;
-    platform->DefaultHandling(close);
-    std::vector<uint32_t> seen;
-    WindowMessage m;
-    for (int i = 0; i < 100 && (seen.empty() || seen.back() != WM_QUIT); ++i) {
-        while (platform->PeekMessage(m)) {
-            seen.push_back(m.message);
-            if (m.message == WM_DESTROY) platform->PostQuit(0);
-            else if (m.message != WM_QUIT) platform->DefaultHandling(m);
-        }
-    }
-    ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen.back(), WM_QUIT);
-    EXPECT_TRUE(window->IsDestroyed());
 }
 
 }  // namespace

@@ -3,28 +3,21 @@
 #include <filesystem>
 
 #include "platform/bmp_writer.h"
+#include "support/fake_display.h"
 #include "support/read_file.h"
 
 void ToolkitTest::SetUp() {
     InTempDir::SetUp();
-    ResetDeviceFaults();
-    SetPlatform(&fake);
-    window = fake.CreateMainWindow("Korvessa");
+    window = UseFakePlatform(fake);
     ResetInput();
     InitButtons();
-    display = Display{};
-    display.WinHandle = window;
-    display.screenWidth = 1024;
-    display.screenHeight = 768;
-    display.bitsPerPixel = 32;
-    display.offscreenCount = 3;
+    display = GameDisplay(window);
     ASSERT_TRUE(display.Setup());
     PaintSheet();
 }
 
 void ToolkitTest::TearDown() {
-    display.Shutdown();
-    SetPlatform(nullptr);
+    LeaveFakePlatform(display);
     InTempDir::TearDown();
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
+#include <tuple>
 
+#include "support/game_builder.h"
 #include "world/starting_units.h"
 #include "world/terrain.h"
 
@@ -58,24 +61,16 @@ TEST(GenerateTerrain, SameSeedAndSizeGiveTheSameWorld) {
     }
 }
 
-TEST(GenerateTerrain, ClearingsStayOffTheBorderAndCrossingsInside) {
-    for (int seed : {0, 1, 2, 99, 31337}) {
-        for (int size : {27, 36, 45, 54, 63}) {
-            const Game game = GrowWorld(seed, size);
-            int clearings = 0;
-            for (int x = 0; x < size; ++x)
-                for (int y = 0; y < size; ++y) {
-                    const int t = game.map.tiles[x][y].terrain;
-                    const bool border = x == 0 || y == 0 || x == size - 1 || y == size - 1;
-                    if (t == kClearing) ++clearings;
-                    if (border) {
-                        EXPECT_TRUE(t != kClearing && t != kCrossingVertical && t != kCrossingHorizontal);
-                    }
-                }
-            EXPECT_LE(clearings, 4 + 4 * ((size - 1) / 9));
-            EXPECT_EQ(game.map.tiles[2][2].terrain, kClearing);
-            EXPECT_EQ(game.map.tiles[size - 3][size - 3].terrain, kClearing);
-        }
+TEST(GenerateTerrain, TheBorderHoldsNoClearingOrCrossingAndEveryCornerAClearing) {
+    for (int size : {27, 36, 45, 54, 63}) {
+        const Game game = GrowWorld(31337, size);
+        for (int i = 0; i < size; ++i)
+            for (const auto& [x, y] : {std::pair{i, 0}, {i, size - 1}, {0, i}, {size - 1, i}}) {
+                const int t = game.map.tiles[x][y].terrain;
+                EXPECT_TRUE(t == kLand || t == kWater || t == kRough) << size << ": " << x << "," << y;
+            }
+        for (int x : {2, size - 3})
+            for (int y : {2, size - 3}) EXPECT_EQ(game.map.tiles[x][y].terrain, kClearing) << size;
     }
 }
 
@@ -131,28 +126,26 @@ TEST(AssignCornerOverlays, RoundsWaterAndLandAgainstEachOther) {
 }
 
 TEST(PlaceStartingUnits, FillsOnlyOpenSeatsCornersOnLand) {
-    Game game;
-    game.hooks.tickCount = [] { return 1u; };
-    game.state.gameType = kHotSeat;
-    ResetGameState(game);
-    game.map.mapSize = 27;
-    game.maxScrollX = 27 - 13;
-    game.maxScrollY = 27 - 12;
+    Game game = MakeTestGame(kHotSeat, 27, 1);
     game.rng.Seed(2024);
     PlaceStartingUnits(game);
-    int bases = 0, standards = 0;
+    // Each open seat's base with a STANDARD unit two tiles off on every side.
+    std::set<std::tuple<int, int, int>> placed;  // owner, x offset, y offset
+    int bases = 0;
     for (const Unit& u : game.state.units) {
-        if (u.state != kActive) continue;
-        EXPECT_LT(u.owner, 2);
-        bases += u.type == kBase;
-        standards += u.type == kStandard;
+        if (u.state != kActive || u.type == kBase) continue;
+        for (const Unit& base : game.state.units)
+            if (base.state == kActive && base.type == kBase && base.owner == u.owner)
+                placed.insert({u.owner, u.x - base.x, u.y - base.y});
     }
+    for (const Unit& u : game.state.units) bases += u.state == kActive && u.type == kBase;
     EXPECT_EQ(bases, 2);
-    EXPECT_EQ(standards, 8);
-    const Unit& base = game.state.units[0];
-    EXPECT_EQ(game.state.units[1].x, base.x);
-    EXPECT_EQ(game.state.units[1].y, base.y - 2);
-    EXPECT_EQ(game.state.players[base.owner].viewX, std::min(std::max(base.x - 6, 0), 14));
+    EXPECT_EQ(placed, (std::set<std::tuple<int, int, int>>{{0, 0, -2}, {0, 0, 2}, {0, -2, 0}, {0, 2, 0},
+                                                          {1, 0, -2}, {1, 0, 2}, {1, -2, 0}, {1, 2, 0}}));
+    // The view of a corner stops at the map's border: 0 on the left, 27 - 13 on the right.
+    for (const Unit& base : game.state.units)
+        if (base.state == kActive && base.type == kBase)
+            EXPECT_EQ(game.state.players[base.owner].viewX, base.x == 2 ? 0 : 14);
 
     game.map.mapSeed = 8;
     GenerateTerrain(game);
