@@ -1,3 +1,5 @@
+// kvtool run as other tools run it: its exit statuses, what it prints, and
+// that it leaves a file alone whenever it refuses.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,6 +7,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "ai/turn_cycle.h"
+#include "support/game_builder.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -14,57 +18,119 @@ ProgramResult Kvtool(const std::string& arguments) { return RunProgram(KVTOOL_PA
 
 const std::string kGolden = std::string(KV_TEST_DATA) + "/golden/";
 
-using KvtoolCommands = InTempDir;
-
-TEST_F(KvtoolCommands, WriteWithAKeyThenShowGivesBackTheSameJson) {
-    for (const char* name : {"SOLO-GAME-01", "HOTS-FRIDAY NIGHT", "PBEM-LONG WAR"}) {
-        const std::string json = kGolden + name + ".json";
-        ASSERT_EQ(Kvtool("write out.KV1 --key 7 < '" + json + "'").status, 0);
-        const ProgramResult shown = Kvtool("show out.KV1");
-        ASSERT_EQ(shown.status, 0);
-        nlohmann::json expected = nlohmann::json::parse(ReadFile(json));
-        expected["key"] = 7;
-        EXPECT_EQ(nlohmann::json::parse(shown.out), expected) << name;
+class KvtoolCommands : public InTempDir {
+protected:
+    void CopyGolden(const std::string& name, const std::string& to) {
+        std::filesystem::copy_file(kGolden + name, to, std::filesystem::copy_options::overwrite_existing);
     }
-}
+};
 
-TEST_F(KvtoolCommands, ShowPrintsTheGoldenJsonTextExactly) {
+TEST_F(KvtoolCommands, ShowPrintsTheGoldenJsonAndWriteWithAKeyGivesItBack) {
     const ProgramResult shown = Kvtool("show '" + kGolden + "HOTS-FRIDAY NIGHT.KV1'");
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out, ReadFile(kGolden + "HOTS-FRIDAY NIGHT.json"));
+    ASSERT_EQ(Kvtool("write out.KV1 --key 7 < '" + kGolden + "PBEM-LONG WAR.json'").status, 0);
+    nlohmann::json expected = nlohmann::json::parse(ReadFile(kGolden + "PBEM-LONG WAR.json"));
+    expected["key"] = 7;
+    EXPECT_EQ(nlohmann::json::parse(Kvtool("show out.KV1").out), expected);
 }
 
 TEST_F(KvtoolCommands, BadInputIsRefusedAndWritesNothing) {
+    nlohmann::json missing = nlohmann::json::parse(ReadFile(kGolden + "SOLO-GAME-01.json"));
+    missing.erase("turn");
+    nlohmann::json range = nlohmann::json::parse(ReadFile(kGolden + "SOLO-GAME-01.json"));
+    range["players"][0]["colour"] = 4;
     std::ofstream("bad.json") << "{\"gameName\": ";
-    EXPECT_EQ(Kvtool("write out.KV1 < bad.json").status, 1);
-    nlohmann::json game = nlohmann::json::parse(ReadFile(kGolden + "SOLO-GAME-01.json"));
-    game.erase("turn");
-    std::ofstream("missing.json") << game.dump();
-    EXPECT_EQ(Kvtool("write out.KV1 < missing.json").status, 1);
-    game = nlohmann::json::parse(ReadFile(kGolden + "SOLO-GAME-01.json"));
-    game["players"][0]["colour"] = 9;
-    std::ofstream("range.json") << game.dump();
-    EXPECT_EQ(Kvtool("write out.KV1 < range.json").status, 1);
-    EXPECT_EQ(Kvtool("write out.KV1 --key 9999 < '" + kGolden + "SOLO-GAME-01.json'").status, 1);
-    EXPECT_FALSE(std::filesystem::exists("out.KV1"));
-
+    std::ofstream("missing.json") << missing.dump();
+    std::ofstream("range.json") << range.dump();
     std::ofstream("junk.KV1") << "not a saved game at all";
-    EXPECT_EQ(Kvtool("show junk.KV1").status, 1);
-    EXPECT_EQ(Kvtool("show nowhere.KV1").status, 1);
+    const std::pair<std::string, int> cases[] = {
+        {"write out.KV1 < bad.json", 1},
+        {"write out.KV1 < missing.json", 1},
+        {"write out.KV1 < range.json", 1},
+        {"write out.KV1 --key 9999 < '" + kGolden + "SOLO-GAME-01.json'", 1},
+        {"show junk.KV1", 1},
+        {"show nowhere.KV1", 1},
+        {"terrain 12345 28", 2},
+        {"terrain twelve 27", 2},
+        {"terrain 5", 2},
+    };
+    for (const auto& [args, status] : cases) EXPECT_EQ(Kvtool(args).status, status) << args;
+    EXPECT_FALSE(std::filesystem::exists("out.KV1"));
+    EXPECT_EQ(nlohmann::json::parse(Kvtool("terrain 12345 27").out)["terrain"].size(), 27u);
 }
 
-TEST_F(KvtoolCommands, TerrainPrintsTheWorldAndRefusesBadArguments) {
-    const ProgramResult tiny = Kvtool("terrain 12345 27");
-    ASSERT_EQ(tiny.status, 0);
-    const nlohmann::json world = nlohmann::json::parse(tiny.out);
-    EXPECT_EQ(world["rngState"], 3877015868u);
-    EXPECT_EQ(world["terrain"].size(), 27u);
-    EXPECT_EQ(world["terrain"][2][2], 1000);
-    EXPECT_EQ(world["imageRect"][2][2], nlohmann::json({0, 448, 64, 512}));
-    EXPECT_EQ(world["cornerRect"][2][2][0], nlohmann::json({-1, -1, -1, -1}));
-    EXPECT_EQ(Kvtool("terrain 12345 28").status, 2);
-    EXPECT_EQ(Kvtool("terrain twelve 27").status, 2);
-    EXPECT_EQ(Kvtool("terrain 5").status, 2);
+TEST_F(KvtoolCommands, AdvanceWithAKeyPlaysAsTheTurnCycleAndGivesTheSameBytesEveryTime) {
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    CopyGolden("PBEM-LONG WAR.KV1", "cycle.KV1");
+    ASSERT_EQ(Kvtool("advance war.KV1 --seats 9 --key 7").status, 0);
+    Game game;  // one run: the action flags carry over from step to step
+    game.hooks.fixedSaveKey = 7;
+    const TurnFile file("cycle.KV1");
+    for (int i = 0; i < 9; ++i) ASSERT_FALSE(IsStop(PlaySeatStep(game, file, std::nullopt).step));
+    EXPECT_EQ(ReadFile("war.KV1"), ReadFile("cycle.KV1"));
+    const std::string once = ReadFile("war.KV1");
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    ASSERT_EQ(Kvtool("advance war.KV1 --seats 9 --key 7").status, 0);
+    EXPECT_EQ(ReadFile("war.KV1"), once);
+}
+
+// A file it cannot read, a world to make without --world-seed, a human seat
+// to set up: exit 1, a message, the file as it was. Bad arguments: exit 2.
+TEST_F(KvtoolCommands, AdvanceStopsWhereItCannotPlayAndLeavesTheFileAlone) {
+    CopyGolden("SOLO-GAME-01.KV1", "solo.KV1");
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    Game hot = MakeTestGame(kHotSeat);  // seat 1, a human, not set up yet
+    hot.state.players[1].setupDone = 0;
+    hot.state.currentPlayer = 1;
+    std::string problem;
+    ASSERT_TRUE(TurnFile("hot.KV1").Save(hot, problem)) << problem;
+    std::ofstream("junk.KV1") << "not a saved game";
+    const std::pair<const char*, int> cases[] = {
+        {"solo.KV1 --seats 1 --key 3", 1}, {"hot.KV1 --seats 3", 1}, {"junk.KV1 --seats 1", 1},
+        {"missing.KV1 --seats 1", 1},      {"war.KV1", 2},           {"war.KV1 --seats -1", 2},
+        {"war.KV1 --seats 2 --key 9999", 2}, {"war.KV1 --seats 2 --world-seed -1", 2},
+        {"war.KV1 --seats 2 --extra", 2},  {"war.KV1 --seats x", 2},
+    };
+    for (const auto& [args, status] : cases) {
+        const std::string file = std::string(args).substr(0, std::string(args).find(' '));
+        const std::string before = ReadFile(file);
+        const ProgramResult r = Kvtool(std::string("advance ") + args);
+        EXPECT_EQ(r.status, status) << args;
+        EXPECT_TRUE(status == 2 || !r.err.empty()) << args;
+        EXPECT_EQ(ReadFile(file), before) << args;
+    }
+    EXPECT_NE(Kvtool("advance solo.KV1 --seats 1").err.find("--world-seed"), std::string::npos);
+}
+
+TEST_F(KvtoolCommands, AdvanceReportsAFinishedGameAndItsWinner) {
+    CopyGolden("PBEM-LONG WAR.KV1", "war.KV1");
+    std::string problem;
+    Game game;
+    ASSERT_TRUE(TurnFile("war.KV1").Load(game, problem)) << problem;
+    game.state.victoryType = kScoreVictory;
+    game.state.victoryScore = 5000;  // seat 0 leads with 10133 and owns a base
+    ASSERT_TRUE(TurnFile("war.KV1").Save(game, problem)) << problem;
+    const std::string before = ReadFile("war.KV1");
+    const ProgramResult r = Kvtool("advance war.KV1 --seats 5");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "GAME OVER 0\n");
+    EXPECT_EQ(ReadFile("war.KV1"), before);
+}
+
+TEST_F(KvtoolCommands, SelfPlayIsRepeatableAndCountsWinsOverManyGames) {
+    const ProgramResult first = Kvtool("selfplay --size 27 --level 3 --seed 5 --turns 40 --out kept.KV1");
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out.rfind("seed 5: ", 0), 0u) << first.out;
+    EXPECT_EQ(Kvtool("show kept.KV1").status, 0);
+    EXPECT_EQ(Kvtool("selfplay --size 27 --level HARD --seed 5 --turns 40").out, first.out);
+    const ProgramResult many = Kvtool("selfplay --size 36 --level easy --games 4 --turns 30");
+    EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 6) << many.out;
+    EXPECT_NE(many.out.find("wins by faction: FIREBIRD "), std::string::npos) << many.out;
+    EXPECT_NE(many.out.find("/4 ("), std::string::npos) << "every faction played four times";
+    for (const char* args : {"--size 40 --level 1", "--size 27", "--size 27 --level 4",
+                             "--size 27 --level 1 --games 2 --out x.KV1"})
+        EXPECT_EQ(Kvtool(std::string("selfplay ") + args).status, 2) << args;
 }
 
 }  // namespace

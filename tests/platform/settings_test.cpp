@@ -78,13 +78,6 @@ TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
     }
 }
 
-TEST_F(SettingsFile, FileFoundWhateverTheCaseOfItsName) {
-    WriteFile("korvessa.INI", "SOLO-B.KV1\n5\n24\n");
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.scrollDelay, 5);
-}
-
 TEST_F(SettingsFile, FailureToWriteIsReportedInTheLog) {
     // A folder where the file should be makes creating the file fail.
     std::filesystem::create_directories("Korvessa.ini/inside");

@@ -1,5 +1,5 @@
-// The computer turn: one centred line while the computer plays, the same
-// play from the same game, and the income paid by the computer's level.
+// The computer turn: one centred line while the computer plays, then the
+// end of the turn. What the computer plays is tested in tests/ai.
 #include "game/unit_types.h"
 #include "screen_fixture.h"
 #include "screens/screens.h"
@@ -30,19 +30,6 @@ TEST_F(ComputerTurnTest, ShowsTheSeatCommandingCentredAndEndsTheTurn) {
     EXPECT_EQ(theGame.statusMessage, line);
     EXPECT_TRUE(CentredShown(line, 352));
     EXPECT_EQ(Pixel(10, 10), 0u);  // nothing else on the screen
-}
-
-TEST_F(ComputerTurnTest, TheSameGameIsPlayedTheSameWayAndPaysTheLevelsIncome) {
-    const GameState before = theGame.state;
-    theGame.state.computerLevel = kHard;
-    ComputerTurnScreen();
-    const GameState first = theGame.state;
-    // One base and one unit: (5 + 1) x 10, doubled at HARD.
-    EXPECT_EQ(first.players[1].score, before.players[1].score + 120);
-    theGame.state = before;
-    theGame.state.computerLevel = kHard;
-    ComputerTurnScreen();
-    EXPECT_EQ(theGame.state, first);
 }
 
 }  // namespace

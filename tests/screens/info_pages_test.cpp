@@ -102,16 +102,4 @@ TEST_F(InfoPagesTest, TheDetailsPageDescribesTheGameTheSeatsAndTheCurrentPlayers
     EXPECT_EQ(RunDetailsScreen(), 110);
 }
 
-TEST_F(InfoPagesTest, AComputerSeatsIncomeOnTheDetailsPageFollowsTheComputerLevel) {
-    NewSinglePlayerGame();
-    theGame.state.computerLevel = kEasy;
-    theGame.state.currentPlayer = 1;
-    PlaceUnit(24, 24, 1, kBase);
-    PlaceUnit(22, 22, 1, kStandard);
-    const std::vector<std::string> lines = DetailsLines();
-    EXPECT_EQ(lines[17], "YOUR BASE INCOME : 50");
-    EXPECT_EQ(lines[18], "YOUR UNIT INCOME : 10");
-    EXPECT_EQ(lines[19], "YOUR TOTAL INCOME: 30");
-}
-
 }  // namespace

@@ -97,17 +97,4 @@ TEST_F(GameSummaryTest, AFinishedGameNamesItsWinnerAndWhoDestroyedWhom) {
     EXPECT_TRUE(Has(lines, 350, 500, "ALICE IS VICTORIOUS!", 1));
 }
 
-TEST_F(GameSummaryTest, AFileNamedInLowerCaseIsListedAndOpenedInUpperCase) {
-    theGame.saveFileName = "hots-game-01.kv1";
-    SaveGame();
-    theGame.saveFileName = "SOLO-B.KV1";
-    SaveGame();
-    EXPECT_EQ(ListSavedGames(), (std::vector<std::string>{"HOTS-GAME-01.KV1", "SOLO-B.KV1"}));
-    EXPECT_EQ(CountSavedGames(), 2);
-    Game reread;
-    reread.saveFileName = ListSavedGames().front();
-    EXPECT_TRUE(LoadGameFromFile(reread));
-    EXPECT_EQ(reread.state.players[0].name, "ALICE");
-}
-
 }  // namespace

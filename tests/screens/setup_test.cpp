@@ -108,17 +108,4 @@ TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWith) {
     EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
 }
 
-TEST_F(SetupTest, ATerrainChosenOnTheScreenComesBackAfterMinimising) {
-    NewGame(kSinglePlayer);
-    ClickButtonId(26);
-    Then([this] { fake.Minimise(); }, 5);
-    Then([this] { fake.Restore(); }, 1);
-    Then([this] {
-        EXPECT_TRUE(PictureShown(688, 464, {0, 0, 304, 8}, 2));  // the strip above the overlays
-        EXPECT_TRUE(LabelShown(26, TerrainList[1]));
-        fake.Key(VK_ESCAPE, 27);
-    }, 5);
-    EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
-}
-
 }  // namespace

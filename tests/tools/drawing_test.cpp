@@ -106,25 +106,4 @@ TEST_F(ConsoleFonts, Psf1GlyphsAreFoundThroughTheUnicodeTableAndBadFilesRefused)
     EXPECT_FALSE(PsfFont().Load(KV_TEST_DATA));  // a folder, not a font
 }
 
-TEST(SheetFonts, EveryGlyphPixelOfTheFontIsLitInItsCell) {
-    const Image sheet = MakeSpriteSheet();
-    for (const char* p = "KORVESSA 0123456789!#%&'()+,-.;=@"; *p; ++p)
-        for (auto [font, top] : {std::pair{&LargeFont(), 0}, {&SmallFont(), 32}})
-            for (int y = 0; y < font->Height(); ++y)
-                for (int x = 0; x < font->Width(); ++x)
-                    if (font->Pixel(char32_t(*p), x, y)) {
-                        ASSERT_FALSE(IsKey(sheet.At((*p - 32) * font->Width() + x, top + y))) << *p;
-                    }
-    // The rim is darker than the letter it surrounds.
-    const int a = 'A' - 32;
-    Rgb letter{}, rim{};
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const Rgb c = sheet.At(a * 16 + x, y);
-            if (IsKey(c)) continue;
-            (LargeFont().Pixel(U'A', x, y) ? letter : rim) = c;
-        }
-    EXPECT_GT(letter.r + letter.g + letter.b, 3 * (rim.r + rim.g + rim.b));
-}
-
 }  // namespace

@@ -57,16 +57,6 @@ TEST_F(ArtFiles, ReadingRefusesTruncatedOrForeignFiles) {
     EXPECT_FALSE(ReadBmp("missing.bmp", out));
 }
 
-TEST(ArtFonts, BothTerminusFacesHaveTheGameCellsAndCharacters) {
-    EXPECT_EQ(SmallFont().Width(), 8);
-    EXPECT_EQ(SmallFont().Height(), 16);
-    EXPECT_EQ(LargeFont().Width(), 16);
-    EXPECT_EQ(LargeFont().Height(), 32);
-    for (const PsfFont* font : {&SmallFont(), &LargeFont()})
-        for (char32_t c = 32; c <= 95; ++c) EXPECT_TRUE(font->Has(c)) << int(c);
-    EXPECT_FALSE(SmallFont().Pixel(U'A', 8, 0)) << "outside the cell";
-}
-
 TEST_F(ArtFiles, GeneratorWritesEveryFileTheGameLoadsAndRepeatsItself) {
     ASSERT_TRUE(GenerateAll("one"));
     ASSERT_TRUE(GenerateAll("two"));
