@@ -50,6 +50,8 @@ TEST_F(CommandsTest, TheMapSizeCyclesThroughTheFiveSizesBothWays) {
     ApplyButtonCommand(4);
     EXPECT_EQ(theGame.map.mapSize, 54);
     EXPECT_EQ(buttonTable[4].label, "LARGE");
+    Left(4);  // the largest size is reached from below, not skipped
+    EXPECT_EQ(theGame.map.mapSize, 63);
 }
 
 TEST_F(CommandsTest, VictoryTargetsAreKeptWithinTheirRangesWhateverIsTyped) {
