@@ -9,7 +9,8 @@ The scratch copy is a detached git worktree of REV (default HEAD) with its own
 build folder, rebuilt incrementally for every fault; it sits under /work by
 default so that ccache shares the compiled objects of the other checkouts. Each fault is reported as
 caught (a test failed), missed (every test passed) or n/a (its file or snippet
-is gone, or the changed code does not build). The faults live in
+is gone, or the changed code does not build). The tests of the changed file's
+own folder run first; the whole suite only when they pass. The faults live in
 scripts/mutations.txt; see the head of that file for the format.
 """
 
@@ -114,6 +115,21 @@ def locate(scratch, fault):
     return None, None, "; ".join(why)
 
 
+def quick_check(scratch, path):
+    """Builds and runs only the tests of the changed file's own folder, if it
+    has one; True when they fail (the fault is caught without the rest)."""
+    folder = os.path.relpath(path, os.path.join(scratch, "src")).split(os.sep)[0]
+    tests = os.path.join(scratch, "build", "tests", folder)
+    if folder.startswith("..") or not os.path.isdir(tests):
+        return False, ""
+    target = "test_" + folder
+    if run(["cmake", "--build", "build", "-j2", "--target", target], scratch, 1800,
+           os.path.join(scratch, "mutation-build.log")) != 0:
+        return False, ""
+    rc = run([os.path.join(tests, target)], tests, 900, os.path.join(scratch, "mutation-quick.log"))
+    return rc != 0, target
+
+
 def try_fault(scratch, fault):
     path, text, why = locate(scratch, fault)
     if path is None:
@@ -121,6 +137,9 @@ def try_fault(scratch, fault):
     with open(path, "w", encoding="utf-8") as f:
         f.write(text.replace(fault["find"], fault["replace"]))
     try:
+        caught, by = quick_check(scratch, path)
+        if caught:
+            return "caught", by
         if not build(scratch):
             return "n/a", "does not build"
         passed, failed = suite_passes(scratch)
