@@ -12,7 +12,7 @@
 #include "game/state.h"
 #include "platform/fake_platform.h"
 #include "../screens/shown_pictures.h"
-#include "scripted_player.h"
+#include "support/scripted_player.h"
 #include "shell/screen_loop.h"
 #include "support/temp_dir.h"
 

@@ -52,9 +52,9 @@ TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
         const int attacker = Place(5, 5, 0, c.attacker);
         const int target = Place(6, 5, 1, c.target);
         int least = 1000, most = 0;
-        for (uint32_t seed = 1; seed <= 300; ++seed) {
+        game.rng.Seed(1);
+        for (int attack = 0; attack < 300; ++attack) {
             U(target).health = 990;
-            game.rng.Seed(seed);
             sounds.clear();
             const int energy = P(0).energy;
             Attack(game, attacker, target);
@@ -203,10 +203,10 @@ protected:
     // A FIREBOMB with the roll's most damage, 8.
     void SeedFirebomb(int target) {
         SeedWhere(
-            [=](Game& g) {
+            [target, attacker = bird](Game& g) {
                 g.state.units[target].health = 500;
                 g.state.units[target].type = kStandard;
-                Attack(g, bird, target);
+                Attack(g, attacker, target);
             },
             Says("* FIREBOMB * : DAMAGE = 8 "));
     }

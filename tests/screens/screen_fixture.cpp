@@ -1,6 +1,8 @@
 #include "screen_fixture.h"
 
 
+#include <memory>
+
 #include "save/saved_game.h"
 #include "screens/human_turn.h"
 #include "shell/input.h"
@@ -35,6 +37,8 @@ void ScreenTest::SetUp() {
     theGame.hooks.tickCount = [this] { return fake.TickCount(); };
     theGame.hooks.playSound = [this](const std::string& file) { fake.PlaySound(file); };
     cursorFrame = 0;
+    player_.onFailedStep = [this](const std::string&) { Snap("failed-step"); };
+    player_.Start();
     // Away from the screen's edges, which scroll the map.
     fake.SetCursor(500, 400);
     display = Display{};
@@ -80,34 +84,18 @@ int ScreenTest::PlaceUnit(int x, int y, int owner, int type) { return CreateUnit
 void ScreenTest::SaveGame() { ASSERT_TRUE(SaveGameToFile(theGame)); }
 
 void ScreenTest::Then(std::function<void()> action, int settleFrames) {
-    actions_.emplace_back(std::move(action), settleFrames);
-    if (!scheduled_) ScheduleNext(settleFrames);
-}
-
-void ScreenTest::ScheduleNext(int settleFrames) {
-    scheduled_ = true;
-    fake.At(fake.Frames() + settleFrames, [this](FakePlatform&) {
-        // The picture shown when the input is found taken may still be the
-        // one drawn before it was acted on: wait a few frames more.
+    // The picture shown when the input is found taken may still be the one
+    // drawn before it was acted on: the frames are counted from then.
+    auto takenAt = std::make_shared<int>(-1);
+    player_.When("a step of the script", [this, takenAt, settleFrames] {
+        if (window->IsMinimised()) return true;  // no frames come until it is restored
         if (input.clickPending || input.keyPressed || InputWaiting()) {
-            waited_ = true;
-            ScheduleNext(1);
-            return;
+            *takenAt = -1;
+            return false;
         }
-        if (waited_) {
-            waited_ = false;
-            ScheduleNext(actions_.front().second);
-            return;
-        }
-        auto action = std::move(actions_.front().first);
-        actions_.pop_front();
-        // The picture of a step that fails is kept, to be written out.
-        const bool failedBefore = HasFailure();
-        action();
-        if (!failedBefore && HasFailure()) Snap("failed-step");
-        scheduled_ = false;
-        if (!actions_.empty()) ScheduleNext(actions_.front().second);
-    });
+        if (*takenAt < 0) *takenAt = fake.Frames();
+        return fake.Frames() - *takenAt >= settleFrames;
+    }, [action = std::move(action)](FakePlatform&) { action(); });
 }
 
 void ScreenTest::ClickAt(int x, int y, int button) {

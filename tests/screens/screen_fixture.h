@@ -5,7 +5,6 @@
 // taken the previous click or key. The picture of a failing step and the
 // last one shown are written beside the test's output.
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,6 +13,7 @@
 
 #include "platform/fake_platform.h"
 #include "shown_pictures.h"
+#include "support/scripted_player.h"
 #include "support/temp_dir.h"
 #include "game/state.h"
 #include "ui/text_layout.h"
@@ -75,9 +75,6 @@ private:
         if (fake.Fake()) snaps_.emplace_back(name, fake.Fake()->Picture());
     }
     void ClickWhereNow(std::function<Point()> where, int button);
-    void ScheduleNext(int settleFrames);
-    std::deque<std::pair<std::function<void()>, int>> actions_;
-    bool scheduled_ = false;
-    bool waited_ = false;
+    ScriptedPlayer player_{fake};
     KeptPictures snaps_;
 };

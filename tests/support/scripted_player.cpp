@@ -6,6 +6,7 @@
 
 void ScriptedPlayer::When(std::string what, Check ready, Act act) {
     steps_.push_back({std::move(what), std::move(ready), std::move(act)});
+    if (started_ && !armed_) Arm();
 }
 
 void ScriptedPlayer::Then(std::string what, Check ready, std::function<void()> look) {
@@ -31,13 +32,18 @@ void ScriptedPlayer::TypeLine(std::string what, Check ready, const std::string& 
          [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
 }
 
-void ScriptedPlayer::Start() { Arm(); }
+void ScriptedPlayer::Start() {
+    started_ = true;
+    if (!armed_) Arm();
+}
 
 void ScriptedPlayer::Arm() {
+    armed_ = true;
     fake_.At(fake_.Frames() + 1, [this](FakePlatform& f) { Tick(f); });
 }
 
 void ScriptedPlayer::Tick(FakePlatform& fake) {
+    armed_ = false;
     if (steps_.empty()) return;
     Step& step = steps_.front();
     if (step.ready()) {
@@ -55,5 +61,5 @@ void ScriptedPlayer::Tick(FakePlatform& fake) {
         fake.Close();
         return;
     }
-    Arm();
+    if (!steps_.empty() && !armed_) Arm();
 }

@@ -24,7 +24,8 @@ public:
     // Typed text, one character a frame as fingers do, then Enter.
     void TypeLine(std::string what, Check ready, const std::string& text);
 
-    // Starts the script; call before the program runs.
+    // Starts the script; steps added later, once it has run out, go on at
+    // once. Call before the program runs.
     void Start();
     bool Done() const { return steps_.empty(); }
     // The step the player was waiting for when the script stopped, if any.
@@ -46,5 +47,7 @@ private:
     FakePlatform& fake_;
     std::deque<Step> steps_;
     int waited_ = 0;
+    bool started_ = false;
+    bool armed_ = false;
     std::string stuck_;
 };
