@@ -143,9 +143,11 @@ TEST(PlaceStartingUnits, FillsOnlyOpenSeatsCornersOnLand) {
     EXPECT_EQ(placed, (std::set<std::tuple<int, int, int>>{{0, 0, -2}, {0, 0, 2}, {0, -2, 0}, {0, 2, 0},
                                                           {1, 0, -2}, {1, 0, 2}, {1, -2, 0}, {1, 2, 0}}));
     // The view of a corner stops at the map's border: 0 on the left, 27 - 13 on the right.
-    for (const Unit& base : game.state.units)
-        if (base.state == kActive && base.type == kBase)
+    for (const Unit& base : game.state.units) {
+        if (base.state == kActive && base.type == kBase) {
             EXPECT_EQ(game.state.players[base.owner].viewX, base.x == 2 ? 0 : 14);
+        }
+    }
 
     game.map.mapSeed = 8;
     GenerateTerrain(game);
