@@ -10,6 +10,12 @@
 // Every broken invariant, one line each; empty when all hold.
 std::vector<std::string> CheckInvariants(const Game& game);
 
+// The same on the records a saved game holds, with the unit cap of its map
+// (0: not checked). A saved game breaking any of them is damaged, since play
+// never produces it; every value is range-checked before it is used as an
+// index, so any bytes may be checked.
+std::vector<std::string> CheckRecords(const GameState& state, int mapSize, int unitCap);
+
 // In debug and sanitizer builds, a guard placed at the start of an action
 // stops the program when the action breaks an invariant that held before it,
 // printing what broke. Tests may set up states no game reaches (a crowded

@@ -1,6 +1,8 @@
 #pragma once
 // What a saved game must hold before the game may use it: every value that
-// later serves as an index, a size or a code is in range.
+// later serves as an index, a size or a code is in range, and the game is in
+// a state that play can reach (the game's invariants). Anything else is a
+// damaged or foreign file.
 #include <string>
 
 #include "game/state.h"

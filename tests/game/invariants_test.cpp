@@ -36,6 +36,9 @@ TEST(CheckInvariants, FindsEachKindOfBrokenState) {
          }},
         {"lifeState", [](Game& g) { g.state.players[0].lifeState = 7; }},
         {"currentPlayer", [](Game& g) { g.state.currentPlayer = 4; }},
+        {"usePasswords", [](Game& g) { g.state.usePasswords = 2; }},
+        {"yes-or-no field holds 2", [](Game& g) { g.state.players[3].seatOpen = 2; }},
+        {"yes-or-no field holds -1", [](Game& g) { g.state.players[1].destroyedNotice[3] = -1; }},
     };
     for (const Case& c : cases) {
         Game game = TwoSeatGame();
@@ -51,6 +54,23 @@ TEST(CheckInvariants, ExplodingUnitsAndBasesBeyondTheCapAreFine) {
     game.state.units[0].state = kDestroyed;  // exploding on a tile now taken by another
     CreateUnit(game, 2, 2, 1, kStandard);
     EXPECT_EQ(CheckInvariants(game), std::vector<std::string>{});
+}
+
+TEST(CheckInvariants, UnitHealthLiesBetweenOneAndTheOwnersPowerLevelWhichRisesInSteps) {
+    struct Case {
+        int powerLevel, health;
+        bool reachable;
+    };
+    const Case cases[] = {
+        {10, 0, false}, {10, 1, true}, {10, 10, true}, {10, 11, false},
+        {990, 990, true}, {1000, 1000, false}, {0, 1, false}, {15, 15, false}, {20, 15, true},
+    };
+    for (const Case& c : cases) {
+        Game game = TwoSeatGame();
+        game.state.players[0].powerLevel = c.powerLevel;
+        game.state.units[1].health = c.health;
+        EXPECT_EQ(CheckInvariants(game).empty(), c.reachable) << c.powerLevel << " " << c.health;
+    }
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ Game SampleGame() {
     game.map.mapSeed = 123456;
     game.map.mapSize = 36;
     game.state.players[0].name = "ANNA B.";
+    for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;  // as launched
     CreateUnit(game, 2, 2, 0, kBase);
     CreateUnit(game, 2, 4, 0, kStandard);
     CreateUnit(game, 33, 33, 1, kTank);
@@ -114,6 +115,7 @@ TEST(Encoding, AGameWithoutUnitsStoresACountOfZeroAndFreesEverySlot) {
     GameState state;
     state.gameType = kSinglePlayer;
     state.computerLevel = kFair;
+    for (Player& p : state.players) p.powerLevel = 10;
     Rng rng;
     const std::string bytes = EncodeSavedGame(state, -1, 45, 12, rng);
     LoadedGame game;
@@ -183,7 +185,7 @@ TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
     }
 }
 
-TEST(Checks, EveryIndexOrCodeFromAFileIsChecked) {
+TEST(Checks, EveryIndexOrCodeFromAFileIsCheckedAndUnreachableStatesAreRefused) {
     const std::string bytes = ReadFile(Golden("PBEM-LONG WAR.KV1"));
     const nlohmann::json good = nlohmann::json::parse(ReadFile(Golden("PBEM-LONG WAR.json")));
     struct Damage {
@@ -204,6 +206,14 @@ TEST(Checks, EveryIndexOrCodeFromAFileIsChecked) {
         {"type", [](nlohmann::json& j) { j["units"][5]["type"] = 2; }},
         {"x", [](nlohmann::json& j) { j["units"][3]["x"] = 63; }},
         {"y", [](nlohmann::json& j) { j["units"][3]["y"] = -1; }},
+        // States no play reaches, such as a flipped byte in a mail attachment makes.
+        {"health", [](nlohmann::json& j) {
+             j["units"][0]["health"] = j["players"][j["units"][0]["owner"].get<int>()]["powerLevel"].get<int>() + 1;
+         }},
+        {"shares its tile", [](nlohmann::json& j) {
+             j["units"][1]["x"] = j["units"][0]["x"];
+             j["units"][1]["y"] = j["units"][0]["y"];
+         }},
     };
     for (const Damage& damage : damages) {
         nlohmann::json bad = good;
