@@ -26,13 +26,32 @@ protected:
 };
 
 TEST_F(KvtoolCommands, ShowPrintsTheGoldenJsonAndWriteWithAKeyGivesItBack) {
-    const ProgramResult shown = Kvtool("show '" + kGolden + "HOTS-FRIDAY NIGHT.KV1'");
+    const ProgramResult shown = Kvtool("show --passwords '" + kGolden + "HOTS-FRIDAY NIGHT.KV1'");
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out, ReadFile(kGolden + "HOTS-FRIDAY NIGHT.json"));
     ASSERT_EQ(Kvtool("write out.KV1 --key 7 < '" + kGolden + "PBEM-LONG WAR.json'").status, 0);
     nlohmann::json expected = nlohmann::json::parse(ReadFile(kGolden + "PBEM-LONG WAR.json"));
     expected["key"] = 7;
-    EXPECT_EQ(nlohmann::json::parse(Kvtool("show out.KV1").out), expected);
+    EXPECT_EQ(nlohmann::json::parse(Kvtool("show out.KV1 --passwords").out), expected);
+}
+
+TEST_F(KvtoolCommands, ShowLeavesPasswordsOutUnlessAskedAndWriteSaysWhyItNeedsThem) {
+    nlohmann::json game = nlohmann::json::parse(ReadFile(kGolden + "PBEM-LONG WAR.json"));
+    game["players"][1]["password"] = "OPEN SESAME";
+    std::ofstream("game.json") << game.dump();
+    ASSERT_EQ(Kvtool("write war.KV1 --key 3 < game.json").status, 0);
+    const ProgramResult hidden = Kvtool("show war.KV1");
+    ASSERT_EQ(hidden.status, 0);
+    EXPECT_EQ(hidden.out.find("OPEN SESAME"), std::string::npos);
+    for (const nlohmann::json& player : nlohmann::json::parse(hidden.out)["players"])
+        EXPECT_FALSE(player.contains("password"));
+    EXPECT_NE(Kvtool("show war.KV1 --passwords").out.find("OPEN SESAME"), std::string::npos);
+
+    std::ofstream("hidden.json") << hidden.out;
+    const ProgramResult refused = Kvtool("write again.KV1 < hidden.json");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("--passwords"), std::string::npos) << refused.err;
+    EXPECT_EQ(Kvtool("show war.KV1 --passwords extra.KV1").status, 2);
 }
 
 TEST_F(KvtoolCommands, BadInputIsRefusedAndWritesNothing) {

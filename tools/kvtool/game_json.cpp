@@ -35,7 +35,7 @@ bool Utf8ToLatin1(const std::string& text, std::string& bytes) {
     return true;
 }
 
-json SavedGameToJson(const LoadedGame& game) {
+json SavedGameToJson(const LoadedGame& game, PasswordsInJson passwords) {
     const GameState& s = game.state;
     json out;
     out["key"] = game.key;
@@ -62,6 +62,7 @@ json SavedGameToJson(const LoadedGame& game) {
                                   {"powerLevel", p.powerLevel}, {"colour", p.colour},
                                   {"destroyedNotice", p.destroyedNotice}, {"viewX", p.viewX},
                                   {"viewY", p.viewY}});
+        if (passwords == PasswordsInJson::kLeftOut) out["players"].back().erase("password");
     }
     out["units"] = json::array();
     for (const Unit& u : s.units) {
@@ -137,6 +138,8 @@ void ReadPlayer(Reader& r, const json& j, Player& p) {
     r.Int(j, "isHuman", p.isHuman);
     r.Int(j, "seatOpen", p.seatOpen);
     r.Int(j, "setupDone", p.setupDone);
+    if (j.is_object() && !j.contains("password"))
+        r.Fail("missing member \"password\" (kvtool show prints passwords only with --passwords)");
     r.Text(j, "password", p.password);
     r.Int(j, "energy", p.energy);
     r.Int(j, "score", p.score);

@@ -6,7 +6,9 @@
 
 #include "save/saved_game.h"
 
-nlohmann::json SavedGameToJson(const LoadedGame& game);
+// Whether the players' "password" members are printed or left out.
+enum class PasswordsInJson { kShown, kLeftOut };
+nlohmann::json SavedGameToJson(const LoadedGame& game, PasswordsInJson passwords);
 
 // Fills `game` (state, mapSeed, mapSize) from JSON; the "key" member is
 // ignored. False with a message when a member is missing, of the wrong kind
