@@ -76,12 +76,12 @@ bool ReadKey(ScrambledReader& in, int& key) {
     return true;
 }
 
-void LogOpenFailure(const char* operation, const std::string& path) {
+}  // namespace
+
+void LogFileOpenFailure(const char* operation, const std::string& path) {
     AppendLog(std::string("*ERROR* : ") + operation + "()");
     AppendLog("fopen(\"" + path + "\") == NULL");
 }
-
-}  // namespace
 
 std::string SaveFileNameFor(const GameState& state) {
     const char* prefix = "";
@@ -162,7 +162,7 @@ bool SaveGameToFile(Game& game) {
     Rng rng = game.rng;
     const std::string bytes = SavedGameBytes(game, rng);
     if (!ReplaceGameFile(path, bytes)) {
-        LogOpenFailure("SaveGameToFile", path);
+        LogFileOpenFailure("SaveGameToFile", path);
         return false;
     }
     game.rng = rng;
@@ -173,7 +173,7 @@ bool LoadGameFromFile(Game& game) {
     const std::string path = SaveGamePath(game);
     std::string bytes;
     if (!ReadGameFile(path, bytes)) {
-        LogOpenFailure("LoadGameFromFile", path);
+        LogFileOpenFailure("LoadGameFromFile", path);
         return false;
     }
     std::string problem;

@@ -27,6 +27,10 @@ bool SaveGameToFile(Game& game);
 // leaves the game in memory exactly as it was.
 bool LoadGameFromFile(Game& game);
 
+// The run log's two lines for a saved game that cannot be opened: the
+// operation ("SaveGameToFile") and the fixed fopen("path") == NULL line.
+void LogFileOpenFailure(const char* operation, const std::string& path);
+
 // The same on bytes in memory, for tools and tests.
 struct LoadedGame {
     GameState state;  // start from the slots to keep: action flags survive a load

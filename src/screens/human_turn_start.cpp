@@ -9,7 +9,6 @@
 #include "screens/human_turn.h"
 #include "screens/load_game_files.h"
 #include "shell/input.h"
-#include "shell/run_log.h"
 #include "shell/screen_loop.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -25,9 +24,8 @@ constexpr int kMoveCheckButton = 48;
 // A new world that cannot be saved would be lost with the next hand-over,
 // which reads the file: the players are told, and the file as it was (the
 // game before its first turn) stays to continue from.
-int WorldNotSaved(const std::string& problem) {
-    AppendLog("*ERROR* : SaveGameToFile()");
-    AppendLog(problem);
+int WorldNotSaved() {
+    LogFileOpenFailure("SaveGameToFile", SaveGamePath(theGame));
     display.ClearScreen();
     if (!LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}})) return kFatal;
     ShowNotice("THE GAME COULD NOT BE SAVED", GameLabel(theGame.saveFileName), "THE LAST SAVED TURN IS KEPT");
@@ -54,7 +52,7 @@ int StartHumanTurnScreen() {
     const TurnFile file(SaveGamePath(theGame));
     const auto worldSeed = static_cast<int>(theGame.TickCount());
     switch (StartHumanTurn(theGame, file, worldSeed, problem)) {
-        case HumanTurnStart::kWorldNotSaved: return WorldNotSaved(problem);
+        case HumanTurnStart::kWorldNotSaved: return WorldNotSaved();
         case HumanTurnStart::kNoWorldSeed: return kFatal;  // a seed is always given
         case HumanTurnStart::kStarted: break;
     }
