@@ -263,7 +263,33 @@ private:
 
 }  // namespace
 
+namespace {
+
+std::string startProblem;
+
+// Drivers that draw into memory only: with no display SDL falls back on
+// them, and the game would run unseen.
+bool InvisibleDriverNotAskedFor(const char* driver) {
+    const std::string name = driver ? driver : "";
+    if (name != "offscreen" && name != "dummy") return false;
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return !asked || name != asked;
+}
+
+}  // namespace
+
 std::unique_ptr<Platform> CreateSdlPlatform() {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return nullptr;
+    startProblem.clear();
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        startProblem = std::string("no display to show the game on (") + SDL_GetError() + ")";
+        return nullptr;
+    }
+    if (InvisibleDriverNotAskedFor(SDL_GetCurrentVideoDriver())) {
+        SDL_Quit();
+        startProblem = "no display to show the game on (DISPLAY and WAYLAND_DISPLAY are not set)";
+        return nullptr;
+    }
     return std::make_unique<SdlPlatform>();
 }
+
+std::string SdlStartProblem() { return startProblem; }

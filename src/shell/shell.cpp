@@ -1,5 +1,7 @@
 #include "shell/shell.h"
 
+#include <cstdio>
+
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "shell/input.h"
@@ -34,6 +36,11 @@ private:
     GameHooks saved_;
 };
 
+int Failed(const char* what) {
+    std::fprintf(stderr, "korvessa: %s\n", what);
+    return kExitFailed;
+}
+
 }  // namespace
 
 void StartUp() {
@@ -52,14 +59,17 @@ int RunGame(const ScreenTable& screens) {
     StartLog(kWindowTitle);
     AppendLog(LongDateText());
     Window* window = GetPlatform().CreateMainWindow(kWindowTitle);
-    if (!window) return 0;
+    if (!window) return Failed("cannot open a window: there is no display to show the game on");
     display.WinHandle = window;
     ResetInput();
     const GameHooksOnPlatform hooks;
     StartUp();
-    if (!display.Setup()) return 0;
-    RunScreens(screens);
+    if (!display.Setup()) return Failed("the display could not be set up (Run.log has the details)");
+    const int last = RunScreens(screens);
     SaveINI(settings, theGame.saveFileName);
     display.Shutdown();
-    return 0;
+    // Closing the window ends the screens the way a failure does, but it is
+    // the player's own way out.
+    if (last == kFatal && !window->IsDestroyed()) return Failed("stopped after a failure (Run.log has the details)");
+    return kExitDone;
 }

@@ -15,6 +15,13 @@ inline constexpr const char* kSavedGamesFolder = "Saved Games";
 // parameters, the saved-games folder, the shared globals and the buttons.
 void StartUp();
 
+// The program's exit statuses.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;
+
 // Runs the whole program on the current platform with the given screens.
-// Always 0: failures are reported in the run log only.
+// kExitDone when the player quit; kExitFailed, with a line on stderr, when
+// no window could be opened, the display could not be set up or a screen
+// ended the run on a failure other than the window being closed (the run log
+// has the details).
 int RunGame(const ScreenTable& screens);

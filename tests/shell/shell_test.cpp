@@ -73,15 +73,20 @@ TEST_F(ShellTest, ADisplayThatCannotBeSetUpEndsTheRunWithoutWritingSettings) {
         screensRan = true;
         return static_cast<int>(kQuit);
     });
-    EXPECT_EQ(RunGame(table), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunGame(table), kExitFailed);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("display could not be set up"), std::string::npos);
     EXPECT_FALSE(screensRan);
     EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
     EXPECT_NE(ReadFile("Run.log").find("*** FAILED ***\nDDERR_NODIRECTDRAWHW"), std::string::npos);
 }
 
-TEST_F(ShellTest, NoWindowMeansNoRunBeyondTheFirstLogLines) {
+// Without a display the player is told so, and the run fails at once.
+TEST_F(ShellTest, NoWindowIsToldOnStderrAndEndsTheRunBeyondTheFirstLogLines) {
     fake.windowCreationFails = true;
-    EXPECT_EQ(RunGame(QuitAtOnce()), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunGame(QuitAtOnce()), kExitFailed);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot open a window"), std::string::npos);
     std::istringstream log(ReadFile("Run.log"));
     std::string first, second, third;
     std::getline(log, first);
@@ -93,7 +98,7 @@ TEST_F(ShellTest, NoWindowMeansNoRunBeyondTheFirstLogLines) {
 }
 
 // A screen that fails (a missing background, say) still ends the run
-// normally, with the settings saved.
+// normally, with the settings saved, but not as a success.
 TEST_F(ShellTest, WhileTheProgramRunsTheGameClockIsThePlatformClockAndAFailingScreenEndsItNormally) {
     uint32_t gameClock = 0;
     ScreenTable table = QuitAtOnce();
@@ -103,10 +108,18 @@ TEST_F(ShellTest, WhileTheProgramRunsTheGameClockIsThePlatformClockAndAFailingSc
         theGame.PlaySound("Sounds\\Buzzer.wav");
         return static_cast<int>(kFatal);
     };
-    EXPECT_EQ(RunGame(table), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunGame(table), kExitFailed);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("stopped after a failure"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists("Korvessa.ini"));
     EXPECT_EQ(gameClock, fake.TickCount());
     EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
+    // Closing the window ends the screens the same way, as the player's way out.
+    table[*ScreenIndex(kMainMenuScreen)] = [&] {
+        fake.Fake()->Destroy();
+        return static_cast<int>(kFatal);
+    };
+    EXPECT_EQ(RunGame(table), kExitDone);
     // Afterwards the game no longer leans on a platform that may be gone.
     SetPlatform(nullptr);
     theGame.TickCount();
