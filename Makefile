@@ -1,4 +1,5 @@
-# The two commands of the README: `make play` and `make test`.
+# What the README's two commands, `./korvessa play` and `./korvessa test`, run
+# once the packages are there; developers use the targets directly.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 

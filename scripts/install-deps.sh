@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those that are missing.
+# Installs the Debian packages the build needs, only those that are missing
+# (make too, for a fresh machine that has nothing but the source tree).
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config
+  make build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libsdl2-dev libsdl2-mixer-dev
   libcairo2-dev zlib1g-dev console-setup-linux
@@ -17,6 +18,13 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Install them as root (apt-get install ...) or install sudo, then try again." >&2
+    exit 1
+  fi
+  SUDO="sudo"
+fi
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
