@@ -7,8 +7,8 @@
 #include <string>
 
 #include "ai/computer_player.h"
-#include "ai/self_play.h"
 #include "game/unit_types.h"
+#include "handover/self_play.h"
 #include "plain_computer_player.h"
 #include "world/starting_units.h"
 #include "world/terrain.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/fake_platform.h"
-#include "shell/input.h"
+#include "platform/input.h"
 #include "ui/buttons.h"
 #include "ui/display.h"
 

@@ -19,7 +19,7 @@ void BM_MenuFrame(benchmark::State& state) {
     bench.Fake().SetCursor(500, 320);
     for (auto _ : state) {
         display.CopySurface(display.backSurface, display.offscreenSurfaces[kBackgroundSlot]);
-        for (int id = kMainMenuFirstButton; id <= kMainMenuLastButton; ++id) DrawButton(buttonTable[id]);
+        for (int id = kFirstMainMenuButton; id <= kLastMainMenuButton; ++id) DrawButton(buttonTable[id]);
         DrawText(200, 750, "KORVESSA - A LINE OF SMALL TEXT ACROSS THE FOOT OF THE SCREEN - 0123456789 ABCDEF", kSmallFont);
         display.Present();
     }

@@ -56,7 +56,7 @@ void BM_TurnScreenFrame(benchmark::State& state) {
     for (auto _ : state) {
         DrawPanel();
         DrawMapView();
-        for (int id = 43; id <= 53; ++id) DrawButton(buttonTable[id]);
+        for (int id = kFirstTurnButton; id <= kLastTurnButton; ++id) DrawButton(buttonTable[id]);
         display.Present();
     }
 }

@@ -25,23 +25,23 @@ void AdvanceSeat(Game& game) {
     }
 }
 
-int SeatDestination(const Game& game) {
-    if (IsGameOver(game)) return kGameOverScreen;
+SeatNext SeatDestination(const Game& game) {
+    if (IsGameOver(game)) return SeatNext::kGameOver;
     const Player& seat = game.state.players[game.state.currentPlayer];
-    if (seat.seatOpen == 0 || seat.lifeState == kDead) return kEndTurnScreen;
-    if (seat.setupDone == 0) return kSetupScreen;
-    if (seat.isHuman == 0) return kComputerTurnScreen;
-    return kHumanTurnScreen;
+    if (seat.seatOpen == 0 || seat.lifeState == kDead) return SeatNext::kEndOfTurn;
+    if (seat.setupDone == 0) return SeatNext::kSetUp;
+    if (seat.isHuman == 0) return SeatNext::kComputerTurn;
+    return SeatNext::kHumanTurn;
 }
 
 bool NeedsIdentityCheck(const Game& game) { return game.state.gameType != kSinglePlayer; }
 
-int TakeHumanSeat(Game& game, DestroyedNotice* notice) {
+SeatNext TakeHumanSeat(Game& game, DestroyedNotice* notice) {
     Player& seat = game.state.players[game.state.currentPlayer];
-    if (seat.lifeState != kDying) return kHumanTurnScreen;
+    if (seat.lifeState != kDying) return SeatNext::kHumanTurn;
     if (notice) *notice = MakeDestroyedNotice(game, game.state.currentPlayer);
     seat.lifeState = kDead;
-    return kEndTurnScreen;
+    return SeatNext::kEndOfTurn;
 }
 
 void BeginHumanTurn(Game& game) {

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "game/screen_ids.h"
 #include "game/state.h"
 
 // The three lines telling a player who destroyed whom.
@@ -18,23 +17,26 @@ DestroyedNotice MakeDestroyedNotice(const Game& game, int loser);
 
 // Stores the view and moves on to the next seat (and turn); no saving.
 void AdvanceSeat(Game& game);
-// AdvanceSeat, then the game is saved: kHandOverScreen, or kMainMenuScreen
-// when the file could not be written (the last good file stays).
-int EndTurn(Game& game);
 
-// Where the current seat goes, on the game as it is in memory, as a screen:
-// game over, end of turn (passed over), set-up, computer turn, or the human
-// turn for a human seat, which must then pass the identity check and
-// TakeHumanSeat.
-int SeatDestination(const Game& game);
-// Reads the game back from its file, then SeatDestination; kFatal when the
-// file cannot be read.
-int HandOver(Game& game);
+// Where a seat's turn leads next, as the rules see it; the screens map each
+// to the screen that plays it.
+enum class SeatNext {
+    kGameOver,
+    kEndOfTurn,  // nothing to play: the turn ends at once
+    kSetUp,
+    kComputerTurn,
+    kHumanTurn,
+};
+
+// Where the current seat goes, on the game as it is in memory: game over,
+// end of turn (passed over), set-up, computer turn, or the human turn for a
+// human seat, which must then pass the identity check and TakeHumanSeat.
+SeatNext SeatDestination(const Game& game);
 // Whether a human seat must confirm it is at the machine (not in single player).
 bool NeedsIdentityCheck(const Game& game);
 // After the identity check: a DYING seat is told of its end (notice filled
-// in), becomes DEAD and returns kEndTurnScreen; otherwise kHumanTurnScreen.
-int TakeHumanSeat(Game& game, DestroyedNotice* notice);
+// in), becomes DEAD and goes to the end of its turn; otherwise its turn is played.
+SeatNext TakeHumanSeat(Game& game, DestroyedNotice* notice);
 
 // The start of a human playing turn (after the world exists): clears the
 // markers and selection, readies every unit, sets the cap, reseeds from the
@@ -45,7 +47,9 @@ void BeginHumanTurn(Game& game);
 void BeginComputerTurn(Game& game);
 
 // The eliminations the current human player has still to be told of, in seat
-// order; their flags are cleared. A computer seat gets none and keeps its flags.
+// order; their flags are cleared, so the caller must show them all. (The
+// screens' ShowPendingNotices() of the same name is what shows them.) A
+// computer seat gets none and keeps its flags.
 std::vector<DestroyedNotice> ShowPendingNotices(Game& game);
 
 // True when the game has ended (conquest, score or turn, with the tie rule).

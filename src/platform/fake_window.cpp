@@ -1,5 +1,5 @@
-#include "platform/fake_platform.h"
 #include "platform/bmp_writer.h"
+#include "platform/fake_platform.h"
 
 namespace {
 WindowMessage Activation(uint32_t state, bool minimised) {

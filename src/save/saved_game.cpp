@@ -1,9 +1,9 @@
 #include "save/saved_game.h"
 
 #include "platform/files.h"
+#include "platform/run_log.h"
 #include "save/game_checks.h"
 #include "save/scrambled_fields.h"
-#include "shell/run_log.h"
 
 namespace {
 
@@ -96,7 +96,10 @@ std::string SaveFileNameFor(const GameState& state) {
 
 void MakeSaveFileName(Game& game) { game.saveFileName = SaveFileNameFor(game.state); }
 
-std::string SaveGamePath(const Game& game) { return game.saveFolder + "\\" + game.saveFileName; }
+std::string SaveGamePath(const Game& game, std::string_view fileName) {
+    return game.saveFolder + "\\" + std::string(fileName);
+}
+std::string SaveGamePath(const Game& game) { return SaveGamePath(game, game.saveFileName); }
 
 bool FileExists(std::string_view path) { return GameFileExists(path); }
 

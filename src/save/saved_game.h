@@ -11,7 +11,9 @@
 std::string SaveFileNameFor(const GameState& state);
 void MakeSaveFileName(Game& game);
 
-// The game-style path of the current game's file: "Saved Games\\" + name.
+// The game-style path of a file (or pattern) in the game's folder of saved
+// games, "Saved Games\\" + name; without a name, the current game's file.
+std::string SaveGamePath(const Game& game, std::string_view fileName);
 std::string SaveGamePath(const Game& game);
 
 // True when a file or folder of that game-style name exists.

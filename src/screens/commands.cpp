@@ -8,6 +8,7 @@
 #include "shell/screen_loop.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
+#include "ui/button_ids.h"
 
 namespace {
 
@@ -41,21 +42,21 @@ int ClampedNumber(const std::string& text, int lowest, int highest) {
 }
 
 int ApplyButtonCommand(int id) {
-    if (id >= 4 && id <= 35) return ApplySetupCommand(id);
-    if (id >= 43 && id <= 53) return ApplyTurnCommand(id);
+    if (id >= kFirstSetupButton && id <= kLastSetupButton) return ApplySetupCommand(id);
+    if (id >= kFirstTurnButton && id <= kLastTurnButton) return ApplyTurnCommand(id);
     switch (id) {
-        case 0: return kCancelled;
-        case 1: return kConfirmed;
-        case 2: return GoTo(kMainMenuScreen);
-        case 3: return LaunchSavedGame();
-        case 36: return GoTo(kHelpScreen);
-        case 37: return NewGame(kSinglePlayer);
-        case 38: return NewGame(kHotSeat);
-        case 39: return NewGame(kPlayByMail);
-        case 40: return GoTo(kLoadGameScreen);
+        case kPopupCancelButton: return kCancelled;
+        case kPopupOkButton: return kConfirmed;
+        case kReturnButton: return GoTo(kMainMenuScreen);
+        case kLaunchSavedGameButton: return LaunchSavedGame();
+        case kInformationButton: return GoTo(kHelpScreen);
+        case kSinglePlayerButton: return NewGame(kSinglePlayer);
+        case kHotSeatButton: return NewGame(kHotSeat);
+        case kPlayByMailButton: return NewGame(kPlayByMail);
+        case kLoadGameButton: return GoTo(kLoadGameScreen);
         // The main menu has already made the last game the current one.
-        case 41: return GoTo(kHandOverScreen);
-        case 42: return kQuit;
+        case kLastGameButton: return GoTo(kHandOverScreen);
+        case kExitGameButton: return kQuit;
         default: return kStay;
     }
 }

@@ -1,9 +1,8 @@
 #pragma once
 // The one command switch behind every button of the game. A screen hands it
-// the id of the button that took the click; the answer tells the screen to
-// stay (10), that a question was cancelled (11) or confirmed (12), to quit
-// (13), that something failed for good (14), or which screen comes next
-// (100 + its id).
+// the id of the button that took the click; the answer is a screen result:
+// kStay, kCancelled or kConfirmed for a question, kQuit, kFatal when
+// something failed for good, or GoTo(the next screen).
 #include <string>
 #include <vector>
 
@@ -20,11 +19,11 @@ extern int terrainChoice;
 bool BuildTerrainList();
 
 // The groups of the switch, one file each.
-int ApplySetupCommand(int id);  // ids 4 to 35
-int ApplyTurnCommand(int id);   // ids 43 to 53
+int ApplySetupCommand(int id);  // kFirstSetupButton to kLastSetupButton
+int ApplyTurnCommand(int id);   // kFirstTurnButton to kLastTurnButton
 
 // Writes the settings file; when it cannot be written the player is told
-// (the settings hold for this run). 14 when the notice could not be shown.
+// (the settings hold for this run). kFatal when the notice could not be shown.
 int SaveSettingsOrTell();
 
 // A number typed into the pop-up box, read and kept within its bounds.

@@ -1,6 +1,6 @@
-// The computer turn (screen state 110): one line of text while a computer
+// The computer turn (kComputerTurnScreen): one line of text while a computer
 // seat plays its whole turn, without a frame loop and without input.
-#include "ai/turn_cycle.h"
+#include "handover/turn_cycle.h"
 #include "screens/screens.h"
 #include "shell/shell.h"
 #include "ui/display.h"

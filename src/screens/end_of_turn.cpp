@@ -1,15 +1,15 @@
-// The end of a turn (screen state 90): the view is kept, the next seat is in
+// The end of a turn (kEndTurnScreen): the view is kept, the next seat is in
 // turn, and the game goes to its file, from which the hand-over reads it.
-#include "game/turns.h"
+#include "handover/hand_over.h"
+#include "platform/run_log.h"
 #include "screens/hand_over.h"
 #include "screens/load_game_files.h"
 #include "screens/screens.h"
-#include "shell/run_log.h"
 #include "shell/shell.h"
 #include "ui/display.h"
 
 int EndTurnScreen() {
-    if (EndTurn(theGame) == kHandOverScreen) return GoTo(kHandOverScreen);
+    if (EndTurn(theGame)) return GoTo(kHandOverScreen);
     // The players are told; the last good file is still there to continue from.
     AppendLog("EndTurn(): the turn could not be saved, back to the main menu");
     display.ClearScreen();

@@ -3,12 +3,13 @@
 #include <filesystem>
 
 #include "platform/files.h"
+#include "platform/input.h"
+#include "platform/run_log.h"
 #include "save/saved_game.h"
 #include "screens/hand_over.h"
 #include "screens/load_game_files.h"
-#include "shell/input.h"
-#include "shell/run_log.h"
 #include "shell/screen_loop.h"
+#include "shell/shell.h"
 #include "ui/popup.h"
 #include "ui/popup_entry.h"
 
@@ -77,14 +78,15 @@ DropOutcome TakeDroppedGame(const std::string& path) {
     if (!DecodeSavedGame(bytes, decoded, problem)) return Refuse(path, "damaged: " + problem);
     if (!IsGameName(decoded.state.gameName)) return Refuse(path, "damaged: the game's name cannot be a file name");
     const std::string name = SaveFileNameFor(decoded.state);
-    const std::string target = std::string("Saved Games\\") + name;
+    const std::string target = SaveGamePath(theGame, name);
     if (GameFileExists(target)) {
         const int answer = AskOverwrite(name);
         if (answer == kFatal) return DropOutcome::kFatal;
         if (answer != kConfirmed) return DropOutcome::kKeptOld;
     }
-    CreateGameFolder("Saved Games");
-    if (!ReplaceGameFile(target, bytes)) return Refuse(path, "\"" + target + "\" could not be written", "THE GAME COULD NOT BE SAVED");
+    CreateGameFolder(theGame.saveFolder);
+    if (!ReplaceGameFile(target, bytes))
+        return Refuse(path, "\"" + target + "\" could not be written", "THE GAME COULD NOT BE SAVED");
     AppendLog("Dropped file \"" + path + "\" copied to \"" + target + "\"");
     return DropOutcome::kCopied;
 }

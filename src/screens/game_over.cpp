@@ -1,13 +1,13 @@
-// The game-over view (state 80): the winner in a box, then the finished game
+// The game-over view (kGameOverScreen): the winner in a box, then the finished game
 // over the whole map without fog, which can still be scrolled. Nothing of
 // the game changes and nothing is saved.
 #include <string>
 
 #include "game/turns.h"
+#include "platform/input.h"
 #include "screens/hand_over.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/screen_loop.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kQuitButton = 44;
 
 // The finished position as it is: no markers, no ready marks, no selection.
 void StillTheBoard() {
@@ -47,7 +46,7 @@ void DrawGameOverFrame(const std::string& winnerName) {
     CopyPicture(kSpriteSlot, miniMapRect, miniMap.left, miniMap.top, false);
     DrawViewFrame();
     DrawMapView();
-    DrawButton(buttonTable[kQuitButton]);
+    DrawButton(buttonTable[kQuitToMenuButton]);
     DrawText(840, 240, "GAME OVER", kLargeFont);
     DrawText(840, 280, winnerName, kSmallFont);
     DrawText(840, 300, "IS VICTORIOUS", kSmallFont);
@@ -58,7 +57,7 @@ void DrawGameOverFrame(const std::string& winnerName) {
 int TakeGameOverClick() {
     input.clickPending = 0;
     if (input.clickX < kMapViewWidth) return kStay;
-    if (ClickButton(buttonTable[kQuitButton])) return GoTo(kMainMenuScreen);
+    if (ClickButton(buttonTable[kQuitToMenuButton])) return GoTo(kMainMenuScreen);
     ScrollToMiniMapClick(input.clickX, input.clickY);
     return kStay;
 }
@@ -87,8 +86,8 @@ int RunGameOver() {
     theGame.scrollX = theGame.state.players[0].viewX;
     theGame.scrollY = theGame.state.players[0].viewY;
     PlaceMiniMap();
-    for (int id = 43; id <= kArtilleryIconButton; ++id) buttonTable[id].state = kButtonHidden;
-    buttonTable[kQuitButton].state = kButtonActive;
+    for (int id = kFirstTurnButton; id <= kLastTurnButton; ++id) buttonTable[id].state = kButtonHidden;
+    buttonTable[kQuitToMenuButton].state = kButtonActive;
     BuildMiniMap();
     uint32_t nextScroll = theGame.TickCount();
     input.clickPending = 0;

@@ -1,11 +1,12 @@
-// The turn hand-over (screen state 70): the game is read back from its file
+// The turn hand-over (kHandOverScreen): the game is read back from its file
 // and the seat now in turn is sent where it belongs.
 #include "screens/hand_over.h"
 
 #include "game/orders.h"
+#include "handover/hand_over.h"
+#include "platform/run_log.h"
 #include "screens/load_game_files.h"
 #include "screens/screens.h"
-#include "shell/run_log.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/display.h"
@@ -57,7 +58,7 @@ int UnreadableGame() {
 int HumanSeat() {
     if (!CheckPassword()) return GoTo(kMainMenuScreen);
     DestroyedNotice notice;
-    if (TakeHumanSeat(theGame, &notice) == kEndTurnScreen) {
+    if (TakeHumanSeat(theGame, &notice) == SeatNext::kEndOfTurn) {
         ShowDestroyedNotice(notice);
         return GoTo(kEndTurnScreen);
     }
@@ -96,12 +97,14 @@ void ShowPendingNotices() {
 }
 
 int HandOverScreen() {
-    switch (HandOver(theGame)) {
-        case kFatal: return UnreadableGame();
-        case kGameOverScreen: return GoTo(kGameOverScreen);
-        case kEndTurnScreen: return GoTo(kEndTurnScreen);
-        case kSetupScreen: return GoTo(kSetupScreen);
-        case kComputerTurnScreen: return GoTo(kComputerTurnScreen);
-        default: return HumanSeat();
+    const std::optional<SeatNext> next = HandOver(theGame);
+    if (!next) return UnreadableGame();
+    switch (*next) {
+        case SeatNext::kGameOver: return GoTo(kGameOverScreen);
+        case SeatNext::kEndOfTurn: return GoTo(kEndTurnScreen);
+        case SeatNext::kSetUp: return GoTo(kSetupScreen);
+        case SeatNext::kComputerTurn: return GoTo(kComputerTurnScreen);
+        case SeatNext::kHumanTurn: break;
     }
+    return HumanSeat();
 }

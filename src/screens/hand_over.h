@@ -12,7 +12,7 @@
 bool CheckPassword();
 
 // A box with three lines and only OK (Enter and Escape close it too); the
-// box's own result, 14 when the display could not be brought back.
+// box's own result, kFatal when the display could not be brought back.
 int ShowNotice(const std::string& prompt, const std::string& text, const std::string& hint);
 
 // "<destroyer> HAS DESTROYED <loser>".

@@ -1,4 +1,4 @@
-// The help page (state 0, and F1 during a turn): the function keys, the
+// The help page (kHelpScreen, and F1 during a turn): the function keys, the
 // faction specials, the unit table and the rules with their numbers, all
 // taken from the rules themselves so the page never disagrees with play.
 #include <cstdio>

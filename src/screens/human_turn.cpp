@@ -1,11 +1,11 @@
-// The human turn screen (state 100): the map view and the panel, redrawn
+// The human turn screen (kHumanTurnScreen): the map view and the panel, redrawn
 // every frame; game time, scrolling and input move on in animation steps of
 // at least 30 milliseconds.
 #include "game/turns.h"
+#include "platform/input.h"
 #include "screens/hand_over.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/buttons.h"
@@ -27,7 +27,7 @@ void DrawTurnFrame() {
     SyncPanelButtons();
     DrawPanel();
     DrawMapView();
-    for (int id = 43; id <= kArtilleryIconButton; ++id) DrawButton(buttonTable[id]);
+    for (int id = kFirstTurnButton; id <= kLastTurnButton; ++id) DrawButton(buttonTable[id]);
     DrawText(16, 730, StatusLine(), kSmallFont);
     display.Present();
 }
@@ -61,7 +61,7 @@ public:
     CloseNeedsConsent& operator=(const CloseNeedsConsent&) = delete;
 };
 
-// Everything after the drawing that happens at an animation step; 10 to go on.
+// Everything after the drawing that happens at an animation step; kStay to go on.
 int GameStep(TurnClock& clock, uint32_t now) {
     clock.nextAnimation = now + kAnimationStepMs;
     if (input.closeRequested) return TakeCloseRequest(clock.redraw);

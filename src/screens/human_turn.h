@@ -58,8 +58,8 @@ void StretchPicture(const Rect& source, const Rect& target);
 inline bool TickIsLater(uint32_t now, uint32_t due) { return static_cast<int32_t>(now - due) > 0; }
 
 // The F2 prompt of the turn screen and the game-over view: the scroll delay
-// typed, kept within 0..100 and written to the settings file. 14 when the box
-// failed, otherwise 10.
+// typed, kept within 0..100 and written to the settings file. kFatal when the
+// box failed, otherwise kStay.
 int AskScrollDelay();
 
 // The pictures of the map screens: the terrain, then the sprite sheet.
@@ -67,17 +67,17 @@ std::vector<ScreenImage> MapScreenImages();
 
 // The human turn screen's start: the world (made and saved on the first
 // human turn of a game), the readied units, the income, the view and the
-// panel's buttons. 10 when the turn can be played, otherwise the screen's
+// panel's buttons. kStay when the turn can be played, otherwise the screen's
 // result.
 int StartHumanTurnScreen();
-// The frame loop's handling of a key and of a click; 10 to go on.
+// The frame loop's handling of a key and of a click; kStay to go on.
 int TakeTurnKey(bool& redraw);
 int TakeTurnClick(bool& redraw);
 // Notes the game as the turn begins, to tell later whether orders were given.
 void RememberTurnStart();
 // The player closed the window during the turn: asked first when orders
-// were given, then the window closes. 10 to go on (the closing shows at the
-// next frame), 14 when the box failed.
+// were given, then the window closes. kStay to go on (the closing shows at
+// the next frame), kFatal when the box failed.
 int TakeCloseRequest(bool& redraw);
 // Copies what the rules offer for the selection into the panel's buttons.
 void SyncPanelButtons();

@@ -2,11 +2,11 @@
 // on the map, the panel's buttons, the colour box, the score box and the
 // mini-map.
 #include "game/orders.h"
+#include "platform/input.h"
 #include "screens/commands.h"
 #include "screens/hand_over.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/buttons.h"
 #include "ui/popup.h"
@@ -15,7 +15,6 @@ namespace {
 
 constexpr Rect kColourBox{834, 525, 1024, 615};
 constexpr Rect kScoreBox{834, 647, 1024, 711};
-constexpr int kQuitToMenuButton = 44;
 
 // The game as the turn began: any difference is an order given this turn.
 GameState turnStart;
@@ -44,7 +43,7 @@ void RunPage(int (*page)(), bool& redraw) {
 }
 
 int TakePanelClick(bool& redraw) {
-    for (int id = 43; id <= kArtilleryIconButton; ++id) {
+    for (int id = kFirstTurnButton; id <= kLastTurnButton; ++id) {
         if (!ClickButton(buttonTable[id])) continue;
         if (id == kQuitToMenuButton) {
             redraw = true;

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kRepairButton = 45;
-constexpr int kPowerButton = 46;
 constexpr Rect kColourBox{834, 525, 1024, 615};
 constexpr int kScoreBoxTop = 647;
 constexpr int kScoreRowHeight = 16;

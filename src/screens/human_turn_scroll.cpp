@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/input.h"
 #include "platform/platform.h"
 #include "screens/commands.h"
 #include "screens/human_turn.h"
-#include "shell/input.h"
 #include "shell/screen_loop.h"
 #include "shell/settings.h"
 #include "shell/shell.h"

@@ -3,12 +3,14 @@
 // buttons and pictures.
 #include <string>
 
-#include "ai/turn_cycle.h"
+#include "game/orders.h"
+#include "handover/turn_cycle.h"
+#include "platform/input.h"
+#include "platform/run_log.h"
 #include "save/saved_game.h"
 #include "screens/hand_over.h"
 #include "screens/human_turn.h"
 #include "screens/load_game_files.h"
-#include "shell/input.h"
 #include "shell/screen_loop.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -16,10 +18,6 @@
 #include "ui/sprite_layout.h"
 
 namespace {
-
-constexpr int kEndTurnButton = 43;
-constexpr int kAttackCheckButton = 47;
-constexpr int kMoveCheckButton = 48;
 
 // A new world that cannot be saved would be lost with the next hand-over,
 // which reads the file: the players are told, and the file as it was (the
@@ -34,13 +32,13 @@ int WorldNotSaved() {
 
 void SetUpTurnButtons() {
     const GameState& s = theGame.state;
-    for (int id = 45; id <= kArtilleryIconButton; ++id) buttonTable[id].state = kButtonHidden;
-    for (int id : {kEndTurnButton, 44, kAttackCheckButton, kMoveCheckButton}) buttonTable[id].state = kButtonActive;
+    for (int id = kRepairButton; id <= kLastTurnButton; ++id) buttonTable[id].state = kButtonHidden;
+    for (int id : {kEndTurnButton, kQuitToMenuButton, kAttackCheckButton, kMoveCheckButton})
+        buttonTable[id].state = kButtonActive;
     buttonTable[kEndTurnButton].label = "END TURN " + std::to_string(s.turn);
     const Player& player = s.players[s.currentPlayer];
-    static constexpr int kIconTypes[5] = {kStandard, kBase, kAir, kTank, kArtillery};
-    for (int i = 0; i < 5; ++i) {
-        buttonTable[kStandardIconButton + i].iconRect = sheet::UnitPicture(kIconTypes[i], player.faction, player.colour);
+    for (size_t i = 0; i < kPanelTypes.size(); ++i) {
+        buttonTable[kStandardIconButton + i].iconRect = sheet::UnitPicture(kPanelTypes[i], player.faction, player.colour);
     }
     SyncPanelButtons();
 }

@@ -1,6 +1,6 @@
 #include "screens/info_page.h"
 
-#include "shell/input.h"
+#include "platform/input.h"
 #include "shell/screen_loop.h"
 #include "ui/buttons.h"
 #include "ui/display.h"

@@ -8,9 +8,9 @@
 // The pages' rule: 120 minus signs.
 std::string PageRule();
 
-// Runs a page whose text `drawText` draws each frame: 110 when the player
-// leaves, 14 when a picture cannot be loaded or the display cannot be
-// brought back.
+// Runs a page whose text `drawText` draws each frame: GoTo(kMainMenuScreen)
+// when the player leaves, kFatal when a picture cannot be loaded or the
+// display cannot be brought back.
 int RunInfoPage(const std::function<void()>& drawText);
 
 // Draws lines in the small font at x 30, from y 30, 20 pixels apart.

@@ -1,8 +1,10 @@
-// The load game screen (screen state 20): the saved games, one per row, and
+// The load game screen (kLoadGameScreen): the saved games, one per row, and
 // the summary of the one picked; LAUNCH hands it over to its next player.
 #include <cstdlib>
 
+#include "platform/input.h"
 #include "platform/platform.h"
+#include "platform/run_log.h"
 #include "save/saved_game.h"
 #include "screens/commands.h"
 #include "screens/file_drop.h"
@@ -11,8 +13,6 @@
 #include "screens/load_game_list.h"
 #include "screens/load_game_summary.h"
 #include "screens/screens.h"
-#include "shell/input.h"
-#include "shell/run_log.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/buttons.h"

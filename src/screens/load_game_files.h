@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kSavedGamesPattern = "Saved Games\\*.KV1";
-
 // The names of the saved-game files, upper-cased (letters a to z only), in
 // name order so that a list does not jump about between visits.
 std::vector<std::string> ListSavedGames();

@@ -1,15 +1,15 @@
-// The main menu (screen state 10): where every run starts and where a game is
+// The main menu (kMainMenuScreen): where every run starts and where a game is
 // begun, loaded or continued. Saved games dropped on the window are taken in
 // here too.
 #include <string>
 
+#include "platform/input.h"
 #include "save/saved_game.h"
 #include "screens/commands.h"
 #include "screens/file_drop.h"
 #include "screens/load_game_files.h"
 #include "screens/main_menu.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/buttons.h"
@@ -22,18 +22,16 @@ namespace {
 const std::vector<ScreenImage> kMainMenuImages = {{kSpriteSlot, kSpriteSheetFile},
                                                   {kBackgroundSlot, "Images\\MainMenu.bmp"}};
 
-constexpr int kLoadGameButton = 40;
-
 void DrawMainMenu() {
     display.CopySurface(display.backSurface, display.offscreenSurfaces[kBackgroundSlot]);
-    for (int id = kMainMenuFirstButton; id <= kMainMenuLastButton; ++id) DrawButton(buttonTable[id]);
+    for (int id = kFirstMainMenuButton; id <= kLastMainMenuButton; ++id) DrawButton(buttonTable[id]);
     DrawText(200, 750, kMainMenuBanner, kSmallFont);
     display.Present();
 }
 
 int TakeClick() {
     input.clickPending = 0;
-    for (int id = kMainMenuFirstButton; id <= kMainMenuLastButton; ++id) {
+    for (int id = kFirstMainMenuButton; id <= kLastMainMenuButton; ++id) {
         if (!ClickButton(buttonTable[id])) continue;
         if (const int result = MainMenuCommand(id); result != kStay) return result;
     }
@@ -48,7 +46,7 @@ void ShowMainMenuButtons() {
     Button& last = buttonTable[kLastGameButton];
     const std::string& lastGame = settings.lastGame;
     // An empty name would find the folder itself and offer a game that is not there.
-    if (!lastGame.empty() && FileExists(std::string("Saved Games\\") + lastGame)) {
+    if (!lastGame.empty() && FileExists(SaveGamePath(theGame, lastGame))) {
         theGame.saveFileName = lastGame;
         last.label = GameLabel(lastGame);
         last.state = kButtonActive;

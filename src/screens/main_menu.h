@@ -5,7 +5,7 @@
 inline constexpr const char* kMainMenuBanner =
     "KORVESSA - FOUR FACTIONS ON ONE MAP - F1 IN A TURN FOR HELP - SEE KV-MANUAL.HTML";
 
-// The commands of the menu's buttons, ids 36 to 42.
+// The commands of the menu's buttons, kFirstMainMenuButton to kLastMainMenuButton.
 int MainMenuCommand(int id);
 
 // Decides, as the menu opens, whether LOAD GAME and the continue button show;

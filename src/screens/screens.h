@@ -1,7 +1,7 @@
 #pragma once
-// The screens of the game, one function per screen state, as the screen loop
-// calls them. Each returns the next state plus 100, or 13 (quit) or 14 (a
-// failure that ends the program).
+// The screens of the game, one function per screen, as the screen loop calls
+// them. Each returns GoTo(the next screen), or kQuit, or kFatal (a failure
+// that ends the program).
 #include "shell/screen_loop.h"
 
 ScreenTable GameScreens();

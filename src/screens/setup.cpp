@@ -1,15 +1,15 @@
-// The new game set-up screen (screen state 60): every seat of a new game
+// The new game set-up screen (kSetupScreen): every seat of a new game
 // passes through it once, in seat order, before the first playing turn.
 // Seat 0 chooses the game; a later human seat its name, faction and colour;
 // a computer seat is named after its colour without any screen.
 #include <algorithm>
 
-#include "ai/turn_cycle.h"
+#include "handover/turn_cycle.h"
+#include "platform/input.h"
 #include "screens/commands.h"
 #include "screens/screens.h"
 #include "screens/setup_buttons.h"
 #include "screens/setup_view.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/buttons.h"

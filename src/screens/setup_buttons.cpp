@@ -1,13 +1,10 @@
 #include "screens/setup_buttons.h"
 
 #include "screens/game_option_lines.h"
+#include "ui/button_ids.h"
 #include "ui/button_table.h"
 
 namespace {
-
-constexpr int kFirstSetupButton = 4;
-constexpr int kLastSetupButton = 35;
-constexpr int kPasswordButton = 23;
 
 void SetState(int id, int state) { buttonTable[id].state = state; }
 
@@ -51,65 +48,68 @@ void SetLabel(int id, const std::string& label) { buttonTable[id].label = label;
 
 void ResetSetupButtons(int gameType) {
     for (int id = kFirstSetupButton; id <= kLastSetupButton; ++id) SetState(id, kButtonActive);
-    SetStates({11, 12, 16, 17, 18, 19, 20, 24, 25, 33, 34, 35}, kButtonTextOnly);
-    if (gameType == kSinglePlayer) SetStates({21, 22, kPasswordButton}, kButtonTextOnly);
-    if (gameType == kPlayByMail) SetState(kPasswordButton, kButtonTextOnly);
+    SetStates({kSeatOpenButton, kSeatOpenButton + 1, kSeatNameButton + 1, kSeatNameButton + 2,
+               kSeatNameButton + 3, kSeatKindButton, kSeatKindButton + 1, kGameTypeButton, kVictoryButton,
+               kColourButton + 1, kColourButton + 2, kColourButton + 3},
+              kButtonTextOnly);
+    if (gameType == kSinglePlayer) SetStates({kSeatKindButton + 2, kSeatKindButton + 3, kPasswordsButton}, kButtonTextOnly);
+    if (gameType == kPlayByMail) SetState(kPasswordsButton, kButtonTextOnly);
 }
 
 void ShowFirstSeatButtons(Game& game) {
     auto& seats = game.state.players;
     const bool single = game.state.gameType == kSinglePlayer;
     if (seats[2].seatOpen) {
-        SetState(14, kButtonActive);
-        SetState(17, kButtonTextOnly);
-        SetState(21, single ? kButtonTextOnly : kButtonActive);
-        SetState(30, FactionState(seats[2]));
+        SetState(kSeatOpenButton + 3, kButtonActive);
+        SetState(kSeatNameButton + 2, kButtonTextOnly);
+        SetState(kSeatKindButton + 2, single ? kButtonTextOnly : kButtonActive);
+        SetState(kFactionButton + 2, FactionState(seats[2]));
         if (seats[3].seatOpen) {
-            SetState(18, kButtonTextOnly);
-            SetState(22, single ? kButtonTextOnly : kButtonActive);
-            SetState(31, FactionState(seats[3]));
-            SetState(29, FactionState(seats[1]));
+            SetState(kSeatNameButton + 3, kButtonTextOnly);
+            SetState(kSeatKindButton + 3, single ? kButtonTextOnly : kButtonActive);
+            SetState(kFactionButton + 3, FactionState(seats[3]));
+            SetState(kFactionButton + 1, FactionState(seats[1]));
             return;
         }
     } else {
-        SetState(14, kButtonTextOnly);
+        SetState(kSeatOpenButton + 3, kButtonTextOnly);
         seats[3].seatOpen = 0;
-        SetStates({21, 17, 30}, kButtonHidden);
+        SetStates({kSeatKindButton + 2, kSeatNameButton + 2, kFactionButton + 2}, kButtonHidden);
     }
-    SetStates({22, 18, 31}, kButtonHidden);
-    SetState(29, FactionState(seats[1]));
+    SetStates({kSeatKindButton + 3, kSeatNameButton + 3, kFactionButton + 3}, kButtonHidden);
+    SetState(kFactionButton + 1, FactionState(seats[1]));
 }
 
 void ShowLaterSeatButtons(const Game& game, int seat) {
     const auto& seats = game.state.players;
     for (int id = kFirstSetupButton; id <= kLastSetupButton; ++id) SetState(id, kButtonTextOnly);
-    SetStates({5, 6, 7}, kButtonHidden);
+    SetStates({kConquerButton, kScoreVictoryButton, kTurnVictoryButton}, kButtonHidden);
     for (int k = 0; k < kSeats; ++k) {
-        if (seats[k].isHuman) SetState(28 + k, kButtonHidden);
+        if (seats[k].isHuman) SetState(kFactionButton + k, kButtonHidden);
     }
-    SetStates({15 + seat, 28 + seat, 9, 8}, kButtonActive);
-    SetState(26, kButtonTextOnly);
-    if (!seats[2].seatOpen) SetStates({21, 17, 30}, kButtonHidden);
-    if (!seats[3].seatOpen) SetStates({22, 18, 31}, kButtonHidden);
-    SetStates({32, 33, 34, 35}, kButtonTextOnly);
-    if (seat == 1) SetState(33, kButtonActive);
-    if (seat == 2) SetState(34, kButtonActive);
+    SetStates({kSeatNameButton + seat, kFactionButton + seat, kSetupLaunchButton, kSetupCancelButton}, kButtonActive);
+    SetState(kTerrainButton, kButtonTextOnly);
+    if (!seats[2].seatOpen) SetStates({kSeatKindButton + 2, kSeatNameButton + 2, kFactionButton + 2}, kButtonHidden);
+    if (!seats[3].seatOpen) SetStates({kSeatKindButton + 3, kSeatNameButton + 3, kFactionButton + 3}, kButtonHidden);
+    SetStates({kColourButton, kColourButton + 1, kColourButton + 2, kColourButton + 3}, kButtonTextOnly);
+    if (seat == 1) SetState(kColourButton + 1, kButtonActive);
+    if (seat == 2) SetState(kColourButton + 2, kButtonActive);
 }
 
 void RefreshSetupLabels(const Game& game, const std::string& terrainLabel) {
     const GameState& s = game.state;
-    SetLabel(26, terrainLabel);
-    SetLabel(10, s.gameName);
-    SetLabel(24, GameTypeLabel(s.gameType, buttonTable[24].label));
-    SetLabel(27, LevelLabel(s.computerLevel, buttonTable[27].label));
-    SetLabel(4, MapSizeLabel(game.map.mapSize, buttonTable[4].label));
-    SetLabel(25, VictoryLabel(s, buttonTable[25].label));
-    SetLabel(kPasswordButton, s.usePasswords == 1 ? "PASSWORD ENABLED" : "PASSWORD DISABLED");
+    SetLabel(kTerrainButton, terrainLabel);
+    SetLabel(kGameNameButton, s.gameName);
+    SetLabel(kGameTypeButton, GameTypeLabel(s.gameType, buttonTable[kGameTypeButton].label));
+    SetLabel(kComputerLevelButton, LevelLabel(s.computerLevel, buttonTable[kComputerLevelButton].label));
+    SetLabel(kMapSizeButton, MapSizeLabel(game.map.mapSize, buttonTable[kMapSizeButton].label));
+    SetLabel(kVictoryButton, VictoryLabel(s, buttonTable[kVictoryButton].label));
+    SetLabel(kPasswordsButton, s.usePasswords == 1 ? "PASSWORD ENABLED" : "PASSWORD DISABLED");
     for (int k = 0; k < kSeats; ++k) {
         const Player& seat = s.players[k];
-        SetLabel(15 + k, seat.name);
-        if (seat.faction >= 0 && seat.faction < 4) SetLabel(28 + k, kFactionNames[seat.faction]);
-        SetLabel(11 + k, seat.seatOpen ? "OPEN" : "CLOSED");
-        SetLabel(19 + k, seat.isHuman ? "HUMAN" : "COMPUTER");
+        SetLabel(kSeatNameButton + k, seat.name);
+        if (seat.faction >= 0 && seat.faction < 4) SetLabel(kFactionButton + k, kFactionNames[seat.faction]);
+        SetLabel(kSeatOpenButton + k, seat.seatOpen ? "OPEN" : "CLOSED");
+        SetLabel(kSeatKindButton + k, seat.isHuman ? "HUMAN" : "COMPUTER");
     }
 }

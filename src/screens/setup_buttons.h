@@ -6,7 +6,7 @@
 
 #include "game/state.h"
 
-// The set-up buttons (ids 4 to 35) as the first seat of a new game of the
+// The set-up buttons as the first seat of a new game of the
 // given type finds them.
 void ResetSetupButtons(int gameType);
 // Applied at the first seat's start and again after every click.

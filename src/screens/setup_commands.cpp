@@ -1,11 +1,11 @@
-// The set-up screen's buttons (ids 4 to 35): the game's options, the seats,
-// the names, the terrain, the factions and colours, and the launch checks.
+// The set-up screen's buttons: the game's options, the seats, the names,
+// the terrain, the factions and colours, and the launch checks.
 #include <string>
 
+#include "platform/input.h"
 #include "save/saved_game.h"
 #include "screens/commands.h"
 #include "screens/game_option_lines.h"
-#include "shell/input.h"
 #include "shell/screen_loop.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -49,11 +49,11 @@ int CycleMapSize() {
     const int step = ClickStep();
     if (step > 0) size = size + 9 > 63 ? 27 : size + 9;
     if (step < 0) size = size - 9 < 27 ? 63 : size - 9;
-    if (const char* name = MapSizeName(size)) buttonTable[4].label = name;
+    if (const char* name = MapSizeName(size)) buttonTable[kMapSizeButton].label = name;
     return kStay;
 }
 
-// Victory by score (id 6) or by turn (id 7): only an OK sets it.
+// Victory by score or by turn: only an OK sets it.
 int AskVictoryTarget(bool byScore) {
     const int answer = byScore ? AskPopup("ENTER VICTORY SCORE", "20000", "(5000 TO 50000)", 1, 5)
                                : AskPopup("ENTER VICTORY TURN", "25", "(10 TO 100)", 1, 3);
@@ -62,20 +62,19 @@ int AskVictoryTarget(bool byScore) {
     if (byScore) {
         Options().victoryScore = value;
         Options().victoryType = kScoreVictory;
-        buttonTable[25].label = "SCORE : " + std::to_string(value);
+        buttonTable[kVictoryButton].label = "SCORE : " + std::to_string(value);
     } else {
         Options().victoryTurn = value;
         Options().victoryType = kTurnVictory;
-        buttonTable[25].label = "TURN : " + std::to_string(value);
+        buttonTable[kVictoryButton].label = "TURN : " + std::to_string(value);
     }
     return kStay;
 }
 
-// The game name (id 10) or a seat's name (ids 15 to 18): an empty answer
-// keeps the old name.
+// The game name or a seat's name: an empty answer keeps the old name.
 int AskName(int id) {
-    const bool gameName = id == 10;
-    std::string& name = gameName ? Options().gameName : Seat(id - 15).name;
+    const bool gameName = id == kGameNameButton;
+    std::string& name = gameName ? Options().gameName : Seat(id - kSeatNameButton).name;
     const int answer = AskPopup(gameName ? "ENTER GAME NAME" : "ENTER YOUR NAME", "", "", 1, gameName ? 29 : 20);
     if (answer == kConfirmed && !popupBox.text.empty()) name = popupBox.text;
     buttonTable[id].label = name;
@@ -85,21 +84,21 @@ int AskName(int id) {
 int ToggleSeatOpen(int seat) {
     int& open = Seat(seat).seatOpen;
     open = open == 0 ? 1 : 0;
-    buttonTable[11 + seat].label = open ? "OPEN" : "CLOSED";
+    buttonTable[kSeatOpenButton + seat].label = open ? "OPEN" : "CLOSED";
     return kStay;
 }
 
 int ToggleHuman(int seat) {
     int& human = Seat(seat).isHuman;
     human = human == 0 ? 1 : 0;
-    buttonTable[19 + seat].label = human ? "HUMAN" : "COMPUTER";
+    buttonTable[kSeatKindButton + seat].label = human ? "HUMAN" : "COMPUTER";
     return kStay;
 }
 
 int TogglePasswords() {
     int& use = Options().usePasswords;
     use = use == 0 ? 1 : 0;
-    buttonTable[23].label = use ? "PASSWORD ENABLED" : "PASSWORD DISABLED";
+    buttonTable[kPasswordsButton].label = use ? "PASSWORD ENABLED" : "PASSWORD DISABLED";
     return kStay;
 }
 
@@ -120,7 +119,7 @@ int CycleComputerLevel() {
 int CycleFaction(int seat) {
     int& faction = Seat(seat).faction;
     faction = Cycle(faction, ClickStep(), 0, 3);
-    if (faction >= 0 && faction <= 3) buttonTable[28 + seat].label = kFactionNames[faction];
+    if (faction >= 0 && faction <= 3) buttonTable[kFactionButton + seat].label = kFactionNames[faction];
     return kStay;
 }
 
@@ -154,7 +153,7 @@ int ChooseColour() {
 int LaunchChecks() {
     if (Options().currentPlayer == 0) {
         MakeSaveFileName(theGame);
-        if (FileExists("Saved Games\\" + theGame.saveFileName)) {
+        if (FileExists(SaveGamePath(theGame))) {
             const int answer = AskPopup("OVERWRITE OLD GAME?", "", "", 0, 0);
             if (answer == kFatal) return kFatal;
             if (answer != kConfirmed) return kStay;
@@ -175,24 +174,30 @@ int LaunchChecks() {
 
 int ApplySetupCommand(int id) {
     switch (id) {
-        case 4: return CycleMapSize();
-        case 5:
+        case kMapSizeButton: return CycleMapSize();
+        case kConquerButton:
             Options().victoryType = kConquer;
-            buttonTable[25].label = "CONQUER";
+            buttonTable[kVictoryButton].label = "CONQUER";
             return kStay;
-        case 6: return AskVictoryTarget(true);
-        case 7: return AskVictoryTarget(false);
-        case 8: return kCancelled;
-        case 9: return LaunchChecks();
-        case 10: return AskName(id);
-        case 11: case 12: case 13: case 14: return ToggleSeatOpen(id - 11);
-        case 15: case 16: case 17: case 18: return AskName(id);
-        case 20: case 21: case 22: return ToggleHuman(id - 19);
-        case 23: return TogglePasswords();
-        case 26: return CycleTerrain();
-        case 27: return CycleComputerLevel();
-        case 28: case 29: case 30: case 31: return CycleFaction(id - 28);
-        case 32: case 33: case 34: return ChooseColour();
-        default: return kStay;  // 19 (the first seat is always human), 24, 25, 35: texts
+        case kScoreVictoryButton: return AskVictoryTarget(true);
+        case kTurnVictoryButton: return AskVictoryTarget(false);
+        case kSetupCancelButton: return kCancelled;
+        case kSetupLaunchButton: return LaunchChecks();
+        case kGameNameButton: return AskName(id);
+        case kSeatOpenButton: case kSeatOpenButton + 1: case kSeatOpenButton + 2: case kSeatOpenButton + 3:
+            return ToggleSeatOpen(id - kSeatOpenButton);
+        case kSeatNameButton: case kSeatNameButton + 1: case kSeatNameButton + 2: case kSeatNameButton + 3:
+            return AskName(id);
+        case kSeatKindButton + 1: case kSeatKindButton + 2: case kSeatKindButton + 3:
+            return ToggleHuman(id - kSeatKindButton);
+        case kPasswordsButton: return TogglePasswords();
+        case kTerrainButton: return CycleTerrain();
+        case kComputerLevelButton: return CycleComputerLevel();
+        case kFactionButton: case kFactionButton + 1: case kFactionButton + 2: case kFactionButton + 3:
+            return CycleFaction(id - kFactionButton);
+        case kColourButton: case kColourButton + 1: case kColourButton + 2: return ChooseColour();
+        // The first seat's kind (always human), the game type, the victory
+        // text and the last seat's colour are texts.
+        default: return kStay;
     }
 }

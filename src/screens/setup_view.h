@@ -1,12 +1,10 @@
 #pragma once
-// What the set-up screen draws: its background, its buttons (ids 4 to 35),
+// What the set-up screen draws: its background, its buttons,
 // the seats' colour swatches and, for a chosen terrain, a preview of it.
 #include <vector>
 
+#include "ui/button_ids.h"
 #include "ui/images.h"
-
-inline constexpr int kFirstSetupButton = 4;
-inline constexpr int kLastSetupButton = 35;
 
 // The pictures of the screen: the sprite sheet, the background and, when a
 // terrain is chosen, its picture.

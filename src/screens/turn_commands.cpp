@@ -4,17 +4,19 @@
 #include "screens/commands.h"
 #include "shell/screen_loop.h"
 #include "shell/shell.h"
+#include "ui/button_ids.h"
 
 int ApplyTurnCommand(int id) {
     switch (id) {
-        case 43: return GoTo(kEndTurnScreen);
-        case 44: return GoTo(kMainMenuScreen);
-        case 45: Repair(theGame); return kStay;
-        case 46: RaisePower(theGame); return kStay;
-        case 47: NextAttackingUnit(theGame); return kStay;
-        case 48: NextMovableUnit(theGame); return kStay;
-        case 49: case 50: case 51: case 52: case 53:
-            ChangeType(theGame, kPanelTypes[id - 49]);
+        case kEndTurnButton: return GoTo(kEndTurnScreen);
+        case kQuitToMenuButton: return GoTo(kMainMenuScreen);
+        case kRepairButton: Repair(theGame); return kStay;
+        case kPowerButton: RaisePower(theGame); return kStay;
+        case kAttackCheckButton: NextAttackingUnit(theGame); return kStay;
+        case kMoveCheckButton: NextMovableUnit(theGame); return kStay;
+        case kStandardIconButton: case kBaseIconButton: case kAirIconButton: case kTankIconButton:
+        case kArtilleryIconButton:
+            ChangeType(theGame, kPanelTypes[id - kStandardIconButton]);
             return kStay;
         default: return kStay;
     }

@@ -1,12 +1,12 @@
 #pragma once
-// The screen loop: every screen is a function that runs until it returns the
-// code of the next screen plus 100. Anything that does not name a screen (13
-// quit, 14 fatal failure) ends the loop.
+// The screen loop: every screen is a function that runs until it returns
+// GoTo(the next screen). Anything that does not name a screen (kQuit, kFatal)
+// ends the loop.
 #include <array>
 #include <functional>
 #include <optional>
 
-#include "game/screen_ids.h"
+#include "ui/screen_ids.h"
 
 inline constexpr int kScreenCount = 9;
 inline constexpr std::array<ScreenId, kScreenCount> kScreenIds = {

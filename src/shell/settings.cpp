@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/files.h"
-#include "shell/run_log.h"
+#include "platform/run_log.h"
 
 Settings settings;
 

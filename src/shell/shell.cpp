@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "platform/files.h"
+#include "platform/input.h"
 #include "platform/platform.h"
-#include "shell/input.h"
-#include "shell/run_log.h"
+#include "platform/run_log.h"
 #include "shell/settings.h"
 #include "ui/button_table.h"
 #include "ui/display.h"

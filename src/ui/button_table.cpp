@@ -17,50 +17,50 @@ void Set(ButtonTable& table, int id, const char* label, Rect rect, int fontSize 
 Rect SeatRow(int left, int right, int seat) { return {left, 128 + 48 * seat, right, 160 + 48 * seat}; }
 
 void InitSetupButtons(ButtonTable& t) {
-    Set(t, 4, "", {32, 560, 256, 592});
-    Set(t, 5, "CONQUER", {304, 464, 640, 496});
-    Set(t, 6, "SCORE", {304, 512, 640, 544});
-    Set(t, 7, "TURN", {304, 560, 640, 592});
-    Set(t, 8, "CANCEL", {32, 656, 224, 736});
-    Set(t, 9, "LAUNCH", {800, 656, 992, 736});
-    Set(t, 10, "", {272, 704, 752, 736});
+    Set(t, kMapSizeButton, "", {32, 560, 256, 592});
+    Set(t, kConquerButton, "CONQUER", {304, 464, 640, 496});
+    Set(t, kScoreVictoryButton, "SCORE", {304, 512, 640, 544});
+    Set(t, kTurnVictoryButton, "TURN", {304, 560, 640, 592});
+    Set(t, kSetupCancelButton, "CANCEL", {32, 656, 224, 736});
+    Set(t, kSetupLaunchButton, "LAUNCH", {800, 656, 992, 736});
+    Set(t, kGameNameButton, "", {272, 704, 752, 736});
     static constexpr const char* kColourDigits[kSeats] = {"1", "2", "3", "4"};
     for (int k = 0; k < kSeats; ++k) {
-        Set(t, 11 + k, "", SeatRow(16, 176, k));
-        Set(t, 15 + k, "", SeatRow(544, 880, k));
-        Set(t, 19 + k, "", SeatRow(192, 352, k));
-        Set(t, 28 + k, kFactionNames[k], SeatRow(368, 528, k));
-        Set(t, 32 + k, kColourDigits[k], SeatRow(896, 946, k));
+        Set(t, kSeatOpenButton + k, "", SeatRow(16, 176, k));
+        Set(t, kSeatNameButton + k, "", SeatRow(544, 880, k));
+        Set(t, kSeatKindButton + k, "", SeatRow(192, 352, k));
+        Set(t, kFactionButton + k, kFactionNames[k], SeatRow(368, 528, k));
+        Set(t, kColourButton + k, kColourDigits[k], SeatRow(896, 946, k));
     }
-    Set(t, 23, "PASSWORD DISABLED", {688, 560, 992, 592});
-    Set(t, 24, "", {640, 20, 924, 52});
-    Set(t, 25, "", {304, 416, 640, 448});
-    Set(t, 26, "", {688, 416, 992, 448});
-    Set(t, 27, "", {32, 416, 256, 448});
+    Set(t, kPasswordsButton, "PASSWORD DISABLED", {688, 560, 992, 592});
+    Set(t, kGameTypeButton, "", {640, 20, 924, 52});
+    Set(t, kVictoryButton, "", {304, 416, 640, 448});
+    Set(t, kTerrainButton, "", {688, 416, 992, 448});
+    Set(t, kComputerLevelButton, "", {32, 416, 256, 448});
 }
 
 void InitMainMenuButtons(ButtonTable& t) {
     static constexpr const char* kLabels[] = {"INFORMATION", "SINGLE PLAYER", "HOTSEAT", "PLAY BY EMAIL",
                                               "LOAD GAME",   "",              "EXIT GAME"};
     for (int i = 0; i < 7; ++i) {
-        const int id = kMainMenuFirstButton + i;
+        const int id = kFirstMainMenuButton + i;
         Set(t, id, kLabels[i], {368, 300 + 35 * i, 656, 330 + 35 * i});
     }
     t[kLastGameButton].fontSize = kSmallFont;
 }
 
 void InitTurnButtons(ButtonTable& t) {
-    Set(t, 43, "END TURN", {835, 224, 1022, 248}, kSmallFont);
-    Set(t, 44, "QUIT TO MAIN MENU", {835, 3, 1022, 27}, kSmallFont);
-    Set(t, 45, "", {835, 330, 1022, 354}, kSmallFont);
-    Set(t, 46, "", {835, 619, 1022, 643}, kSmallFont);
-    Set(t, 47, "ATTACK TURN CHECK", {835, 715, 1022, 739}, kSmallFont);
-    Set(t, 48, "MOVE TURN CHECK", {835, 741, 1022, 765}, kSmallFont);
-    Set(t, 49, "", {835, 357, 925, 437});
-    Set(t, 50, "", {835, 357, 925, 437});
-    Set(t, 51, "", {930, 357, 1020, 437});
-    Set(t, 52, "", {835, 440, 925, 520});
-    Set(t, 53, "", {930, 440, 1020, 520});
+    Set(t, kEndTurnButton, "END TURN", {835, 224, 1022, 248}, kSmallFont);
+    Set(t, kQuitToMenuButton, "QUIT TO MAIN MENU", {835, 3, 1022, 27}, kSmallFont);
+    Set(t, kRepairButton, "", {835, 330, 1022, 354}, kSmallFont);
+    Set(t, kPowerButton, "", {835, 619, 1022, 643}, kSmallFont);
+    Set(t, kAttackCheckButton, "ATTACK TURN CHECK", {835, 715, 1022, 739}, kSmallFont);
+    Set(t, kMoveCheckButton, "MOVE TURN CHECK", {835, 741, 1022, 765}, kSmallFont);
+    Set(t, kStandardIconButton, "", {835, 357, 925, 437});
+    Set(t, kBaseIconButton, "", {835, 357, 925, 437});
+    Set(t, kAirIconButton, "", {930, 357, 1020, 437});
+    Set(t, kTankIconButton, "", {835, 440, 925, 520});
+    Set(t, kArtilleryIconButton, "", {930, 440, 1020, 520});
     for (int id = kStandardIconButton; id <= kArtilleryIconButton; ++id) {
         t[id].hasIcon = 1;
         t[id].iconDx = 13;
@@ -75,7 +75,7 @@ void InitButtons(ButtonTable& table) {
     Set(table, kPopupCancelButton, "CANCEL", {});
     Set(table, kPopupOkButton, "OK", {});
     Set(table, kReturnButton, "RETURN", {392, 728, 632, 760});
-    Set(table, 3, "LAUNCH", {776, 728, 1016, 760});
+    Set(table, kLaunchSavedGameButton, "LAUNCH", {776, 728, 1016, 760});
     InitSetupButtons(table);
     InitMainMenuButtons(table);
     InitTurnButtons(table);

@@ -8,6 +8,7 @@
 
 #include "game/state.h"
 #include "platform/platform.h"
+#include "ui/button_ids.h"
 
 enum ButtonState : int { kButtonHidden = 0, kButtonTextOnly = 1, kButtonActive = 2 };
 
@@ -20,21 +21,6 @@ struct Button {
     Rect iconRect;
     int iconDx = 0;
     int iconDy = 0;
-};
-
-inline constexpr int kButtonCount = 54;
-
-// Ids the toolkit itself refers to; the screens' ranges are in their own code.
-enum ButtonId : int {
-    kPopupCancelButton = 0,
-    kPopupOkButton = 1,
-    kReturnButton = 2,
-    kMainMenuFirstButton = 36,
-    kLastGameButton = 41,
-    kExitGameButton = 42,
-    kMainMenuLastButton = 42,
-    kStandardIconButton = 49,
-    kArtilleryIconButton = 53,
 };
 
 using ButtonTable = std::array<Button, kButtonCount>;

@@ -1,6 +1,6 @@
 #include "ui/buttons.h"
 
-#include "shell/input.h"
+#include "platform/input.h"
 #include "ui/display.h"
 #include "ui/images.h"
 #include "ui/sprite_layout.h"

@@ -1,6 +1,6 @@
 #include "ui/display.h"
 
-#include "shell/run_log.h"
+#include "platform/run_log.h"
 
 Display display;
 

@@ -2,7 +2,7 @@
 // tried, so the last lines of a failed start name the step and its result.
 #include <string>
 
-#include "shell/run_log.h"
+#include "platform/run_log.h"
 #include "ui/display.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/files.h"
-#include "shell/input.h"
-#include "shell/run_log.h"
+#include "platform/input.h"
+#include "platform/run_log.h"
 #include "ui/bmp_decode.h"
 #include "ui/display.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/input.h"
+#include "platform/input.h"
 
 enum SurfaceSlot : int { kSpriteSlot = 0, kBackgroundSlot = 1, kTerrainSlot = 2 };
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "shell/input.h"
-#include "shell/screen_loop.h"
+#include "platform/input.h"
 #include "ui/buttons.h"
 #include "ui/display.h"
 #include "ui/images.h"
 #include "ui/popup_entry.h"
+#include "ui/screen_ids.h"
 #include "ui/text.h"
 
 PopupBox popupBox;

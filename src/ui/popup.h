@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/state.h"
+#include "ui/screen_ids.h"
 #include "ui/sprite_layout.h"
 
 class PopupBox {
@@ -22,9 +23,10 @@ public:
     int boxTop = 296;
     int boxRight = 792;
 
-    // Runs the box until it is answered: 12 OK (button or Enter), 11 CANCEL
-    // (button or Escape, or a request to close the window that a screen
-    // guards), 14 when the display could not be brought back.
+    // Runs the box until it is answered: kConfirmed for OK (button or Enter),
+    // kCancelled for CANCEL (button or Escape, or a request to close the
+    // window that a screen guards), kFatal when the display could not be
+    // brought back.
     int RunPopup();
 
 private:

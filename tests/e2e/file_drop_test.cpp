@@ -12,7 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kLoadGame = 40;
 
 class FileDropTest : public GameTest {
 protected:
@@ -37,9 +36,9 @@ TEST_F(FileDropTest, GamesDroppedOnTheMainMenuAndTheLoadScreenAreCopiedAndListed
     const std::string first = Received("pbem-duel.kv1", "ANNA");
     const std::string second = Received("PBEM-ZULU.KV1", "ZOE", "ZULU");
     Drop("the main menu without saved games", [this] {
-        return MenuReady() && buttonTable[kLoadGame].state == kButtonHidden;
+        return MenuReady() && buttonTable[kLoadGameButton].state == kButtonHidden;
     }, first);
-    ClickWhen("LOAD GAME, once it appears", [this] { return ShowsButton(kLoadGame); }, kLoadGame);
+    ClickWhen("LOAD GAME, once it appears", [this] { return ShowsButton(kLoadGameButton); }, kLoadGameButton);
     Drop("the list of one game", [this] { return On(kLoadGameScreen) && ShowsText(16, 122, "PBEM-DUEL.KV1", 0); },
          second);
     player.When("the new game in its row, to pick it",
@@ -92,8 +91,8 @@ TEST_F(FileDropTest, AFileDroppedDuringATurnIsNotTakenLaterBySurprise) {
     WriteSavedGame(mine, "SOLO-MINE.KV1");
     const std::string path = Received("PBEM-DUEL.KV1", "ANNA");
     ContinueWith("SOLO-MINE.KV1");
-    Drop("ANNA's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(44); }, path);
-    ClickWhen("QUIT TO MAIN MENU", [] { return true; }, 44);
+    Drop("ANNA's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kQuitToMenuButton); }, path);
+    ClickWhen("QUIT TO MAIN MENU", [] { return true; }, kQuitToMenuButton);
     player.Then("the main menu", [this] { return MenuReady(); }, [] {
         EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
     });

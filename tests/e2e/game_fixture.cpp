@@ -5,10 +5,9 @@
 #include <fstream>
 
 #include "game/unit_types.h"
+#include "platform/input.h"
 #include "save/saved_game.h"
-#include "world/starting_units.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -16,6 +15,7 @@
 #include "ui/popup.h"
 #include "ui/sprite_layout.h"
 #include "ui/text_layout.h"
+#include "world/starting_units.h"
 
 namespace fs = std::filesystem;
 
@@ -164,20 +164,23 @@ void GameTest::ExitFromMenu() {
 
 void GameTest::SetUpSeat(int seat, const std::string& name, const std::string& password) {
     ClickWhen("seat " + std::to_string(seat) + "'s name button", [this, seat] {
-        return On(kSetupScreen) && theGame.state.currentPlayer == seat && ShowsButton(15 + seat) &&
-               buttonTable[15 + seat].state == kButtonActive;
-    }, 15 + seat);
+        return On(kSetupScreen) && theGame.state.currentPlayer == seat && ShowsButton(kSeatNameButton + seat) &&
+               buttonTable[kSeatNameButton + seat].state == kButtonActive;
+    }, kSeatNameButton + seat);
     player.TypeLine("the name box", [this] { return PopupShowing("ENTER YOUR NAME"); }, name);
-    ClickWhen("LAUNCH", [this, seat, name] { return !PopupShowing() && buttonTable[15 + seat].label == name; }, 9);
+    ClickWhen(
+        "LAUNCH",
+        [this, seat, name] { return !PopupShowing() && buttonTable[kSeatNameButton + seat].label == name; },
+        kSetupLaunchButton);
     player.TypeLine("the password box", [this] { return PopupShowing("ENTER A PASSWORD TO USE"); }, password);
 }
 
 void GameTest::LaunchFirstListedGame(const std::string& fileName) {
-    ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(40); }, 40);
+    ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGameButton); }, kLoadGameButton);
     player.When(fileName + " in the list", [this, fileName] {
         return On(kLoadGameScreen) && ShowsText(16, 122, fileName, kSmallFont);
     }, [](FakePlatform& f) { f.Click(40, 127); });
-    ClickWhen("LAUNCH", [this] { return ShowsButton(3); }, 3);
+    ClickWhen("LAUNCH", [this] { return ShowsButton(kLaunchSavedGameButton); }, kLaunchSavedGameButton);
 }
 
 void GameTest::ContinueWith(const std::string& fileName) {
@@ -189,7 +192,7 @@ void GameTest::ContinueWith(const std::string& fileName) {
 }
 
 void GameTest::DestroyBaseBeside(int seat, int baseOwner) {
-    player.When("the turn, to select the attacker", [this] { return On(kHumanTurnScreen) && ShowsButton(43); },
+    player.When("the turn, to select the attacker", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurnButton); },
                 [seat, baseOwner](FakePlatform& f) {
         const int attacker = UnitOf(seat, kStandard), target = UnitOf(baseOwner, kBase);
         ASSERT_GE(attacker, 0);

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "../screens/shown_pictures.h"
 #include "game/state.h"
 #include "platform/fake_platform.h"
-#include "../screens/shown_pictures.h"
-#include "support/scripted_player.h"
 #include "shell/screen_loop.h"
+#include "support/scripted_player.h"
 #include "support/temp_dir.h"
 
 // ---- Saved games made the way the game makes them -----------------------

@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr int kSeat2Open = 13;
-constexpr int kSeat2Kind = 21;
-constexpr int kPasswords = 23;
-constexpr int kEndTurn = 43;
 
 class HotSeatTest : public GameTest {
 protected:
@@ -33,23 +29,25 @@ protected:
 };
 
 TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithItsNotices) {
-    ClickWhen("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(38); }, 38);
-    ClickWhen("seat 3 to open", [this] { return On(kSetupScreen) && ShowsButton(kSeat2Open); }, kSeat2Open);
-    ClickWhen("seat 3 to make human", [this] { return theGame.state.players[2].seatOpen == 1 && ShowsButton(kSeat2Kind); },
-          kSeat2Kind);
-    ClickWhen("passwords on", [this] { return theGame.state.players[2].isHuman == 1; }, kPasswords);
-    player.Then("the first seat's choices", [this] { return theGame.state.usePasswords == 1 && ShowsButton(kPasswords); },
+    ClickWhen("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(kHotSeatButton); }, kHotSeatButton);
+    ClickWhen("seat 3 to open", [this] { return On(kSetupScreen) && ShowsButton(kSeatOpenButton + 2); }, kSeatOpenButton + 2);
+    ClickWhen(
+        "seat 3 to make human",
+        [this] { return theGame.state.players[2].seatOpen == 1 && ShowsButton(kSeatKindButton + 2); },
+        kSeatKindButton + 2);
+    ClickWhen("passwords on", [this] { return theGame.state.players[2].isHuman == 1; }, kPasswordsButton);
+    player.Then("the first seat's choices", [this] { return theGame.state.usePasswords == 1 && ShowsButton(kPasswordsButton); },
                 [this] {
-        EXPECT_EQ(buttonTable[kPasswords].label, "PASSWORD ENABLED");
-        EXPECT_EQ(buttonTable[30].state, kButtonHidden);  // a human seat picks its own faction
+        EXPECT_EQ(buttonTable[kPasswordsButton].label, "PASSWORD ENABLED");
+        EXPECT_EQ(buttonTable[kFactionButton + 2].state, kButtonHidden);  // a human seat picks its own faction
     });
     SetUpSeat(0, "ANNA", "APPLE");
     player.When("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2", ""); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
-    player.Then("the second seat's set-up", [this] { return On(kSetupScreen) && ShowsButton(16); }, [this] {
-        EXPECT_EQ(buttonTable[5].state, kButtonHidden);
-        EXPECT_EQ(buttonTable[28].state, kButtonHidden);  // the first seat's faction stays unseen
-        EXPECT_EQ(buttonTable[33].state, kButtonActive);
+    player.Then("the second seat's set-up", [this] { return On(kSetupScreen) && ShowsButton(kSeatNameButton + 1); }, [this] {
+        EXPECT_EQ(buttonTable[kConquerButton].state, kButtonHidden);
+        EXPECT_EQ(buttonTable[kFactionButton].state, kButtonHidden);  // the first seat's faction stays unseen
+        EXPECT_EQ(buttonTable[kColourButton + 1].state, kButtonActive);
     });
     SetUpSeat(1, "BORIS", "BANANA");
     player.When("the third seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 3", ""); },
@@ -70,11 +68,11 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
         EXPECT_EQ(theGame.state.players[2].lifeState, kDying);
         EXPECT_EQ(theGame.state.players[2].destroyer, 0);
     });
-    ClickWhen("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
+    ClickWhen("END TURN", [this] { return ShowsButton(kEndTurnButton); }, kEndTurnButton);
     PasswordTurn("BORIS", "BANANA");
     OkNotice("BORIS's notice at the start of his turn", "ANNA", "CLARA");
-    ClickWhen("BORIS's END TURN", [this] { return On(kHumanTurnScreen) && !PopupShowing() && ShowsButton(kEndTurn); },
-          kEndTurn);
+    ClickWhen("BORIS's END TURN", [this] { return On(kHumanTurnScreen) && !PopupShowing() && ShowsButton(kEndTurnButton); },
+          kEndTurnButton);
     PasswordTurn("CLARA", "CHERRY");
     OkNotice("CLARA's own notice", "ANNA", "CLARA");
     // Turn 2 comes round to ANNA; she walks away from the box.

@@ -15,15 +15,17 @@ protected:
 TEST_F(LeavingTest, HelpSetUpAndLoadGameAllLeadBackToTheMainMenu) {
     Game game = MakePlayedGame(kSinglePlayer, {{true, "ANNA"}, {false, "RED COMP"}});
     WriteSavedGame(game, "SOLO-ANY.KV1");
-    FromMenu("INFORMATION", 36);
+    FromMenu("INFORMATION", kInformationButton);
     player.When("the help page, to leave with any key", [this] { return On(kHelpScreen) && ShowsButton(kReturnButton); },
                 [](FakePlatform& f) { f.Key('A', 'a'); });
-    FromMenu("SINGLE PLAYER", 37);
-    ClickWhen("the set-up, to cancel", [this] { return On(kSetupScreen) && ShowsButton(8); }, 8);
-    FromMenu("HOTSEAT", 38);
-    player.When("the set-up, to leave with Escape", [this] { return On(kSetupScreen) && ShowsButton(8); },
+    FromMenu("SINGLE PLAYER", kSinglePlayerButton);
+    ClickWhen(
+        "the set-up, to cancel", [this] { return On(kSetupScreen) && ShowsButton(kSetupCancelButton); },
+        kSetupCancelButton);
+    FromMenu("HOTSEAT", kHotSeatButton);
+    player.When("the set-up, to leave with Escape", [this] { return On(kSetupScreen) && ShowsButton(kSetupCancelButton); },
                 [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
-    FromMenu("LOAD GAME", 40);
+    FromMenu("LOAD GAME", kLoadGameButton);
     ClickWhen("the load screen, to return", [this] { return On(kLoadGameScreen) && ShowsButton(kReturnButton); },
               kReturnButton);
     FromMenu("EXIT GAME", kExitGameButton);

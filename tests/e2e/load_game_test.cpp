@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kLaunchButton = 3;
 
 std::string Numbered(int n) {
     char name[32];
@@ -31,7 +30,7 @@ protected:
             WriteSavedGame(game, Numbered(n));
         }
     }
-    void OpenLoadScreen() { ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(40); }, 40); }
+    void OpenLoadScreen() { ClickWhen("LOAD GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kLoadGameButton); }, kLoadGameButton); }
     bool RowShows(int row, const std::string& name) const { return ShowsText(16, RowY(row), name, kSmallFont); }
     void WaitFrames(int frames) {
         auto until = std::make_shared<int>(-1);
@@ -49,7 +48,7 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
         EXPECT_TRUE(ShowsText(16, 736, "1-30 OF 31", kSmallFont));
         EXPECT_TRUE(RowShows(29, Numbered(30)));
         EXPECT_FALSE(ShowsText(16, RowY(30), Numbered(31), kSmallFont));
-        EXPECT_EQ(buttonTable[kLaunchButton].state, kButtonHidden);
+        EXPECT_EQ(buttonTable[kLaunchSavedGameButton].state, kButtonHidden);
         EXPECT_TRUE(ShowsButton(kReturnButton));
     });
     player.When("the list, to hold Down", [] { return true; }, [](FakePlatform& f) { f.HoldKey(VK_DOWN, true); });
@@ -76,7 +75,7 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollOneRowPerFrameWithTheArrowsAndNoFurther
     });
     player.Then("the summary", [this] { return ShowsText(340, 120, "GAME NAME   : SOLO-G04", kSmallFont); }, [this] {
         EXPECT_EQ(theGame.saveFileName, Numbered(4));
-        EXPECT_TRUE(ShowsButton(kLaunchButton));
+        EXPECT_TRUE(ShowsButton(kLaunchSavedGameButton));
         // The picked row stays lit with the cursor away from it.
         EXPECT_NE(Pixel(320, RowY(3) + 8), Pixel(320, RowY(5) + 8));
     });
@@ -97,7 +96,7 @@ TEST_F(LoadGameTest, ADamagedFileIsToldAndLeavesNothingPicked) {
                 [this] { return BoxShows("THIS GAME CANNOT BE READ", "SOLO-G03", "THE FILE IS DAMAGED"); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     player.Then("nothing picked", [this] { return On(kLoadGameScreen) && !PopupShowing(); }, [this] {
-        EXPECT_EQ(buttonTable[kLaunchButton].state, kButtonHidden);
+        EXPECT_EQ(buttonTable[kLaunchSavedGameButton].state, kButtonHidden);
         EXPECT_TRUE(theGame.saveFileName.empty());
     });
     player.When("the list, to pick the second game", [] { return true; }, [](FakePlatform& f) { f.Click(100, RowY(1) + 5); });
@@ -114,7 +113,7 @@ TEST_F(LoadGameTest, ADamagedFileIsToldAndLeavesNothingPicked) {
         EXPECT_TRUE(On(kLoadGameScreen));
         EXPECT_FALSE(ShowsText(340, 120, "GAME NAME   : SOLO-G02", kSmallFont));
         EXPECT_TRUE(theGame.saveFileName.empty());
-        EXPECT_FALSE(ShowsButton(kLaunchButton));
+        EXPECT_FALSE(ShowsButton(kLaunchSavedGameButton));
     });
     player.When("a click below the last row", [] { return true; }, [](FakePlatform& f) { f.Click(100, RowY(10) + 5); });
     ClickWhen("the list, to go back", [] { return true; }, kReturnButton);
@@ -131,7 +130,7 @@ TEST_F(LoadGameTest, EnterLaunchesThePickedGameAndRecordsItAsTheLastGame) {
     WaitFrames(3);
     player.When("still the list, to pick", [this] { return On(kLoadGameScreen); },
                 [](FakePlatform& f) { f.Click(30, RowY(0) + 2); });
-    player.When("the summary, to press Enter", [this] { return ShowsButton(kLaunchButton); },
+    player.When("the summary, to press Enter", [this] { return ShowsButton(kLaunchSavedGameButton); },
                 [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     player.When("the hand-over", [this] { return Seen(kHandOverScreen); }, [](FakePlatform& f) { f.Close(); });
     RunProgram();

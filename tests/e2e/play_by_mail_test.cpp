@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kEndTurn = 43;
 constexpr const char* kGameFile = "PBEM-GAME-01.KV1";
 
 class PlayByMailTest : public GameTest {
@@ -46,10 +45,10 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
 
     // ANNA starts the game and hands the second seat's set-up on by mail.
     EnterFolder(anna);
-    ClickWhen("PLAY BY EMAIL", [this] { return On(kMainMenuScreen) && ShowsButton(39); }, 39);
-    player.Then("the set-up of a game by mail", [this] { return On(kSetupScreen) && ShowsButton(23); }, [this] {
-        EXPECT_EQ(buttonTable[23].label, "PASSWORD ENABLED");
-        EXPECT_EQ(buttonTable[23].state, kButtonTextOnly);
+    ClickWhen("PLAY BY EMAIL", [this] { return On(kMainMenuScreen) && ShowsButton(kPlayByMailButton); }, kPlayByMailButton);
+    player.Then("the set-up of a game by mail", [this] { return On(kSetupScreen) && ShowsButton(kPasswordsButton); }, [this] {
+        EXPECT_EQ(buttonTable[kPasswordsButton].label, "PASSWORD ENABLED");
+        EXPECT_EQ(buttonTable[kPasswordsButton].state, kButtonTextOnly);
     });
     SetUpSeat(0, "ANNA", "APPLE");
     player.When("the second seat's set-up box, to cancel", [this] {
@@ -80,7 +79,7 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
         return On(kMainMenuScreen) && ShowsButton(kLastGameButton) && buttonTable[kLastGameButton].label == "PBEM-GAME-01";
     }, kLastGameButton);
     player.TypeLine("ANNA's password", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); }, "APPLE");
-    ClickWhen("END TURN", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, kEndTurn);
+    ClickWhen("END TURN", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurnButton); }, kEndTurnButton);
     CancelBoxOf("BORIS");
     ExitFromMenu();
     RunToQuit();
@@ -92,13 +91,13 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     ClickWhen("the continue button", [this] { return On(kMainMenuScreen) && ShowsButton(kLastGameButton); },
           kLastGameButton);
     player.TypeLine("BORIS's password", [this] { return BoxShows("BORIS", "", "ENTER YOUR PASSWORD"); }, "BANANA");
-    player.Then("BORIS's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); }, [this] {
+    player.Then("BORIS's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurnButton); }, [this] {
         EXPECT_EQ(theGame.state.currentPlayer, 1);
         EXPECT_EQ(theGame.state.turn, 1);
         EXPECT_NE(theGame.map.mapSeed, -1);  // the world ANNA's first turn made
         EXPECT_TRUE(ShowsText(838, 530, "BORIS", 0));
     });
-    ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(44); }, 44);
+    ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(kQuitToMenuButton); }, kQuitToMenuButton);
     ExitFromMenu();
     RunToQuit();
 

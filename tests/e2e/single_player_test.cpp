@@ -14,14 +14,6 @@
 
 namespace {
 
-constexpr int kMapSizeButton = 4;
-constexpr int kSetupLaunch = 9;
-constexpr int kTerrainButton = 26;
-constexpr int kEndTurn = 43;
-constexpr int kQuitToMenu = 44;
-constexpr int kRepairButton = 45;
-constexpr int kPowerButton = 46;
-constexpr int kTankButton = 52;
 
 // The seat-0 units of the world, found as a player finds them on the map.
 struct Army {
@@ -76,13 +68,13 @@ protected:
 };
 
 TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnAndTheComputerTurnBack) {
-    ClickWhen("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(37); }, 37);
+    ClickWhen("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(kSinglePlayerButton); }, kSinglePlayerButton);
     player.When("the set-up screen, to make the map tiny", [this] {
-        return On(kSetupScreen) && ShowsButton(24) && ShowsButton(kMapSizeButton);
+        return On(kSetupScreen) && ShowsButton(kGameTypeButton) && ShowsButton(kMapSizeButton);
     }, [this](FakePlatform& f) {
-        EXPECT_EQ(buttonTable[24].label, "SINGLE PLAYER");
+        EXPECT_EQ(buttonTable[kGameTypeButton].label, "SINGLE PLAYER");
         EXPECT_EQ(buttonTable[kMapSizeButton].label, "NORMAL (40)");
-        EXPECT_EQ(buttonTable[21].state, kButtonHidden);  // seat 2 closed: its kind is not shown
+        EXPECT_EQ(buttonTable[kSeatKindButton + 2].state, kButtonHidden);  // seat 2 closed: its kind is not shown
         const Rect& r = buttonTable[kMapSizeButton].rect;
         f.RightClick(r.left + 5, r.top + 5);
     });
@@ -95,7 +87,7 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnAndTheComputerTurn
         EXPECT_TRUE(ShowsPicture(808, 472, {0, 352, 64, 416}));  // the GREEN BASE of the preview
         EXPECT_TRUE(ShowsButton(kMapSizeButton));
     });
-    ClickWhen("the set-up, to launch", [this] { return On(kSetupScreen); }, kSetupLaunch);
+    ClickWhen("the set-up, to launch", [this] { return On(kSetupScreen); }, kSetupLaunchButton);
     player.Then("the first turn", [this] { return On(kHumanTurnScreen) && ShowsText(16, 730, "PRESS F1 FOR HELP", 0); },
                 [this] {
         EXPECT_EQ(theGame.saveFileName, "SOLO-GAME-01.KV1");
@@ -103,8 +95,8 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnAndTheComputerTurn
         EXPECT_EQ(theGame.state.players[1].name, "RED COMP");
         EXPECT_EQ(theGame.map.mapSize, 27);
         EXPECT_NE(theGame.map.mapSeed, -1);
-        EXPECT_TRUE(ShowsButton(kEndTurn));
-        EXPECT_EQ(buttonTable[kEndTurn].label, "END TURN 1");
+        EXPECT_TRUE(ShowsButton(kEndTurnButton));
+        EXPECT_EQ(buttonTable[kEndTurnButton].label, "END TURN 1");
         army = FindArmy(0);
         ASSERT_EQ(army.standards.size(), 4u);
         ASSERT_GE(army.base, 0);
@@ -118,14 +110,14 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnAndTheComputerTurn
         EXPECT_EQ(theGame.state.units[army.standards[0]].x, moveTarget.x);
         EXPECT_EQ(theGame.state.units[army.standards[0]].y, moveTarget.y);
     });
-    ClickWhen("END TURN", [this] { return ShowsButton(kEndTurn); }, kEndTurn);
+    ClickWhen("END TURN", [this] { return ShowsButton(kEndTurnButton); }, kEndTurnButton);
     player.Then("the second turn", [this] { return On(kHumanTurnScreen) && theGame.state.turn == 2; }, [this] {
         EXPECT_TRUE(Seen(kComputerTurnScreen));
-        EXPECT_EQ(buttonTable[kEndTurn].label, "END TURN 2");
+        EXPECT_EQ(buttonTable[kEndTurnButton].label, "END TURN 2");
         EXPECT_EQ(theGame.state.currentPlayer, 0);
         EXPECT_FALSE(theGame.statusMessage == "PRESS F1 FOR HELP");
     });
-    ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(kQuitToMenu); }, kQuitToMenu);
+    ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(kQuitToMenuButton); }, kQuitToMenuButton);
     player.Then("the main menu with the game to continue", [this] {
         return On(kMainMenuScreen) && ShowsButton(kLastGameButton);
     }, [this] { EXPECT_EQ(buttonTable[kLastGameButton].label, "SOLO-GAME-01"); });

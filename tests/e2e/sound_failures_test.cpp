@@ -10,7 +10,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kEndTurn = 43;
 
 using SoundFailureTest = GameTest;
 
@@ -33,11 +32,11 @@ TEST_F(SoundFailureTest, ATurnThatCannotBeSavedIsToldAndTheLastGoodFileStays) {
     const std::string good = ReadFile("Saved Games/SOLO-KEEP.KV1");
     ContinueWith("SOLO-KEEP.KV1");
     // While ANNA plays, the saved-games folder stops taking new files.
-    player.When("ANNA's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurn); },
+    player.When("ANNA's turn", [this] { return On(kHumanTurnScreen) && ShowsButton(kEndTurnButton); },
                 [this](FakePlatform& f) {
         fs::rename("Saved Games", "Kept Games");
         WriteFile("Saved Games", "a file where the folder was");
-        ClickButtonNow(f, kEndTurn);
+        ClickButtonNow(f, kEndTurnButton);
     });
     player.When("the notice", [this] {
         return BoxShows("THE GAME COULD NOT BE SAVED", "SOLO-KEEP", "THE LAST SAVED TURN IS KEPT");

@@ -7,12 +7,6 @@
 
 namespace {
 
-constexpr int kTurnVictory = 7;
-constexpr int kSeat3Open = 13;
-constexpr int kSeat4Open = 14;
-constexpr int kLevel = 27;
-constexpr int kSetupLaunch = 9;
-constexpr int kEndTurn = 43;
 
 class WholeGameTest : public GameTest {
 protected:
@@ -21,7 +15,7 @@ protected:
     void EndTurnsUntilTheGameEnds() {
         player.When("END TURN, a notice or the end of the game", [this] {
             return PopupShowing() ||
-                   (On(kHumanTurnScreen) && ShowsButton(kEndTurn) && theGame.state.turn != lastTurnEnded);
+                   (On(kHumanTurnScreen) && ShowsButton(kEndTurnButton) && theGame.state.turn != lastTurnEnded);
         }, [this](FakePlatform& f) {
             if (PopupShowing("GAME OVER")) {
                 f.Key(VK_RETURN, 13);
@@ -33,13 +27,15 @@ protected:
             } else {
                 ++turnsEnded;
                 lastTurnEnded = theGame.state.turn;
-                ClickButtonNow(f, kEndTurn);
+                ClickButtonNow(f, kEndTurnButton);
             }
             EndTurnsUntilTheGameEnds();
         });
     }
     void LeaveTheFinishedGame() {
-        ClickWhen("QUIT TO MAIN MENU", [this] { return On(kGameOverScreen) && ShowsButton(44); }, 44);
+        ClickWhen(
+            "QUIT TO MAIN MENU", [this] { return On(kGameOverScreen) && ShowsButton(kQuitToMenuButton); },
+            kQuitToMenuButton);
         ClickWhen("EXIT GAME", [this] { return On(kMainMenuScreen) && ShowsButton(kExitGameButton); },
                   kExitGameButton);
     }
@@ -48,18 +44,22 @@ protected:
 };
 
 TEST_F(WholeGameTest, ATenTurnGameAgainstThreeHardComputersComesToItsEnd) {
-    ClickWhen("SINGLE PLAYER", [this] { return On(kMainMenuScreen) && ShowsButton(37); }, 37);
-    ClickWhen("victory by turn", [this] { return On(kSetupScreen) && ShowsButton(kTurnVictory); }, kTurnVictory);
+    ClickWhen("SINGLE PLAYER", [this] { return On(kMainMenuScreen) && ShowsButton(kSinglePlayerButton); }, kSinglePlayerButton);
+    ClickWhen("victory by turn", [this] { return On(kSetupScreen) && ShowsButton(kTurnVictoryButton); }, kTurnVictoryButton);
     player.When("the turn box, to empty it", [this] { return BoxShows("ENTER VICTORY TURN", "25", "(10 TO 100)"); },
                 [](FakePlatform& f) { f.Key(VK_DELETE, 127); });
     player.TypeLine("the turn limit", [] { return popupBox.text.empty(); }, "10");
-    ClickWhen("seat 3 to open", [this] { return theGame.state.victoryTurn == 10 && ShowsButton(kSeat3Open); },
-              kSeat3Open);
-    ClickWhen("seat 4 to open", [this] { return theGame.state.players[2].seatOpen && ShowsButton(kSeat4Open); },
-              kSeat4Open);
-    ClickWhen("the level, FAIR to HARD", [this] { return theGame.state.players[3].seatOpen == 1; }, kLevel);
-    ClickWhen("LAUNCH", [this] { return theGame.state.computerLevel == kHard && buttonTable[kLevel].label == "HARD"; },
-              kSetupLaunch);
+    ClickWhen("seat 3 to open", [this] { return theGame.state.victoryTurn == 10 && ShowsButton(kSeatOpenButton + 2); },
+              kSeatOpenButton + 2);
+    ClickWhen("seat 4 to open", [this] { return theGame.state.players[2].seatOpen && ShowsButton(kSeatOpenButton + 3); },
+              kSeatOpenButton + 3);
+    ClickWhen("the level, FAIR to HARD", [this] { return theGame.state.players[3].seatOpen == 1; }, kComputerLevelButton);
+    ClickWhen(
+        "LAUNCH",
+        [this] {
+            return theGame.state.computerLevel == kHard && buttonTable[kComputerLevelButton].label == "HARD";
+        },
+        kSetupLaunchButton);
     EndTurnsUntilTheGameEnds();
     player.waitLimit = 20000;
     RunProgram();

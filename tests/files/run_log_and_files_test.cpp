@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "platform/files.h"
-#include "shell/run_log.h"
+#include "platform/run_log.h"
 #include "support/read_file.h"
 #include "support/temp_dir.h"
 

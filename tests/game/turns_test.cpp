@@ -1,13 +1,7 @@
 // The turn cycle: seat order, where each seat goes, the notices of
 // eliminations, the end of the game and its winner.
-#include <unistd.h>
-
-#include <filesystem>
-
-#include "game/combat.h"
 #include "game/turns.h"
 #include "rules_fixture.h"
-#include "save/saved_game.h"
 
 namespace {
 
@@ -20,17 +14,17 @@ TEST_F(TurnsTest, EachSeatGoesWhereItsStateSays) {
     OpenSeat(3, true);
     P(3).lifeState = kDead;
     P(1).setupDone = 0;
-    const int expected[] = {kHumanTurnScreen, kSetupScreen, kComputerTurnScreen, kEndTurnScreen};
+    const SeatNext expected[] = {SeatNext::kHumanTurn, SeatNext::kSetUp, SeatNext::kComputerTurn, SeatNext::kEndOfTurn};
     for (int seat = 0; seat < kSeats; ++seat) {
         game.state.currentPlayer = seat;
         EXPECT_EQ(SeatDestination(game), expected[seat]) << "seat " << seat;
     }
     P(2).seatOpen = 0;
     game.state.currentPlayer = 2;
-    EXPECT_EQ(SeatDestination(game), kEndTurnScreen);  // closed
+    EXPECT_EQ(SeatDestination(game), SeatNext::kEndOfTurn);  // closed
     P(0).lifeState = kDead;
     P(2).lifeState = kDead;
-    EXPECT_EQ(SeatDestination(game), kGameOverScreen);  // tested before anything else
+    EXPECT_EQ(SeatDestination(game), SeatNext::kGameOver);  // tested before anything else
 
     EXPECT_TRUE(NeedsIdentityCheck(game));
     game.state.gameType = kSinglePlayer;
@@ -44,12 +38,12 @@ TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
     P(1).destroyer = 0;
     game.state.currentPlayer = 1;
     DestroyedNotice notice;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), kEndTurnScreen);
+    EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kEndOfTurn);
     EXPECT_EQ(P(1).lifeState, kDead);
     EXPECT_EQ(notice.loser, 1);
     EXPECT_EQ(notice.destroyerName + " " + notice.text + " " + notice.loserName, "ANNA HAS DESTROYED BORIS");
     game.state.currentPlayer = 0;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), kHumanTurnScreen);
+    EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kHumanTurn);
     EXPECT_EQ(P(0).lifeState, kAlive);
 }
 
@@ -177,49 +171,6 @@ TEST_F(GameOverTest, TheWinnerOwnsABaseAndTheLowestSeatWinsATie) {
     P(0).score = P(1).score = 0;
     U(0).state = kFree;
     EXPECT_EQ(Winner(game), 0);  // nobody with a base has scored
-}
-
-// The whole cycle through the saved-game file, as the screens run it.
-class HandOverTest : public RulesTest {
-protected:
-    void SetUp() override {
-        RulesTest::SetUp();
-        previous_ = std::filesystem::current_path();
-        dir_ = std::filesystem::temp_directory_path() / ("kv-turns-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_ / "Saved Games");
-        std::filesystem::current_path(dir_);
-        game.state.gameName = "TEST";
-        game.map.mapSeed = 4242;
-        MakeSaveFileName(game);
-        Place(1, 1, 0, kBase);
-        game.state.turn = 1;
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(dir_);
-    }
-    std::filesystem::path previous_, dir_;
-};
-
-TEST_F(HandOverTest, TheLoserSeesItsEndBeforeTheGameIsOver) {
-    const int target = Place(2, 1, 1, kBase);
-    const int tank = Place(3, 1, 0, kTank);
-    U(target).health = 1;
-    Attack(game, tank, target);
-    ASSERT_EQ(P(1).lifeState, kDying);
-    EXPECT_EQ(ShowPendingNotices(game).size(), 1u);  // the attacker is told at once
-    EXPECT_FALSE(IsGameOver(game));
-
-    EndTurn(game);
-    ASSERT_EQ(HandOver(game), kHumanTurnScreen);  // the identity check comes next
-    DestroyedNotice notice;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), kEndTurnScreen);
-    EXPECT_EQ(notice.loserName, "PLAYER 2");
-    EndTurn(game);
-    EXPECT_EQ(HandOver(game), kGameOverScreen);
-    EXPECT_EQ(Winner(game), 0);
-    game.saveFileName = "HOTS-MISSING.KV1";
-    EXPECT_EQ(HandOver(game), kFatal);
 }
 
 }  // namespace

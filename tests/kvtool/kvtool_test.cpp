@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ai/turn_cycle.h"
+#include "handover/turn_cycle.h"
 #include "support/game_builder.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"

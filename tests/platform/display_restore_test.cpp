@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "display_fixture.h"
-#include "shell/run_log.h"
+#include "platform/run_log.h"
 
 namespace {
 

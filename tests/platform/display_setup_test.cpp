@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "display_fixture.h"
-#include "shell/run_log.h"
+#include "platform/run_log.h"
 
 namespace {
 

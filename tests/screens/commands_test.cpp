@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
+#include "platform/input.h"
 #include "save/saved_game.h"
 #include "screen_fixture.h"
 #include "screens/commands.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -38,19 +38,19 @@ protected:
 
 TEST_F(CommandsTest, TheMapSizeCyclesThroughTheFiveSizesBothWays) {
     theGame.map.mapSize = 63;
-    EXPECT_EQ(Left(4), 10);
+    EXPECT_EQ(Left(kMapSizeButton), kStay);
     EXPECT_EQ(theGame.map.mapSize, 27);
-    EXPECT_EQ(buttonTable[4].label, "TINY");
-    EXPECT_EQ(Right(4), 10);
+    EXPECT_EQ(buttonTable[kMapSizeButton].label, "TINY");
+    EXPECT_EQ(Right(kMapSizeButton), kStay);
     EXPECT_EQ(theGame.map.mapSize, 63);
-    EXPECT_EQ(buttonTable[4].label, "HUGE");
-    Right(4);
+    EXPECT_EQ(buttonTable[kMapSizeButton].label, "HUGE");
+    Right(kMapSizeButton);
     EXPECT_EQ(theGame.map.mapSize, 54);
     input.clickButton = 0;  // neither button: nothing changes, the label is set again
-    ApplyButtonCommand(4);
+    ApplyButtonCommand(kMapSizeButton);
     EXPECT_EQ(theGame.map.mapSize, 54);
-    EXPECT_EQ(buttonTable[4].label, "LARGE");
-    Left(4);  // the largest size is reached from below, not skipped
+    EXPECT_EQ(buttonTable[kMapSizeButton].label, "LARGE");
+    Left(kMapSizeButton);  // the largest size is reached from below, not skipped
     EXPECT_EQ(theGame.map.mapSize, 63);
 }
 
@@ -60,36 +60,37 @@ TEST_F(CommandsTest, VictoryTargetsAreKeptWithinTheirRangesWhateverIsTyped) {
         int id;
         const char* typed;
         int kept;
-    } cases[] = {{6, "\x7f" "100", 5000}, {6, "\x7f" "987654", 50000}, {6, "\x7f" "12345", 12345},
-                 {7, "\x7f" "5", 10}, {7, "", 25}};
+    } cases[] = {{kScoreVictoryButton, "\x7f" "100", 5000}, {kScoreVictoryButton, "\x7f" "987654", 50000},
+                 {kScoreVictoryButton, "\x7f" "12345", 12345}, {kTurnVictoryButton, "\x7f" "5", 10},
+                 {kTurnVictoryButton, "", 25}};
     for (const auto& c : cases) {
         for (const char* k = c.typed; *k; ++k) {
             if (*k == 0x7f) Press(VK_DELETE, 127);
             else TypeKeys(std::string(1, *k));
         }
         Press(VK_RETURN, 13);
-        EXPECT_EQ(Left(c.id), 10);
-        EXPECT_EQ(c.id == 6 ? S().victoryScore : S().victoryTurn, c.kept) << c.typed;
+        EXPECT_EQ(Left(c.id), kStay);
+        EXPECT_EQ(c.id == kScoreVictoryButton ? S().victoryScore : S().victoryTurn, c.kept) << c.typed;
     }
     EXPECT_EQ(S().victoryType, kTurnVictory);
-    EXPECT_EQ(buttonTable[25].label, "TURN : 25");
+    EXPECT_EQ(buttonTable[kVictoryButton].label, "TURN : 25");
     Press(VK_ESCAPE, 27);  // a cancelled box changes nothing
     S().victoryType = kConquer;
-    Left(6);
+    Left(kScoreVictoryButton);
     EXPECT_EQ(S().victoryType, kConquer);
     EXPECT_EQ(S().victoryScore, 12345);
 }
 
 TEST_F(CommandsTest, TheFirstSeatStaysHumanAndTheLevelCyclesBothWays) {
-    Left(19);
+    Left(kSeatKindButton);
     EXPECT_EQ(S().players[0].isHuman, 1);
-    Left(21);
-    EXPECT_EQ(buttonTable[21].label, "HUMAN");
-    Right(27);
+    Left(kSeatKindButton + 2);
+    EXPECT_EQ(buttonTable[kSeatKindButton + 2].label, "HUMAN");
+    Right(kComputerLevelButton);
     EXPECT_EQ(S().computerLevel, kEasy);
-    Right(27);
+    Right(kComputerLevelButton);
     EXPECT_EQ(S().computerLevel, kHard);
-    Left(27);
+    Left(kComputerLevelButton);
     EXPECT_EQ(S().computerLevel, kEasy);
 }
 
@@ -100,19 +101,19 @@ TEST_F(CommandsTest, TheTerrainCyclesThroughItsPicturesAndRandomLoadsNone) {
     terrainChoice = 0;
     DrawSurface* terrain = display.offscreenSurfaces[kTerrainSlot];
     terrain->Pixels()[0] = 0x123456;
-    EXPECT_EQ(Left(26), 10);
+    EXPECT_EQ(Left(kTerrainButton), kStay);
     EXPECT_EQ(terrainChoice, 1);
     EXPECT_NE(terrain->Pixels()[0], 0x123456u);
     terrainChoice = static_cast<int>(TerrainList.size()) - 1;
     terrain->Pixels()[0] = 0x123456;
-    Left(26);
+    Left(kTerrainButton);
     EXPECT_EQ(terrainChoice, 0);
     EXPECT_EQ(terrain->Pixels()[0], 0x123456u);
-    Right(26);
+    Right(kTerrainButton);
     EXPECT_EQ(terrainChoice, static_cast<int>(TerrainList.size()) - 1);
     TerrainList = {"RANDOM", "MISSING.BMP"};  // a picture that cannot be loaded fails
     terrainChoice = 0;
-    EXPECT_EQ(Left(26), 14);
+    EXPECT_EQ(Left(kTerrainButton), kFatal);
     std::filesystem::remove("Terrain");
     std::filesystem::create_directory("Terrain");
     EXPECT_FALSE(BuildTerrainList());
@@ -121,33 +122,33 @@ TEST_F(CommandsTest, TheTerrainCyclesThroughItsPicturesAndRandomLoadsNone) {
 
 TEST_F(CommandsTest, NamesChangeOnlyForANonEmptyAnswer) {
     TypeKeys("bob\r");
-    Left(16);
+    Left(kSeatNameButton + 1);
     EXPECT_EQ(S().players[1].name, "BOB");
-    EXPECT_EQ(buttonTable[16].label, "BOB");
+    EXPECT_EQ(buttonTable[kSeatNameButton + 1].label, "BOB");
     TypeKeys("\r");
-    Left(16);
+    Left(kSeatNameButton + 1);
     EXPECT_EQ(S().players[1].name, "BOB");
     TypeKeys("war:of?\r");
-    Left(10);
+    Left(kGameNameButton);
     EXPECT_EQ(S().gameName, "WAROF");
-    EXPECT_EQ(buttonTable[10].label, "WAROF");
+    EXPECT_EQ(buttonTable[kGameNameButton].label, "WAROF");
 }
 
 TEST_F(CommandsTest, AColourChoiceKeepsTheEarlierSeatsAndGivesTheLaterOnesTheColoursLeft) {
     S().currentPlayer = 2;
-    EXPECT_EQ(Left(34), 10);
+    EXPECT_EQ(Left(kColourButton + 2), kStay);
     EXPECT_EQ(S().players[0].colour, 0);
     EXPECT_EQ(S().players[1].colour, 1);
     EXPECT_EQ(S().players[2].colour, 3);
     EXPECT_EQ(S().players[3].colour, 2);
     S().currentPlayer = 0;
-    Right(32);
+    Right(kColourButton);
     EXPECT_EQ(S().players[0].colour, 3);
     EXPECT_EQ(S().players[1].colour, 0);
     EXPECT_EQ(S().players[2].colour, 1);
     EXPECT_EQ(S().players[3].colour, 2);
     S().currentPlayer = 3;  // the last seat has no choice
-    Left(34);
+    Left(kColourButton + 2);
     EXPECT_EQ(S().players[3].colour, 2);
 }
 
@@ -156,7 +157,7 @@ TEST_F(CommandsTest, LaunchAsksBeforeOverwritingAndAsksForAPasswordUntilOneIsGiv
     SaveGameToFile(theGame);
     Then([&] { EXPECT_EQ(popupBox.prompt, "OVERWRITE OLD GAME?"); });
     Press(VK_ESCAPE, 27);
-    EXPECT_EQ(Left(9), 10);
+    EXPECT_EQ(Left(kSetupLaunchButton), kStay);
 
     S().usePasswords = 1;
     Press(VK_RETURN, 13);  // overwrite: yes
@@ -164,15 +165,15 @@ TEST_F(CommandsTest, LaunchAsksBeforeOverwritingAndAsksForAPasswordUntilOneIsGiv
     Press(VK_RETURN, 13);  // empty: asked again
     Then([&] { EXPECT_EQ(popupBox.prompt, "ENTER A PASSWORD TO USE"); });
     TypeKeys("secret\r");
-    EXPECT_EQ(Left(9), 12);
+    EXPECT_EQ(Left(kSetupLaunchButton), kConfirmed);
     EXPECT_EQ(S().players[0].password, "SECRET");
 
     S().currentPlayer = 1;  // a later seat is not asked about the file
     Press(VK_ESCAPE, 27);
-    EXPECT_EQ(Left(9), 10);
+    EXPECT_EQ(Left(kSetupLaunchButton), kStay);
     EXPECT_EQ(S().players[1].password, std::string(kPasswordPlaceholder));
     S().usePasswords = 0;
-    EXPECT_EQ(Left(9), 12);
+    EXPECT_EQ(Left(kSetupLaunchButton), kConfirmed);
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include "game/turns.h"
 #include "game/unit_types.h"
+#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -42,7 +42,7 @@ protected:
             EXPECT_TRUE(TextShown(840, 240, "GAME OVER", kLargeFont));
             EXPECT_TRUE(TextShown(840, 280, name, kSmallFont));
             EXPECT_TRUE(TextShown(840, 300, "IS VICTORIOUS", kSmallFont));
-            EXPECT_TRUE(LabelShown(44, "QUIT TO MAIN MENU"));
+            EXPECT_TRUE(LabelShown(kQuitToMenuButton, "QUIT TO MAIN MENU"));
             EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonActive);
         });
     }
@@ -92,8 +92,8 @@ TEST_F(GameOverTest, TheWholeMapIsShownFromWhereSeatZeroLastLookedAndScrolls) {
     Press(VK_F2);
     TypeKeys("5\r");
     Then([&] { EXPECT_EQ(settings.scrollDelay, 5); });
-    ClickButtonId(44, 2);  // a right click on the button acts like a left one
-    EXPECT_EQ(RunGameOver(), 110);
+    ClickButtonId(kQuitToMenuButton, 2);  // a right click on the button acts like a left one
+    EXPECT_EQ(RunGameOver(), GoTo(kMainMenuScreen));
     EXPECT_EQ(theGame.state.currentPlayer, 0);
     EXPECT_EQ(theGame.fogOfWar, 0);
 }

@@ -3,10 +3,10 @@
 // Wrong passwords and the dying seat's notice are played end to end.
 #include <fstream>
 
+#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/hand_over.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/images.h"

@@ -8,10 +8,10 @@
 
 #include "game/unit_types.h"
 #include "platform/files.h"
+#include "platform/input.h"
 #include "save/saved_game.h"
 #include "screen_fixture.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/text_layout.h"
 
@@ -31,7 +31,7 @@ TEST_F(HumanTurnEndTest, ANewWorldThatCannotBeSavedIsReportedAndTheLastGoodFileI
         EXPECT_TRUE(CentredShown("THE GAME COULD NOT BE SAVED", 296 + 9));
     });
     Press(VK_RETURN, 13);
-    EXPECT_EQ(RunHumanTurn(), 110);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
     EXPECT_EQ(ReadFile(path), before);
     const std::string log = ReadFile("Run.log");
     EXPECT_NE(log.find("*ERROR* : SaveGameToFile()\nfopen(\"" + SaveGamePath(theGame) + "\") == NULL\n"),
@@ -60,7 +60,7 @@ protected:
 TEST_F(HumanTurnLeaveTest, QuittingWithoutOrdersLeavesAtOnce) {
     ClickTile(2, 4);  // a selection is no order
     ClickAt(900, 15);
-    EXPECT_EQ(RunHumanTurn(), 110);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
 }
 
 TEST_F(HumanTurnLeaveTest, QuittingAfterOrdersAsksFirstAndLeavesWithoutSaving) {
@@ -75,7 +75,7 @@ TEST_F(HumanTurnLeaveTest, QuittingAfterOrdersAsksFirstAndLeavesWithoutSaving) {
     ClickAt(900, 15);
     Then([&] { EXPECT_TRUE(Asked()); });
     Press(VK_RETURN, 13);
-    EXPECT_EQ(RunHumanTurn(), 110);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
     EXPECT_EQ(ReadFile(path), before);
 }
 
@@ -97,7 +97,7 @@ TEST_F(HumanTurnLeaveTest, ClosingTheWindowAfterOrdersAsksFirst) {
         EXPECT_TRUE(Asked());
         fake.Close();  // closing again while asked is a yes
     });
-    EXPECT_EQ(RunHumanTurn(), 14);
+    EXPECT_EQ(RunHumanTurn(), kFatal);
     EXPECT_TRUE(window->IsDestroyed());
 }
 

@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "game/unit_types.h"
+#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/sprite_layout.h"
@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kEndTurn = 43, kRepair = 45, kPower = 46, kAttackCheck = 47, kMoveCheck = 48, kAirIcon = 51;
 
 class HumanTurnOrdersTest : public ScreenTest {
 protected:
@@ -60,8 +59,8 @@ TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsAndReach) {
         EXPECT_GT(theGame.map.tiles[2][6].reach, 0);
         EXPECT_TRUE(PictureShown(2 * 64 + 27, 6 * 64 + 27, sheet::kMoveReadyMark));
         // The type buttons a STANDARD unit may use: not its own type.
-        for (int id : {51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonActive) << id;
-        EXPECT_EQ(buttonTable[49].state, kButtonHidden);
+        for (int id : {kAirIconButton, kTankIconButton, kArtilleryIconButton}) EXPECT_EQ(buttonTable[id].state, kButtonActive) << id;
+        EXPECT_EQ(buttonTable[kStandardIconButton].state, kButtonHidden);
         EXPECT_TRUE(PictureShown(930 + 13, 357 + 8, sheet::UnitPicture(kAir, kFirebird, kGreen)));
     });
     ClickTile(2, 7, 2);
@@ -87,8 +86,8 @@ TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsAndReach) {
         EXPECT_TRUE(TextShown(4 * 64 + 24, 2 * 64 + 48, "10", kSmallFont));
         EXPECT_TRUE(TextShown(2 * 64 + 24, 2 * 64 + 25, "10", kSmallFont));
     });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedButNotOrderedAndAnAttackHoldsEveryClickUntilItsExplosionIsOver) {
@@ -100,7 +99,7 @@ TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedButNotOrderedAndAnAttackHoldsEvery
     Then([&] {
         EXPECT_EQ(theGame.selectedUnit, victim);
         EXPECT_TRUE(TextShown(835, 287, "WASP STANDARD UNIT", kSmallFont));
-        for (int id : {45, 49, 50, 51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
+        for (int id : {kRepairButton, kStandardIconButton, kBaseIconButton, kAirIconButton, kTankIconButton, kArtilleryIconButton}) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
     });
     ClickTile(3, 6, 2);
     Then([&] { EXPECT_EQ(theGame.state.units[victim].y, 4); });
@@ -130,8 +129,8 @@ TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedButNotOrderedAndAnAttackHoldsEvery
         EXPECT_EQ(theGame.selectedUnit, base);
         EXPECT_EQ(theGame.statusMessage, "");
     });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 // The single player's first turn runs every order from start to end through
@@ -166,45 +165,45 @@ TEST_F(HumanTurnOrdersTest, BuyingConvertingRepairingAndRaisingThePowerCostAndSh
     int seenBefore = 0;
     ClickTile(2, 4);
     Then([&] { seenBefore = seen(); });
-    ClickButtonId(kAirIcon);
+    ClickButtonId(kAirIconButton);
     Then([&] {
         EXPECT_EQ(theGame.state.units[soldier].type, kAir);
         EXPECT_EQ(theGame.state.units[soldier].canAttack, 0);
         EXPECT_GT(seen(), seenBefore);
         EXPECT_TRUE(PictureMostlyShown(2 * 64, 4 * 64, sheet::UnitPicture(kAir, kFirebird, kGreen)));
-        for (int id = 49; id <= 53; ++id) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
+        for (int id = kStandardIconButton; id <= kArtilleryIconButton; ++id) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
     });
     ClickTile(4, 2);
     Then([&] {
         energy = Energy();
-        EXPECT_TRUE(LabelShown(kRepair, "REPAIR FOR 12"));
+        EXPECT_TRUE(LabelShown(kRepairButton, "REPAIR FOR 12"));
     });
-    ClickButtonId(kRepair);
+    ClickButtonId(kRepairButton);
     Then([&] {
         EXPECT_EQ(theGame.state.units[other].health, 10);
         EXPECT_EQ(Energy(), energy - 12);
         EXPECT_TRUE(TextShown(16, 730, "6 SHIELDS REPAIRED", kSmallFont));
-        EXPECT_EQ(buttonTable[kRepair].state, kButtonHidden);
+        EXPECT_EQ(buttonTable[kRepairButton].state, kButtonHidden);
         energy = Energy();
-        EXPECT_TRUE(LabelShown(kPower, "20 POWER FOR 500"));
+        EXPECT_TRUE(LabelShown(kPowerButton, "20 POWER FOR 500"));
     });
-    ClickButtonId(kPower);
+    ClickButtonId(kPowerButton);
     Then([&] {
         EXPECT_EQ(theGame.state.players[0].powerLevel, 20);
         EXPECT_EQ(Energy(), energy - 500);
         for (int slot : {base, soldier, other}) EXPECT_EQ(theGame.state.units[slot].health, 20) << slot;
         EXPECT_EQ(theGame.state.units[enemyBase].health, 10);
-        EXPECT_TRUE(LabelShown(kPower, "30 POWER FOR 750"));
+        EXPECT_TRUE(LabelShown(kPowerButton, "30 POWER FOR 750"));
         EXPECT_TRUE(TextShown(838, 546, "POWER LEVEL: 20", kSmallFont));
     });
-    ClickButtonId(kPower);
+    ClickButtonId(kPowerButton);
     Then([&] {
         EXPECT_EQ(theGame.state.players[0].powerLevel, 20);
         EXPECT_TRUE(TextShown(16, 730, "NOT ENOUGH ENERGY", kSmallFont));
         EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
     });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 TEST_F(HumanTurnOrdersTest, PointingAtAPanelCommandSaysWhatItDoesAndWhatItCosts) {
@@ -218,9 +217,9 @@ TEST_F(HumanTurnOrdersTest, PointingAtAPanelCommandSaysWhatItDoesAndWhatItCosts)
         int x, y, id;
         const char* hint;
     } cases[] = {
-        {4, 2, kRepair, "REPAIR 6 HEALTH FOR 12 ENERGY (2 A POINT), USING THE UNIT'S ATTACK"},
-        {4, 2, kPower, "RAISE THE POWER LEVEL TO 20 FOR 500 ENERGY: EVERY UNIT GAINS 10 HEALTH AND HITS HARDER"},
-        {2, 4, kAirIcon, "CHANGE INTO AN AIR UNIT: NO ENERGY, USING THE UNIT'S ATTACK"},
+        {4, 2, kRepairButton, "REPAIR 6 HEALTH FOR 12 ENERGY (2 A POINT), USING THE UNIT'S ATTACK"},
+        {4, 2, kPowerButton, "RAISE THE POWER LEVEL TO 20 FOR 500 ENERGY: EVERY UNIT GAINS 10 HEALTH AND HITS HARDER"},
+        {2, 4, kAirIconButton, "CHANGE INTO AN AIR UNIT: NO ENERGY, USING THE UNIT'S ATTACK"},
     };
     for (const auto& c : cases) {
         ClickTile(c.x, c.y);
@@ -231,8 +230,8 @@ TEST_F(HumanTurnOrdersTest, PointingAtAPanelCommandSaysWhatItDoesAndWhatItCosts)
         });
         Then([&] { EXPECT_FALSE(TextShown(16, 730, c.hint, kSmallFont)) << "the hint goes with the pointer"; });
     }
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include "game/economy.h"
 #include "game/unit_types.h"
+#include "platform/input.h"
 #include "save/saved_game.h"
 #include "screen_fixture.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/text_layout.h"
@@ -30,10 +30,10 @@ TEST_F(HumanTurnStartTest, TheFirstHumanTurnMakesTheWorldAndSavesItBeforeAnythin
         seen.state = theGame.state;
         seen.map.mapSeed = theGame.map.mapSeed;
         EXPECT_TRUE(TextShown(16, 730, "PRESS F1 FOR HELP", kSmallFont));
-        EXPECT_TRUE(LabelShown(43, "END TURN 1"));
+        EXPECT_TRUE(LabelShown(kEndTurnButton, "END TURN 1"));
     });
     ClickAt(900, 236);  // END TURN
-    EXPECT_EQ(RunHumanTurn(), 190);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 
     EXPECT_NE(seen.map.mapSeed, -1);
     for (int seat : {0, 1}) {
@@ -78,12 +78,14 @@ TEST_F(HumanTurnStartTest, EveryUnitIsReadiedAndThePanelShowsThePlayersFiguresAn
         EXPECT_FALSE(TextShown(838, 664, "1234 : A NAME LONGER TH", kSmallFont));
         // No status line after the first turn; the power button offers the next step.
         EXPECT_EQ(theGame.statusMessage, "");
-        EXPECT_TRUE(LabelShown(46, "20 POWER FOR 500"));
-        EXPECT_TRUE(LabelShown(43, "END TURN 3"));
-        for (int id : {45, 49, 50, 51, 52, 53}) EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
+        EXPECT_TRUE(LabelShown(kPowerButton, "20 POWER FOR 500"));
+        EXPECT_TRUE(LabelShown(kEndTurnButton, "END TURN 3"));
+        for (int id : {kRepairButton, kStandardIconButton, kBaseIconButton, kAirIconButton, kTankIconButton,
+                       kArtilleryIconButton})
+            EXPECT_EQ(buttonTable[id].state, kButtonHidden) << id;
     });
     ClickAt(900, 15);  // QUIT TO MAIN MENU
-    EXPECT_EQ(RunHumanTurn(), 110);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
     EXPECT_EQ(theGame.state.units[base].canAttack, 1);
     EXPECT_EQ(theGame.state.units[base].canMove, 0);  // bases never move
     EXPECT_EQ(theGame.state.units[enemy].canMove, 1);

@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "game/unit_types.h"
+#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kEndTurn = 43;
 
 class HumanTurnViewTest : public ScreenTest {
 protected:
@@ -67,8 +66,8 @@ TEST_F(HumanTurnViewTest, TheScreenEdgesScrollOneTileAStepWhileThePointerIsInThe
         fake.cursorInWindow = true;
         fake.SetCursor(500, 400);
     });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
     // The view goes with the turn's end into the player's record (by the end of turn).
     EXPECT_EQ(theGame.scrollX, 14);
 }
@@ -133,8 +132,8 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
             EXPECT_EQ(theGame.scrollY, c.scrollY);
         });
     }
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 TEST_F(HumanTurnViewTest, HiddenEnemiesAreDrawnNeitherOnTheMapNorOnTheMiniMap) {
@@ -149,8 +148,8 @@ TEST_F(HumanTurnViewTest, HiddenEnemiesAreDrawnNeitherOnTheMapNorOnTheMiniMap) {
         // An own unit's dot is its colour's.
         EXPECT_TRUE(PictureShown(mini.left + 3 * 2, mini.top + 3 * 4, {848, 96, 851, 99}));
     });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 TEST_F(HumanTurnViewTest, F1AndTheColourBoxOpenHelpF3AndTheScoreBoxOpenDetailsAndTheTurnGoesOn) {
@@ -173,8 +172,8 @@ TEST_F(HumanTurnViewTest, F1AndTheColourBoxOpenHelpF3AndTheScoreBoxOpenDetailsAn
         page.leave();
         Then([&] { EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont)); });
     }
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 TEST_F(HumanTurnViewTest, F2ShowsAndSetsTheScrollDelayAndASettingsFileThatCannotBeWrittenIsToldButEndsNothing) {
@@ -211,8 +210,8 @@ TEST_F(HumanTurnViewTest, F2ShowsAndSetsTheScrollDelayAndASettingsFileThatCannot
         EXPECT_EQ(theGame.selectedUnit, 1);
         EXPECT_TRUE(TextShown(838, 530, "ALICE", kSmallFont));
     });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
     EXPECT_NE(ReadFile("Run.log").find("*ERROR* : SaveINI()"), std::string::npos);
 }
 
@@ -229,8 +228,8 @@ TEST_F(HumanTurnViewTest, AfterTheWindowIsMinimisedEvenUnderABoxThePicturesComeB
         const Rect mini = MiniMapScreenRect(27);
         EXPECT_TRUE(PictureShown(mini.left + 3 * 2, mini.top + 3 * 4, {848, 96, 851, 99}));
     });
-    ClickButtonId(kEndTurn);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
 }
 
 }  // namespace

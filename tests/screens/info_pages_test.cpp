@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "game/unit_types.h"
+#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/info_page.h"
 #include "screens/screens.h"
-#include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/text_layout.h"
@@ -36,7 +36,7 @@ TEST_F(InfoPagesTest, TheHelpPageHasItsThirtyThreeLinesWithTheRulesNumbers) {
         EXPECT_TRUE(LabelShown(kReturnButton, "RETURN"));
     });
     Press('X', 'x');  // any key leaves
-    EXPECT_EQ(RunHelpScreen(), 110);
+    EXPECT_EQ(RunHelpScreen(), GoTo(kMainMenuScreen));
 }
 
 TEST_F(InfoPagesTest, TheDetailsPageDescribesTheGameTheSeatsAndTheCurrentPlayersIncome) {
@@ -99,7 +99,7 @@ TEST_F(InfoPagesTest, TheDetailsPageDescribesTheGameTheSeatsAndTheCurrentPlayers
         EXPECT_FALSE(TextShown(102, 290, "PLAYER 4", kSmallFont));
     });
     Press(VK_SPACE, ' ');
-    EXPECT_EQ(RunDetailsScreen(), 110);
+    EXPECT_EQ(RunDetailsScreen(), GoTo(kMainMenuScreen));
 }
 
 }  // namespace

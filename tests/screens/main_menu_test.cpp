@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kLoadGame = 40;
 
 class MainMenuTest : public ScreenTest {
 protected:
@@ -21,14 +20,14 @@ protected:
 
 TEST_F(MainMenuTest, LoadGameNeedsASavedGameAndContinueNeedsTheLastGamesFile) {
     ShowMainMenuButtons();  // a first run
-    EXPECT_EQ(buttonTable[kLoadGame].state, kButtonHidden);
+    EXPECT_EQ(buttonTable[kLoadGameButton].state, kButtonHidden);
     EXPECT_EQ(buttonTable[kLastGameButton].state, kButtonHidden);
     Touch("Saved Games/hots-game-01.kv1");
     settings.lastGame.clear();  // must not offer the folder itself
     theGame.saveFileName = "KEPT.KV1";
     ShowMainMenuButtons();
     EXPECT_EQ(buttonTable[kLastGameButton].state, kButtonHidden);
-    EXPECT_EQ(buttonTable[kLoadGame].state, kButtonActive);
+    EXPECT_EQ(buttonTable[kLoadGameButton].state, kButtonActive);
     EXPECT_EQ(theGame.saveFileName, "KEPT.KV1");
     settings.lastGame = "HOTS-GAME-01.KV1";
     ShowMainMenuButtons();
@@ -41,12 +40,16 @@ TEST_F(MainMenuTest, LoadGameNeedsASavedGameAndContinueNeedsTheLastGamesFile) {
 }
 
 TEST_F(MainMenuTest, TheMenuShowsItsButtonsAndBannerAndTheButtonsLeadOn) {
-    Then([this] {
-        for (int id : {36, 37, 38, 39, 42}) EXPECT_TRUE(LabelShown(id, buttonTable[id].label)) << id;
-        EXPECT_TRUE(TextShown(200, 750, kMainMenuBanner, kSmallFont));
-    }, 5);
+    Then(
+        [this] {
+            for (int id : {kInformationButton, kSinglePlayerButton, kHotSeatButton, kPlayByMailButton,
+                           kExitGameButton})
+                EXPECT_TRUE(LabelShown(id, buttonTable[id].label)) << id;
+            EXPECT_TRUE(TextShown(200, 750, kMainMenuBanner, kSmallFont));
+        },
+        5);
     ClickAt(10, 10);  // on no button: nothing happens
-    ClickButtonId(38);
+    ClickButtonId(kHotSeatButton);
     EXPECT_EQ(MainMenuScreen(), GoTo(kSetupScreen));
     EXPECT_EQ(theGame.state.gameType, kHotSeat);
     EXPECT_EQ(theGame.state.players[1].isHuman, 1);

@@ -3,9 +3,9 @@
 
 #include <memory>
 
+#include "platform/input.h"
 #include "save/saved_game.h"
 #include "screens/human_turn.h"
-#include "shell/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"

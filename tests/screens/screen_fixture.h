@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "game/state.h"
 #include "platform/fake_platform.h"
 #include "shown_pictures.h"
 #include "support/scripted_player.h"
 #include "support/temp_dir.h"
-#include "game/state.h"
 #include "ui/text_layout.h"
 
 class ScreenTest : public InTempDir {

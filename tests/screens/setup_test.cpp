@@ -2,11 +2,11 @@
 // launch, and the terrain a later seat sees.
 #include <algorithm>
 
+#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/commands.h"
 #include "screens/screens.h"
 #include "screens/setup_buttons.h"
-#include "shell/input.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/images.h"
@@ -31,23 +31,23 @@ TEST_F(SetupTest, ClosingSeatThreeClosesSeatFourAndHidesBothRows) {
     seats[2].seatOpen = seats[3].seatOpen = 1;
     seats[2].isHuman = 0;
     ShowFirstSeatButtons(theGame);
-    EXPECT_EQ(State(22), kButtonActive);  // seat 4 human or computer, in a hot-seat game
-    EXPECT_EQ(State(30), kButtonActive);  // seat 3 a computer: its faction is chosen here
-    EXPECT_EQ(State(29), kButtonHidden);  // seat 2 human: it chooses its own
+    EXPECT_EQ(State(kSeatKindButton + 3), kButtonActive);  // seat 4 human or computer, in a hot-seat game
+    EXPECT_EQ(State(kFactionButton + 2), kButtonActive);  // seat 3 a computer: its faction is chosen here
+    EXPECT_EQ(State(kFactionButton + 1), kButtonHidden);  // seat 2 human: it chooses its own
     seats[2].seatOpen = 0;
     ShowFirstSeatButtons(theGame);
     EXPECT_EQ(seats[3].seatOpen, 0);
-    for (int id : {17, 21, 30, 18, 22, 31}) EXPECT_EQ(State(id), kButtonHidden) << id;
-    EXPECT_EQ(State(14), kButtonTextOnly);
+    for (int id : {kSeatNameButton + 2, kSeatKindButton + 2, kFactionButton + 2, kSeatNameButton + 3, kSeatKindButton + 3, kFactionButton + 3}) EXPECT_EQ(State(id), kButtonHidden) << id;
+    EXPECT_EQ(State(kSeatOpenButton + 3), kButtonTextOnly);
 }
 
 TEST_F(SetupTest, ASinglePlayerGameKeepsSeatsThreeAndFourComputers) {
     NewGame(kSinglePlayer);
     theGame.state.players[2].seatOpen = theGame.state.players[3].seatOpen = 1;
     ShowFirstSeatButtons(theGame);
-    EXPECT_EQ(State(21), kButtonTextOnly);
-    EXPECT_EQ(State(22), kButtonTextOnly);
-    EXPECT_EQ(State(23), kButtonTextOnly);  // no passwords alone
+    EXPECT_EQ(State(kSeatKindButton + 2), kButtonTextOnly);
+    EXPECT_EQ(State(kSeatKindButton + 3), kButtonTextOnly);
+    EXPECT_EQ(State(kPasswordsButton), kButtonTextOnly);  // no passwords alone
 }
 
 // The later seat's own controls in a hot-seat game of humans are looked at
@@ -58,10 +58,10 @@ TEST_F(SetupTest, ALaterSeatSeesItsOwnControlsAndOnlyTheComputersFactions) {
     seats[2].seatOpen = seats[3].seatOpen = 1;
     seats[3].isHuman = 1;
     ShowLaterSeatButtons(theGame, 3);
-    for (int id : {18, 31}) EXPECT_EQ(State(id), kButtonActive) << id;
-    for (int id : {28, 29, 5, 6, 7}) EXPECT_EQ(State(id), kButtonHidden) << id;
-    EXPECT_EQ(State(30), kButtonTextOnly);  // seat 3 is a computer
-    for (int id : {32, 33, 34, 35}) EXPECT_EQ(State(id), kButtonTextOnly) << id;
+    for (int id : {kSeatNameButton + 3, kFactionButton + 3}) EXPECT_EQ(State(id), kButtonActive) << id;
+    for (int id : {kFactionButton, kFactionButton + 1, kConquerButton, kScoreVictoryButton, kTurnVictoryButton}) EXPECT_EQ(State(id), kButtonHidden) << id;
+    EXPECT_EQ(State(kFactionButton + 2), kButtonTextOnly);  // seat 3 is a computer
+    for (int id : {kColourButton, kColourButton + 1, kColourButton + 2, kColourButton + 3}) EXPECT_EQ(State(id), kButtonTextOnly) << id;
 }
 
 TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
@@ -77,11 +77,11 @@ TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
 TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
     NewGame(kSinglePlayer);
     Then([this] {
-        EXPECT_TRUE(LabelShown(24, "SINGLE PLAYER"));
-        EXPECT_TRUE(LabelShown(26, "RANDOM"));
-        EXPECT_TRUE(LabelShown(4, "NORMAL (40)"));
+        EXPECT_TRUE(LabelShown(kGameTypeButton, "SINGLE PLAYER"));
+        EXPECT_TRUE(LabelShown(kTerrainButton, "RANDOM"));
+        EXPECT_TRUE(LabelShown(kMapSizeButton, "NORMAL (40)"));
     }, 5);
-    ClickButtonId(9);
+    ClickButtonId(kSetupLaunchButton);
     EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
     const GameState& s = theGame.state;
     EXPECT_EQ(s.players[0].setupDone, 1);
@@ -101,8 +101,8 @@ TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWith) {
     theGame.state.currentPlayer = 1;
     Press(VK_RETURN, 13);  // the hand-over box
     Then([this] {
-        EXPECT_TRUE(LabelShown(26, "WINTER.BMP"));
-        EXPECT_EQ(buttonTable[26].state, kButtonTextOnly);
+        EXPECT_TRUE(LabelShown(kTerrainButton, "WINTER.BMP"));
+        EXPECT_EQ(buttonTable[kTerrainButton].state, kButtonTextOnly);
         fake.Key(VK_ESCAPE, 27);
     }, 10);
     EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));

@@ -36,8 +36,8 @@ protected:
 };
 
 TEST_F(ScreenLoopTest, StartsAtTheMainMenuWithTheStartSoundAndQuitsOnThirteen) {
-    answers = {13};
-    EXPECT_EQ(RunScreens(Screens()), 13);
+    answers = {kQuit};
+    EXPECT_EQ(RunScreens(Screens()), kQuit);
     EXPECT_EQ(visited, (std::vector<int>{10}));
     ASSERT_EQ(fake.sounds.size(), 1u);
     EXPECT_EQ(fake.sounds[0], "Sounds\\Start.wav");
@@ -47,7 +47,7 @@ TEST_F(ScreenLoopTest, ResultsAboveOneHundredNameTheNextScreen) {
     // Help and back, a new game's set-up, end of turn, hand-over, a human
     // turn, a computer turn, the game-over view, then a failure.
     answers = {100, 110, 160, 190, 170, 200, 190, 170, 210, 190, 170, 180, 110, 120, 14};
-    EXPECT_EQ(RunScreens(Screens()), 14);
+    EXPECT_EQ(RunScreens(Screens()), kFatal);
     EXPECT_EQ(visited, (std::vector<int>{10, 0, 10, 60, 90, 70, 100, 90, 70, 110, 90, 70, 80, 10, 20}));
 }
 

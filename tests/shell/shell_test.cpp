@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "platform/fake_platform.h"
-#include "shell/input.h"
+#include "platform/input.h"
 #include "shell/settings.h"
 #include "support/read_file.h"
 #include "support/temp_dir.h"
@@ -47,13 +47,13 @@ protected:
 TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
     std::ofstream("Korvessa.ini") << "hots-game-01.kv1\n250\n24\n";
     settings.scrollDelay = 1;
-    buttonTable[42].label = "CHANGED";
+    buttonTable[kExitGameButton].label = "CHANGED";
     theGame.saveFileName = "SOLO-OLD.KV1";
     EXPECT_EQ(RunGame(QuitAtOnce()), 0);
     EXPECT_TRUE(sawDisplay);
     EXPECT_EQ(fake.title, "Korvessa");
     EXPECT_EQ(settings.scrollDelay, 250);
-    EXPECT_EQ(buttonTable[42].label, "EXIT GAME") << "the buttons are laid down afresh";
+    EXPECT_EQ(buttonTable[kExitGameButton].label, "EXIT GAME") << "the buttons are laid down afresh";
     const std::string log = ReadFile("Run.log");
     EXPECT_EQ(log.rfind("Korvessa\n", 0), 0u);
     for (const char* line : {"--- START OF DIRECTDRAW SETUP ---", "Required Screen Size : 1024 x 768",

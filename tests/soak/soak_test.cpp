@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "ai/self_play.h"
-#include "ai/turn_cycle.h"
 #include "game/invariants.h"
+#include "handover/self_play.h"
+#include "handover/turn_cycle.h"
 #include "save/saved_game.h"
 #include "support/temp_dir.h"
 

@@ -8,15 +8,15 @@ namespace {
 TEST(ButtonTable, InitButtonsUndoesWhatScreensChanged) {
     ButtonTable table;
     InitButtons(table);
-    table[5].label = "CHANGED";
-    table[5].state = kButtonHidden;
-    table[0].rect = {1, 2, 3, 4};
-    table[3].hasIcon = 1;
+    table[kConquerButton].label = "CHANGED";
+    table[kConquerButton].state = kButtonHidden;
+    table[kPopupCancelButton].rect = {1, 2, 3, 4};
+    table[kLaunchSavedGameButton].hasIcon = 1;
     InitButtons(table);
-    EXPECT_EQ(table[5].label, "CONQUER");
-    EXPECT_EQ(table[5].state, kButtonActive);
-    EXPECT_EQ(table[0].rect, Rect{});
-    EXPECT_EQ(table[3].hasIcon, 0);
+    EXPECT_EQ(table[kConquerButton].label, "CONQUER");
+    EXPECT_EQ(table[kConquerButton].state, kButtonActive);
+    EXPECT_EQ(table[kPopupCancelButton].rect, Rect{});
+    EXPECT_EQ(table[kLaunchSavedGameButton].hasIcon, 0);
 }
 
 // Large labels are centred through the fake in buttons_test.cpp.

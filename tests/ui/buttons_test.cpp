@@ -54,7 +54,7 @@ TEST_F(ButtonsTest, AnIconIsCopiedWithItsOffsetAndColourKey) {
     const Rect unit = sheet::UnitPicture(kTank, 0, 2);
     FillRect(Sheet(), unit, 0x0000C0);
     FillRect(Sheet(), {unit.left, unit.top, unit.left + 4, unit.top + 4}, 0);
-    button = buttonTable[52];
+    button = buttonTable[kTankIconButton];
     button.iconRect = unit;
     fake.SetCursor(0, 0);
     DrawButton(button);
@@ -83,11 +83,11 @@ TEST_F(ButtonsTest, OfTwoButtonsOnOneSpotTheLowerIdTakesTheClick) {
     input.clickX = 850;
     input.clickY = 400;
     int taker = -1;
-    for (int id = 43; id <= 53 && taker < 0; ++id) {
+    for (int id = kFirstTurnButton; id <= kLastTurnButton && taker < 0; ++id) {
         if (ClickButton(buttonTable[id])) taker = id;
     }
-    EXPECT_EQ(taker, 49);
-    EXPECT_FALSE(ClickButton(buttonTable[50]));
+    EXPECT_EQ(taker, kStandardIconButton);
+    EXPECT_FALSE(ClickButton(buttonTable[kBaseIconButton]));
 }
 
 }  // namespace

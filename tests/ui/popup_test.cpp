@@ -28,7 +28,7 @@ protected:
 // come through the frame loop.
 TEST_F(PopupTest, TypedTextStopsAtTheLongestAnswerAndEnterConfirms) {
     TypeSlowly("1\b2a\r");
-    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(popupBox.text, "252");
     ASSERT_FALSE(fake.sounds.empty());
     EXPECT_EQ(fake.sounds.back(), "Sounds\\Button-Click.wav");
@@ -36,28 +36,28 @@ TEST_F(PopupTest, TypedTextStopsAtTheLongestAnswerAndEnterConfirms) {
 
 TEST_F(PopupTest, EscapeCancelsAndEnterOnAnEmptyFieldStillConfirms) {
     TypeSlowly("\x1b");
-    EXPECT_EQ(popupBox.RunPopup(), 11);
+    EXPECT_EQ(popupBox.RunPopup(), kCancelled);
     popupBox.text.clear();
     TypeSlowly("\r", fake.Frames() + 1);
-    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(popupBox.text, "");
 }
 
 TEST_F(PopupTest, TheButtonsSitOnTheBoxAndAMissedClickIsDropped) {
     fake.Click(100, 100, 1);
     fake.Click(300, 440, 2);
-    EXPECT_EQ(popupBox.RunPopup(), 11);
+    EXPECT_EQ(popupBox.RunPopup(), kCancelled);
     fake.Click(700, 440, fake.Frames() + 1);
-    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
 }
 
 TEST_F(PopupTest, ANoticeTakesNoTypingAndAHiddenCancelTakesNoClick) {
     popupBox.inputShown = 0;
     popupBox.text = "WINNER";
-    buttonTable[0].state = kButtonHidden;
+    buttonTable[kPopupCancelButton].state = kButtonHidden;
     fake.Click(300, 440, 1);
     TypeSlowly("ab\b\r", 2);
-    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(popupBox.text, "WINNER");
 }
 
@@ -68,7 +68,7 @@ TEST_F(PopupTest, KeysAndClicksFromBeforeTheBoxOpenedAreNotTaken) {
     input.clickX = 300;
     input.clickY = 440;
     TypeSlowly("7\r");
-    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(popupBox.text, "257");
 }
 
@@ -76,7 +76,7 @@ TEST_F(PopupTest, TheBoxIsDrawnOverAFrozenCopyOfTheScreen) {
     FillBack(kBackground);
     display.Present();
     TypeSlowly("\r", 2);
-    ASSERT_EQ(popupBox.RunPopup(), 12);
+    ASSERT_EQ(popupBox.RunPopup(), kConfirmed);
     const FakeWindow& shown = *fake.Fake();
     EXPECT_EQ(shown.PixelAt(10, 10), kBackground);
     EXPECT_EQ(shown.PixelAt(233, 297), kBoxColour);
@@ -95,7 +95,7 @@ TEST_F(PopupTest, AfterMinimisingTheBoxGoesOnOverThePictureItOpenedOver) {
     fake.Minimise(1);
     fake.Restore(2);
     TypeSlowly("\r", 4);
-    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(fake.Fake()->PixelAt(233, 297), kBoxColour);
     EXPECT_EQ(fake.Fake()->PixelAt(10, 10), kBackground);
 }
@@ -112,20 +112,20 @@ TEST_F(PopupTest, APasswordShowsOneStarACharacter) {
         EXPECT_EQ(p.Fake()->PixelAt(left + 16, 296 + 53), GlyphColour(kLargeFont, '*' - 32));
     });
     TypeSlowly("\r", 5);
-    EXPECT_EQ(popupBox.RunPopup(), 12);
+    EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(popupBox.text, "AB");
 }
 
 TEST_F(PopupTest, ASheetThatCannotBeReloadedEndsTheBoxFatally) {
     fake.Minimise(1);
     fake.Restore(2);
-    EXPECT_EQ(popupBox.RunPopup(), 14);
+    EXPECT_EQ(popupBox.RunPopup(), kFatal);
     EXPECT_NE(ReadLog().find("LoadBitmap(\"Images\\Sprites.bmp\")\n*** FAILED ***\n"), std::string::npos);
 }
 
 TEST_F(PopupTest, ClosingTheWindowEndsTheBoxFatally) {
     fake.Close(1);
-    EXPECT_EQ(popupBox.RunPopup(), 14);
+    EXPECT_EQ(popupBox.RunPopup(), kFatal);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/fake_platform.h"
-#include "shell/input.h"
+#include "platform/input.h"
 #include "support/temp_dir.h"
 #include "ui/button_table.h"
 #include "ui/display.h"

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "ai/turn_cycle.h"
 #include "commands.h"
+#include "handover/turn_cycle.h"
 #include "int_args.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "ai/self_play.h"
 #include "commands.h"
 #include "game/state.h"
+#include "handover/self_play.h"
 #include "int_args.h"
 
 namespace {

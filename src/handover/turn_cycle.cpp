@@ -1,4 +1,4 @@
-#include "ai/turn_cycle.h"
+#include "handover/turn_cycle.h"
 
 #include <array>
 
@@ -64,18 +64,18 @@ namespace {
 SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed, WorldCache* worlds,
                   SeatStepResult& result) {
     switch (SeatDestination(game)) {
-        case kGameOverScreen:
+        case SeatNext::kGameOver:
             result.winner = Winner(game);
             return SeatStep::kGameOver;
-        case kEndTurnScreen: return SeatStep::kPassedOver;
-        case kSetupScreen:
+        case SeatNext::kEndOfTurn: return SeatStep::kPassedOver;
+        case SeatNext::kSetUp:
             if (game.state.players[game.state.currentPlayer].isHuman) return SeatStep::kHumanSetUpNeeded;
             SetUpComputerSeat(game);
             return SeatStep::kSetUp;
-        case kComputerTurnScreen: PlayComputerTurn(game, worlds); return SeatStep::kComputerTurn;
-        default: break;
+        case SeatNext::kComputerTurn: PlayComputerTurn(game, worlds); return SeatStep::kComputerTurn;
+        case SeatNext::kHumanTurn: break;
     }
-    if (TakeHumanSeat(game, nullptr) == kEndTurnScreen) return SeatStep::kDyingSeatTold;
+    if (TakeHumanSeat(game, nullptr) == SeatNext::kEndOfTurn) return SeatStep::kDyingSeatTold;
     switch (StartHumanTurn(game, file, worldSeed, result.problem, worlds)) {
         case HumanTurnStart::kNoWorldSeed: return SeatStep::kNoWorldSeed;
         case HumanTurnStart::kWorldNotSaved: return SeatStep::kFileProblem;

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "ai/turn_cycle.h"
+#include "handover/turn_cycle.h"
 #include "support/temp_dir.h"
 
 namespace {

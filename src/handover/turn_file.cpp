@@ -1,4 +1,4 @@
-#include "ai/turn_file.h"
+#include "handover/turn_file.h"
 
 #include "platform/files.h"
 #include "save/saved_game.h"

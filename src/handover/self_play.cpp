@@ -1,10 +1,10 @@
-#include "ai/self_play.h"
+#include "handover/self_play.h"
 
 #include <ctime>
 #include <memory>
 
-#include "ai/turn_cycle.h"
 #include "game/turns.h"
+#include "handover/turn_cycle.h"
 #include "platform/files.h"
 #include "save/saved_game.h"
 

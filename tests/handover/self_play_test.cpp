@@ -3,7 +3,7 @@
 // against the game's invariants.)
 #include <gtest/gtest.h>
 
-#include "ai/self_play.h"
+#include "handover/self_play.h"
 
 namespace {
 

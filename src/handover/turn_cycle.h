@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "ai/turn_file.h"
 #include "ai/world_cache.h"
 #include "game/state.h"
+#include "handover/turn_file.h"
 
 // The computer turn after its drawing steps: the world regrown from its seed
 // (which also seeds the random generator, never reseeded afterwards), the
