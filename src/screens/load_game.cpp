@@ -25,7 +25,6 @@ namespace {
 
 const std::vector<ScreenImage> kLoadGameImages = {{kSpriteSlot, kSpriteSheetFile},
                                                   {kBackgroundSlot, "Images\\LoadGame.bmp"}};
-constexpr int kLaunchButton = 3;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 constexpr int kRowsPerWheelNotch = 3;
@@ -36,7 +35,7 @@ struct LoadGameView {
     bool picked = false;
 };
 
-int Launch() { return ApplyButtonCommand(kLaunchButton); }
+int Launch() { return ApplyButtonCommand(kLaunchSavedGameButton); }
 
 // The picked game's row stays lit, as does the row under the cursor.
 bool RowLit(const LoadGameView& view, int row, Point cursor) {
@@ -60,13 +59,13 @@ void DrawRows(const LoadGameView& view) {
 
 void DrawLoadGame(const LoadGameView& view) {
     display.CopySurface(display.backSurface, display.offscreenSurfaces[kBackgroundSlot]);
-    buttonTable[kLaunchButton].state = kButtonHidden;
+    buttonTable[kLaunchSavedGameButton].state = kButtonHidden;
     if (view.picked) {
         GameSummary();
-        buttonTable[kLaunchButton].state = kButtonActive;
+        buttonTable[kLaunchSavedGameButton].state = kButtonActive;
     }
     DrawButton(buttonTable[kReturnButton]);
-    DrawButton(buttonTable[kLaunchButton]);
+    DrawButton(buttonTable[kLaunchSavedGameButton]);
     DrawRows(view);
     DrawText(kRowLeft, kPositionY, view.list.PositionText(), kSmallFont);
     display.Present();
@@ -88,7 +87,7 @@ int PickFile(LoadGameView& view, int index) {
 
 int TakeClick(LoadGameView& view) {
     input.clickPending = 0;
-    for (int id : {static_cast<int>(kReturnButton), kLaunchButton}) {
+    for (int id : {kReturnButton, kLaunchSavedGameButton}) {
         if (ClickButton(buttonTable[id])) return ApplyButtonCommand(id);
     }
     if (const auto index = view.list.IndexAt(input.clickX, input.clickY)) return PickFile(view, *index);

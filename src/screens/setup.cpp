@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int kLaunchButton = 9;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
 
@@ -60,7 +59,7 @@ int TakeKey(bool& launched) {
     input.keyPressed = 0;
     if (input.typedChar == kEnter) {
         GetPlatform().PlaySound(kButtonClickSound);
-        return LaunchAnswer(ApplyButtonCommand(kLaunchButton), launched);
+        return LaunchAnswer(ApplyButtonCommand(kSetupLaunchButton), launched);
     }
     if (input.typedChar == kEscape) {
         GetPlatform().PlaySound(kButtonClickSound);
