@@ -41,6 +41,9 @@ public:
     int Height() const { return height_; }
     const std::vector<uint32_t>& Picture() const { return picture_; }
     uint32_t PixelAt(int x, int y) const;
+    // Pictures shown: frames that brought a picture, not those that only
+    // said the last one stays.
+    int Pictures() const { return pictures_; }
     // Writes the picture as a 24-bit BMP file at a real path.
     bool SavePictureBmp(const std::string& path) const;
     int IconWidth() const { return iconWidth_; }
@@ -59,6 +62,7 @@ private:
     uint32_t lossCount_ = 0;
     int width_ = 0, height_ = 0;
     std::vector<uint32_t> picture_;
+    int pictures_ = 0;
     int iconWidth_ = 0;
 };
 

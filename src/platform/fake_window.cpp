@@ -12,13 +12,15 @@ WindowMessage Activation(uint32_t state, bool minimised) {
 
 void FakeWindow::PresentPicture(const uint32_t* pixels, int width, int height, int pitch) {
     if (!destroyed_ && !minimised_ && pixels && width > 0 && height > 0) {
+        ++pictures_;
         width_ = width;
         height_ = height;
         picture_.resize(static_cast<size_t>(width) * height);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                picture_[static_cast<size_t>(y) * width + x] =
-                    pixels[static_cast<size_t>(y) * pitch + x] & 0x00FFFFFF;
+        for (int y = 0; y < height; ++y) {
+            const uint32_t* from = pixels + static_cast<size_t>(y) * pitch;
+            uint32_t* to = picture_.data() + static_cast<size_t>(y) * width;
+            for (int x = 0; x < width; ++x) to[x] = from[x] & 0x00FFFFFF;
+        }
     }
     platform_.OnFramePresented();
 }

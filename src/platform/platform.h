@@ -164,6 +164,10 @@ public:
     // aspect kept, black bars around, no smoothing. Returns once the frame is
     // shown: at the display's refresh, or after holding the rate at 60 frames
     // a second; while minimised it only sleeps a frame.
+    // Null `pixels` means the picture has not changed since the last one:
+    // nothing is uploaded or drawn (the window shows the last picture again
+    // by itself when it is uncovered or resized), and the call still returns
+    // at the frame's rhythm, sleeping rather than spinning.
     virtual void PresentPicture(const uint32_t* pixels, int width, int height, int pitch) = 0;
     // Replaces the window's icon (32-bit pixels 0xAARRGGBB, tightly packed).
     // A window starts with the game's own emblem.

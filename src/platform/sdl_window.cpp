@@ -58,13 +58,17 @@ void SdlWindow::Destroy() {
 }
 
 void SdlWindow::PresentPicture(const uint32_t* pixels, int width, int height, int pitch) {
-    if (!window_ || minimised_ || !pixels) {
+    if (!window_ || minimised_) {
         SDL_Delay(1000 / kFramesPerSecond);
         return;
     }
-    SDL_Rect area{0, 0, std::min(width, kPictureWidth), std::min(height, kPictureHeight)};
-    SDL_UpdateTexture(texture_, &area, pixels, pitch * static_cast<int>(sizeof(uint32_t)));
-    ShowLastPicture();
+    // An unchanged picture is still in the texture and on screen: nothing
+    // to upload or draw, only the frame's time to let pass.
+    if (pixels) {
+        SDL_Rect area{0, 0, std::min(width, kPictureWidth), std::min(height, kPictureHeight)};
+        SDL_UpdateTexture(texture_, &area, pixels, pitch * static_cast<int>(sizeof(uint32_t)));
+        ShowLastPicture();
+    }
     PaceFrame();
 }
 
@@ -80,10 +84,12 @@ void SdlWindow::ShowLastPicture() {
     SDL_RenderPresent(renderer_);
 }
 
-// Holds the rate at 60 frames a second at most, so an idle screen does not
-// burn a processor core where presenting does not wait for the display's
-// refresh (some drivers claim to wait and do not). Where it does wait, the
-// frames already come a refresh apart and nothing is added.
+// Holds the rate at 60 frames a second at most, sleeping out the rest of the
+// frame, so an idle screen does not burn a processor core where presenting
+// does not wait for the display's refresh (some drivers claim to wait and do
+// not) or where nothing was presented because nothing changed. Where the
+// present did wait, the frames already come a refresh apart and nothing is
+// added.
 void SdlWindow::PaceFrame() {
     const uint64_t frequency = SDL_GetPerformanceFrequency();
     const uint64_t frame = frequency / kFramesPerSecond;

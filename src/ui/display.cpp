@@ -6,17 +6,11 @@ Display display;
 
 namespace {
 
-void WaitForBlit(DrawSurface* surface) {
-    while (surface->GetBltStatus(DDGBS_ISBLTDONE) == DDERR_WASSTILLDRAWING) {
-    }
-}
-
 void FillBlack(DrawSurface* surface, int width, int height) {
     DdRect whole{0, 0, width, height};
     DdBltFx fx;
     fx.fillColor = 0;
     surface->Blt(&whole, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
-    WaitForBlit(surface);
 }
 
 }  // namespace
@@ -57,8 +51,6 @@ void Display::ClearScreen() {
 void Display::Present() {
     if (!frontSurface) return;
     frontSurface->Flip(nullptr, DDFLIP_WAIT);
-    while (frontSurface->GetFlipStatus(DDGFS_ISFLIPDONE) == DDERR_WASSTILLDRAWING) {
-    }
 }
 
 HResult Display::CopySurface(DrawSurface* destination, DrawSurface* source) {

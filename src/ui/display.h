@@ -40,7 +40,7 @@ public:
     static std::string ResultName(HResult code);
     // Blanks both pages of the flipping chain.
     void ClearScreen();
-    // Shows the back buffer: flips and waits until the flip is done.
+    // Shows the back buffer: flips; the picture is shown when it returns.
     void Present();
     // Copies the whole screen-sized picture of `source` to 0,0 of
     // `destination`, without colour key; the copy's result.

@@ -6,8 +6,8 @@
 
 namespace {
 
-DeviceFaults& Faults() {
-    static DeviceFaults faults;
+DeviceFaultsForTests& Faults() {
+    static DeviceFaultsForTests faults;
     return faults;
 }
 
@@ -16,8 +16,8 @@ constexpr uint32_t kLargestSide = 8192;
 
 }  // namespace
 
-DeviceFaults& CurrentDeviceFaults() { return Faults(); }
-void ResetDeviceFaults() { Faults() = DeviceFaults{}; }
+DeviceFaultsForTests& DeviceTestSeam() { return Faults(); }
+void ResetDeviceTestSeam() { Faults() = DeviceFaultsForTests{}; }
 
 HResult DirectDrawCreateEx(DrawDevice** device) {
     if (!device) return DDERR_INVALIDPARAMS;
@@ -35,7 +35,6 @@ uint32_t DrawDevice::Release() {
 }
 
 HResult DrawDevice::SetCooperativeLevel(Window* window, uint32_t flags) {
-    if (faults_.cooperativeLevel != DD_OK) return faults_.cooperativeLevel;
     if (!window) return DDERR_INVALIDPARAMS;
     if (window->IsDestroyed()) return DDERR_NOHWND;
     const uint32_t fullScreen = DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN;
@@ -89,7 +88,6 @@ HResult DrawDevice::CreateSurface(const DdSurfaceDesc& desc, DrawSurface** surfa
 }
 
 HResult DrawDevice::CreatePrimary(const DdSurfaceDesc& desc, DrawSurface** surface) {
-    if (faults_.createPrimary != DD_OK) return faults_.createPrimary;
     if (hasPrimary_) return DDERR_PRIMARYSURFACEALREADYEXISTS;
     if (modeDepth_ == 0) return DDERR_NOEXCLUSIVEMODE;
     const uint32_t caps = desc.caps.caps;
@@ -154,7 +152,12 @@ HResult DrawDevice::CreateOffscreen(const DdSurfaceDesc& desc, DrawSurface** sur
 
 uint32_t DrawDevice::WindowLossCount() const { return window_ ? window_->LossCount() : 0; }
 
-void DrawDevice::ShowPicture(const DrawSurface& front) {
-    if (window_) window_->PresentPicture(front.pixels_.data(), front.width_, front.height_,
-                                         front.Pitch());
+void DrawDevice::ShowPicture(const DrawSurface* front) {
+    if (!window_) return;
+    if (!front) {
+        window_->PresentPicture(nullptr, modeWidth_, modeHeight_, modeWidth_);
+        return;
+    }
+    window_->PresentPicture(front->pixels_.data(), front->width_, front->height_, front->Pitch());
+    pictureShown_ = true;
 }

@@ -56,10 +56,6 @@ constexpr uint32_t DDBLTFAST_SRCCOLORKEY = 0x00000001;
 constexpr uint32_t DDBLTFAST_WAIT = 0x00000010;
 
 constexpr uint32_t DDFLIP_WAIT = 0x00000001;
-constexpr uint32_t DDGFS_CANFLIP = 0x00000001;
-constexpr uint32_t DDGFS_ISFLIPDONE = 0x00000002;
-constexpr uint32_t DDGBS_CANBLT = 0x00000001;
-constexpr uint32_t DDGBS_ISBLTDONE = 0x00000002;
 
 constexpr uint32_t DDCAPS_BLT = 0x00000040;
 constexpr uint32_t DDCAPS_BLTCOLORFILL = 0x04000000;
@@ -131,10 +127,10 @@ public:
     // with DDERR_INVALIDRECT and nothing is drawn.
     HResult BltFast(int x, int y, DrawSurface* src, const DdRect* srcRect, uint32_t flags);
     // Primary surface only: the back buffer becomes the shown picture, which
-    // goes to the window; returns once it is shown.
+    // goes to the window; returns once it is shown. A back buffer equal to
+    // the picture on screen stays where it is and the window is only told
+    // that nothing changed, so an idle screen costs one comparison a frame.
     HResult Flip(DrawSurface* overrideSurface, uint32_t flags);
-    HResult GetFlipStatus(uint32_t flags);
-    HResult GetBltStatus(uint32_t flags);
     HResult GetAttachedSurface(const DdSurfaceCaps& caps, DrawSurface** attached);
     HResult SetColorKey(uint32_t flags, const DdColorKey* key);
     HResult GetColorKey(uint32_t flags, DdColorKey* key);
@@ -174,27 +170,26 @@ private:
     DrawSurface* owner_ = nullptr;     // the back buffer's primary
 };
 
-// Conditions a test can impose on the next device made, to walk the
-// failure paths of the display set-up: each non-zero code is what that call
-// answers. Reset to all clear by ResetDeviceFaults().
-struct DeviceFaults {
-    HResult create = 0;             // DirectDrawCreateEx
-    HResult cooperativeLevel = 0;
+// Test seam: failures a test imposes on the next device made, for the steps
+// of the display set-up that cannot be made to fail otherwise (a destroyed
+// window, too little video memory or a minimised window reach the other
+// failure paths). Each non-zero code is what that call answers. The game
+// never sets it; tests clear it with ResetDeviceTestSeam().
+struct DeviceFaultsForTests {
+    HResult create = 0;              // DirectDrawCreateEx
     std::vector<int> refusedDepths;  // display modes refused besides the usual
-    HResult getCaps = 0;            // the first GetCaps
-    HResult getCapsAgain = 0;       // the second GetCaps
-    HResult createPrimary = 0;
+    HResult getCaps = 0;             // the first GetCaps
+    HResult getCapsAgain = 0;        // the second GetCaps
     HResult attachedSurface = 0;
-    int failOffscreenNumber = 0;    // 1-based: that off-screen surface fails
+    int failOffscreenNumber = 0;     // 1-based: that off-screen surface fails
     HResult offscreenResult = DDERR_OUTOFMEMORY;
     HResult pixelFormat = 0;
     HResult surfaceDesc = 0;
-    HResult restore = 0;            // every Restore
-    HResult restorePictures = 0;    // Restore of off-screen surfaces only
+    HResult restorePictures = 0;     // Restore of off-screen surfaces only
     uint32_t videoMemory = 64u << 20;  // bytes; surfaces beyond it go to system memory
 };
-DeviceFaults& CurrentDeviceFaults();
-void ResetDeviceFaults();
+DeviceFaultsForTests& DeviceTestSeam();
+void ResetDeviceTestSeam();
 
 class DrawDevice {
 public:
@@ -213,7 +208,6 @@ public:
     uint32_t AddRef() { return ++refs_; }
     uint32_t Release();
 
-    Window* CooperativeWindow() const { return window_; }
     int ModeDepth() const { return modeDepth_; }
 
 private:
@@ -225,11 +219,13 @@ private:
     HResult CreateOffscreen(const DdSurfaceDesc& desc, DrawSurface** surface);
     uint32_t BytesPerPixel() const { return static_cast<uint32_t>((modeDepth_ + 7) / 8); }
     uint32_t WindowLossCount() const;
-    void ShowPicture(const DrawSurface& front);
+    // The front page to the window, or, when null, word that the picture
+    // on screen stays as it is.
+    void ShowPicture(const DrawSurface* front);
     void Take(uint32_t bytes) { videoUsed_ += bytes; }
     void Give(uint32_t bytes) { videoUsed_ -= bytes; }
 
-    DeviceFaults faults_;
+    DeviceFaultsForTests faults_;
     Window* window_ = nullptr;
     int modeWidth_ = 0, modeHeight_ = 0, modeDepth_ = 0;
     bool hasPrimary_ = false;
@@ -237,6 +233,7 @@ private:
     int capsCalls_ = 0;
     uint32_t videoUsed_ = 0;
     uint32_t refs_ = 1;
+    bool pictureShown_ = false;  // the window shows the front page as it is
 };
 
 // Makes the device; DD_OK or the failure code.

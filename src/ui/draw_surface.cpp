@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <utility>
 
 #include "platform/platform.h"
 #include "ui/draw_device.h"
+#include "ui/pixel_copy.h"
 
 namespace {
 
@@ -13,6 +15,10 @@ bool Inside(const DdRect& r, int width, int height) {
 }
 
 DdRect Whole(const DrawSurface& s) { return {0, 0, s.Width(), s.Height()}; }
+
+bool SamePixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(uint32_t)) == 0;
+}
 
 bool Overlap(const DdRect& a, const DdRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -72,15 +78,16 @@ HResult DrawSurface::IsLost() { return CheckUsable(); }
 HResult DrawSurface::Restore() {
     if (owner_) return owner_->Restore();  // the back buffer comes back with its chain
     if (!Lost()) return DD_OK;
-    const DeviceFaults& faults = device_->faults_;
-    if (faults.restore != DD_OK) return faults.restore;
+    const DeviceFaultsForTests& faults = device_->faults_;
     if ((caps_ & DDSCAPS_OFFSCREENPLAIN) && faults.restorePictures != DD_OK)
         return faults.restorePictures;
     const Window* window = device_->window_;
     if (!window || window->IsDestroyed()) return DDERR_NOHWND;
     if (window->IsMinimised()) return DDERR_WRONGMODE;
-    // The memory came back, the picture in it did not.
+    // The memory came back, the picture in it did not; nor is the window
+    // sure to show what it showed before.
     std::fill(pixels_.begin(), pixels_.end(), 0u);
+    if (caps_ & DDSCAPS_PRIMARYSURFACE) device_->pictureShown_ = false;
     lossSeen_ = device_->WindowLossCount();
     if (attached_) {
         std::fill(attached_->pixels_.begin(), attached_->pixels_.end(), 0u);
@@ -92,47 +99,28 @@ HResult DrawSurface::Restore() {
 void DrawSurface::CopyFrom(const DrawSurface& src, const DdRect& from, const DdRect& to,
                            bool keyed) {
     const int fromW = from.right - from.left, fromH = from.bottom - from.top;
-    const int toW = to.right - to.left, toH = to.bottom - to.top;
     // A copy within one surface whose rectangles overlap reads from a copy
     // of its source rectangle (the mini-map is painted from the sheet into
     // the sheet, in many small copies, so only overlapping ones pay).
     std::vector<uint32_t> snapshot;
-    const uint32_t* source = src.pixels_.data();
-    int sourcePitch = src.width_;
-    DdRect read = from;
+    SourcePixels source{src.pixels_.data() + static_cast<size_t>(from.top) * src.width_ + from.left,
+                        src.width_, fromW, fromH};
     if (&src == this && Overlap(from, to)) {
         snapshot.resize(static_cast<size_t>(fromW) * fromH);
         for (int y = 0; y < fromH; ++y)
-            std::copy_n(pixels_.data() + static_cast<size_t>(from.top + y) * width_ + from.left,
-                        fromW, snapshot.data() + static_cast<size_t>(y) * fromW);
-        source = snapshot.data();
-        sourcePitch = fromW;
-        read = {0, 0, fromW, fromH};
+            std::copy_n(source.pixels + static_cast<size_t>(y) * source.pitch, fromW,
+                        snapshot.data() + static_cast<size_t>(y) * fromW);
+        source = {snapshot.data(), fromW, fromW, fromH};
     }
-    const uint32_t keyLow = src.colorKey_.low, keyHigh = src.colorKey_.high;
-    const bool sameSize = fromW == toW && fromH == toH;
-    for (int dy = 0; dy < toH; ++dy) {
-        const int sy = sameSize ? read.top + dy
-                                : read.top + static_cast<int>(static_cast<int64_t>(dy) * fromH / toH);
-        const uint32_t* srcRow = source + static_cast<size_t>(sy) * sourcePitch + read.left;
-        uint32_t* dstRow = pixels_.data() + static_cast<size_t>(to.top + dy) * width_ + to.left;
-        if (sameSize && !keyed) {
-            std::copy_n(srcRow, toW, dstRow);
-            continue;
-        }
-        // Column dx reads source column dx * fromW / toW, stepped without
-        // dividing: sx and its remainder grow by fromW / toW each pixel.
-        int sx = 0, remainder = 0;
-        for (int dx = 0; dx < toW; ++dx) {
-            const uint32_t pixel = srcRow[sx];
-            if (!keyed || pixel < keyLow || pixel > keyHigh) dstRow[dx] = pixel;
-            remainder += fromW;
-            while (remainder >= toW) {
-                remainder -= toW;
-                ++sx;
-            }
-        }
-    }
+    const TargetPixels target{pixels_.data() + static_cast<size_t>(to.top) * width_ + to.left, width_,
+                              to.right - to.left, to.bottom - to.top};
+    // A key range that is empty (high below low) keeps nothing out.
+    const bool keying = keyed && src.colorKey_.low <= src.colorKey_.high;
+    const PixelKey key{keying, src.colorKey_.low, src.colorKey_.high};
+    if (source.width == target.width && source.height == target.height)
+        CopyPixels(source, target, key);
+    else
+        StretchPixels(source, target, key);
 }
 
 HResult DrawSurface::Blt(const DdRect* destRect, DrawSurface* src, const DdRect* srcRect,
@@ -175,14 +163,16 @@ HResult DrawSurface::Flip(DrawSurface* overrideSurface, uint32_t /*flags*/) {
     if ((caps_ & DDSCAPS_PRIMARYSURFACE) == 0 || !attached_) return DDERR_NOTFLIPPABLE;
     if (overrideSurface && overrideSurface != attached_) return DDERR_INVALIDPARAMS;
     if (Lost()) return DDERR_SURFACELOST;
+    // A page equal to the one on screen is neither swapped nor sent again:
+    // the window only keeps the frame's rhythm.
+    if (device_->pictureShown_ && SamePixels(pixels_, attached_->pixels_)) {
+        device_->ShowPicture(nullptr);
+        return DD_OK;
+    }
     std::swap(pixels_, attached_->pixels_);
-    device_->ShowPicture(*this);
+    device_->ShowPicture(this);
     return DD_OK;
 }
-
-// Every call finishes before it returns, so nothing is ever still drawing.
-HResult DrawSurface::GetFlipStatus(uint32_t /*flags*/) { return CheckUsable(); }
-HResult DrawSurface::GetBltStatus(uint32_t /*flags*/) { return CheckUsable(); }
 
 HResult DrawSurface::GetAttachedSurface(const DdSurfaceCaps& caps, DrawSurface** attached) {
     if (!attached) return DDERR_INVALIDPARAMS;

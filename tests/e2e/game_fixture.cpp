@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 void ResetProgramGlobals() {
-    ResetDeviceFaults();
+    ResetDeviceTestSeam();
     display = Display{};
     popupBox = PopupBox{};
     theGame = Game{};

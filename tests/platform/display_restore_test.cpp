@@ -97,7 +97,7 @@ TEST_F(DisplayReady, MinimisingLosesEverySurfaceAndItsPicture) {
 }
 
 TEST_F(DisplayTest, APictureSurfaceThatCannotComeBackIsNamedBySlotFromZero) {
-    CurrentDeviceFaults().restorePictures = DDERR_OUTOFVIDEOMEMORY;
+    DeviceTestSeam().restorePictures = DDERR_OUTOFVIDEOMEMORY;
     ASSERT_TRUE(screen.Setup());
     StartLog("Korvessa");
     platform.Minimise();

@@ -19,6 +19,14 @@ bool Contains(const Lines& log, const std::string& line) { return std::find(log.
 
 constexpr int kScreenBytes = 1024 * 768 * 4;
 
+// A window of its own platform, already closed by the player.
+Window* ClosedWindow() {
+    static FakePlatform elsewhere;
+    Window* window = elsewhere.CreateMainWindow("Korvessa");
+    elsewhere.Fake()->Destroy();
+    return window;
+}
+
 TEST_F(DisplayTest, RefusedDepthFallsBackToThirtyTwoBitsAndLogsEveryStep) {
     screen.bitsPerPixel = 8;
     ASSERT_TRUE(screen.Setup());
@@ -50,7 +58,7 @@ TEST_F(DisplayTest, RefusedDepthFallsBackToThirtyTwoBitsAndLogsEveryStep) {
 }
 
 TEST_F(DisplayTest, DepthListIsTriedInFullEvenWhenTheSettingIsOneOfIt) {
-    CurrentDeviceFaults().refusedDepths = {32, 24};
+    DeviceTestSeam().refusedDepths = {32, 24};
     screen.bitsPerPixel = 24;
     ASSERT_TRUE(screen.Setup());
     const Lines log = ReadLogLines();
@@ -68,39 +76,39 @@ TEST_F(DisplayTest, DepthListIsTriedInFullEvenWhenTheSettingIsOneOfIt) {
 TEST_F(DisplayTest, AFailedStepEndsTheSetUpAndIsNamed) {
     struct Case {
         const char* what;
-        void (*arrange)(Display&, DeviceFaults&);
+        void (*arrange)(Display&, DeviceFaultsForTests&);
         Lines tail;
     };
     const Case cases[] = {
-        {"no window", [](Display& d, DeviceFaults&) { d.WinHandle = nullptr; },
+        {"no window", [](Display& d, DeviceFaultsForTests&) { d.WinHandle = nullptr; },
          {"DirectDrawCreateEx()", "SetCooperativeLevel()", "*** FAILED ***", "WinHandle == NULL"}},
-        {"no mode", [](Display&, DeviceFaults& f) { f.refusedDepths = {32, 24, 16}; },
+        {"no mode", [](Display&, DeviceFaultsForTests& f) { f.refusedDepths = {32, 24, 16}; },
          {"Trying 16bpp...", "*** FAILED ***", "*** ERROR ***", "Display does not support any modes that the game requires"}},
-        {"device", [](Display&, DeviceFaults& f) { f.create = DDERR_NODIRECTDRAWHW; },
+        {"device", [](Display&, DeviceFaultsForTests& f) { f.create = DDERR_NODIRECTDRAWHW; },
          {"DirectDrawCreateEx()", "*** FAILED ***", "DDERR_NODIRECTDRAWHW"}},
-        {"cooperative level", [](Display&, DeviceFaults& f) { f.cooperativeLevel = DDERR_HWNDALREADYSET; },
-         {"SetCooperativeLevel()", "*** FAILED ***", "DDERR_HWNDALREADYSET"}},
-        {"capabilities", [](Display&, DeviceFaults& f) { f.getCaps = DDERR_GENERIC; },
+        {"closed window", [](Display& d, DeviceFaultsForTests&) { d.WinHandle = ClosedWindow(); },
+         {"SetCooperativeLevel()", "*** FAILED ***", "DDERR_NOHWND"}},
+        {"capabilities", [](Display&, DeviceFaultsForTests& f) { f.getCaps = DDERR_GENERIC; },
          {"SUCCESS", "GetCaps()", "*** FAILED ***", "E_FAIL (GENERIC)"}},
-        {"primary", [](Display&, DeviceFaults& f) { f.createPrimary = DDERR_OUTOFVIDEOMEMORY; },
+        {"primary", [](Display&, DeviceFaultsForTests& f) { f.videoMemory = 1024; },
          {"CreateSurface() [ Front ]", "*** FAILED ***", "DDERR_OUTOFVIDEOMEMORY"}},
-        {"back buffer", [](Display&, DeviceFaults& f) { f.attachedSurface = DDERR_NOTFOUND; },
+        {"back buffer", [](Display&, DeviceFaultsForTests& f) { f.attachedSurface = DDERR_NOTFOUND; },
          {"GetAttachedSurface() [ Back ]", "*** FAILED ***", "DDERR_NOTFOUND"}},
-        {"second picture", [](Display&, DeviceFaults& f) { f.failOffscreenNumber = 2; },
+        {"second picture", [](Display&, DeviceFaultsForTests& f) { f.failOffscreenNumber = 2; },
          {"Creating Offscreen Surface 2", "*** FAILED ***", "E_OUTOFMEMORY"}},
-        {"capabilities again", [](Display&, DeviceFaults& f) { f.getCapsAgain = DDERR_INVALIDOBJECT; },
+        {"capabilities again", [](Display&, DeviceFaultsForTests& f) { f.getCapsAgain = DDERR_INVALIDOBJECT; },
          {"Creating Offscreen Surface 3", "GetCaps()", "*** FAILED ***", "DDERR_INVALIDOBJECT"}},
-        {"pixel format", [](Display&, DeviceFaults& f) { f.pixelFormat = DDERR_INVALIDPIXELFORMAT; },
+        {"pixel format", [](Display&, DeviceFaultsForTests& f) { f.pixelFormat = DDERR_INVALIDPIXELFORMAT; },
          {"GetPixelFormat()", "*** FAILED ***", "DDERR_INVALIDPIXELFORMAT"}},
-        {"description", [](Display&, DeviceFaults& f) { f.surfaceDesc = DDERR_INVALIDPARAMS; },
+        {"description", [](Display&, DeviceFaultsForTests& f) { f.surfaceDesc = DDERR_INVALIDPARAMS; },
          {"Pixel Format = 32Bits", "GetSurfaceDesc()", "*** FAILED ***", "E_INVALIDARG (INVALIDPARAMS)"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ResetDeviceFaults();
+        ResetDeviceTestSeam();
         StartLog("Korvessa");
         Display fresh = screen;
-        c.arrange(fresh, CurrentDeviceFaults());
+        c.arrange(fresh, DeviceTestSeam());
         EXPECT_FALSE(fresh.Setup());
         EXPECT_EQ(Tail(ReadLogLines(), c.tail.size()), c.tail);
         fresh.Shutdown();
@@ -111,8 +119,8 @@ TEST_F(DisplayTest, AFailedStepEndsTheSetUpAndIsNamed) {
 // or without hardware support; with no pictures there are no placement lines.
 TEST_F(DisplayTest, PlacementLinesFollowTheVideoMemory) {
     const auto placement = [&](int count, bool accelerated, uint32_t videoMemory) {
-        ResetDeviceFaults();
-        CurrentDeviceFaults().videoMemory = videoMemory;
+        ResetDeviceTestSeam();
+        DeviceTestSeam().videoMemory = videoMemory;
         platform.Fake()->accelerated = accelerated;
         StartLog("Korvessa");
         Display fresh = screen;

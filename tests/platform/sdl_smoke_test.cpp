@@ -37,7 +37,7 @@ TEST_F(SdlSmoke, WindowDisplayAndPumpWork) {
     EXPECT_FALSE(window->IsMinimised());
     EXPECT_FALSE(window->IsDestroyed());
 
-    ResetDeviceFaults();
+    ResetDeviceTestSeam();
     Display screen = GameDisplay(window);
     ASSERT_TRUE(screen.Setup());
     screen.ClearScreen();

@@ -25,7 +25,7 @@ constexpr int kFramesAfterScript = 600;
 void ScreenTest::SetUp() {
     InTempDir::SetUp();
     MakeGameFolder(".");
-    ResetDeviceFaults();
+    ResetDeviceTestSeam();
     SetPlatform(&fake);
     fake.frameLimit = kFramesAfterScript;
     window = fake.CreateMainWindow("Korvessa");

@@ -20,13 +20,13 @@ class ShellTest : public InTempDir {
 protected:
     void SetUp() override {
         InTempDir::SetUp();
-        ResetDeviceFaults();
+        ResetDeviceTestSeam();
         SetPlatform(&fake);
         display = Display{};
     }
     void TearDown() override {
         display.Shutdown();
-        ResetDeviceFaults();
+        ResetDeviceTestSeam();
         SetPlatform(nullptr);
         InTempDir::TearDown();
     }
@@ -66,7 +66,7 @@ TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
 }
 
 TEST_F(ShellTest, ADisplayThatCannotBeSetUpEndsTheRunWithoutWritingSettings) {
-    CurrentDeviceFaults().create = DDERR_NODIRECTDRAWHW;
+    DeviceTestSeam().create = DDERR_NODIRECTDRAWHW;
     bool screensRan = false;
     ScreenTable table;
     table.fill([&] {

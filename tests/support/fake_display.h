@@ -6,7 +6,7 @@
 #include "ui/display.h"
 
 inline Window* UseFakePlatform(FakePlatform& fake) {
-    ResetDeviceFaults();
+    ResetDeviceTestSeam();
     SetPlatform(&fake);
     return fake.CreateMainWindow("Korvessa");
 }
@@ -23,6 +23,6 @@ inline Display GameDisplay(Window* window) {
 
 inline void LeaveFakePlatform(Display& screen) {
     screen.Shutdown();
-    ResetDeviceFaults();
+    ResetDeviceTestSeam();
     SetPlatform(nullptr);
 }

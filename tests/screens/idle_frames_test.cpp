@@ -1,0 +1,64 @@
+// An idle turn screen shows its picture once and then nothing new, frame
+// after frame, until something on it changes: an explosion, a scroll, a
+// click that selects a unit, whose cursor then keeps turning.
+#include <gtest/gtest.h>
+
+#include "game/unit_types.h"
+#include "screen_fixture.h"
+#include "screens/screens.h"
+#include "shell/shell.h"
+
+namespace {
+
+constexpr int kEndTurn = 43;
+
+class IdleFramesTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        NewSinglePlayerGame();
+        PlaceUnit(4, 4, 0, kBase);
+        PlaceUnit(5, 6, 0, kStandard);
+        victim = PlaceUnit(6, 4, 0, kStandard);
+        PlaceUnit(24, 24, 1, kBase);
+        theGame.state.players[0].viewX = 2;
+        theGame.state.players[0].viewY = 0;
+        SaveGame();
+    }
+    // Pictures shown over `frames` frames from the time it runs.
+    void CountPictures(int frames, int& count) {
+        Then([this, &count] { count = fake.Fake()->Pictures(); });
+        Wait(frames);
+        Then([this, &count] { count = fake.Fake()->Pictures() - count; });
+    }
+    int victim = -1;
+};
+
+TEST_F(IdleFramesTest, NewPicturesComeOnlyWhileSomethingChanges) {
+    int idle = -1, exploding = -1, afterExplosion = -1, scrolling = -1, atTheEdge = -1, selected = -1;
+    Wait(10);
+    CountPictures(30, idle);
+    Then([&] {
+        theGame.state.units[victim].state = kDestroyed;
+        theGame.state.units[victim].explosionFrame = 0;
+    });
+    CountPictures(40, exploding);  // 16 steps of at least 30 ms, two frames each
+    CountPictures(30, afterExplosion);
+    Then([&] { fake.SetCursor(0, 400); });
+    CountPictures(20, scrolling);  // two columns to the map's edge
+    CountPictures(30, atTheEdge);
+    Then([&] { fake.SetCursor(500, 400); });
+    ClickTile(5, 6);
+    CountPictures(30, selected);
+    ClickButtonId(kEndTurn);
+    EXPECT_EQ(RunHumanTurn(), 190);
+
+    EXPECT_EQ(idle, 0);
+    EXPECT_GE(exploding, 8);
+    EXPECT_EQ(afterExplosion, 0);
+    EXPECT_GE(scrolling, 2);
+    EXPECT_EQ(atTheEdge, 0);
+    EXPECT_GE(selected, 8) << "the selection cursor turns every animation step";
+}
+
+}  // namespace
