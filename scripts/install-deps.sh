@@ -9,6 +9,8 @@ packages=(
   libcairo2-dev zlib1g-dev console-setup-linux
   clang libclang-rt-14-dev
 )
+# Extra packages a script asks for (scripts/idle-cpu.sh: xvfb).
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
