@@ -109,14 +109,14 @@ start = time.monotonic()
 game = subprocess.Popen([os.environ["KV_GAME"]], cwd=os.environ["KV_DATA"],
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 drawn = None
-while time.monotonic() - start < 10:
+while time.monotonic() - start < 30:
     if lit_pixels() > 50:
         drawn = time.monotonic() - start
         drawn_cpu = cpu_seconds(game.pid)
         break
     time.sleep(0.002)
 if drawn is None:
-    sys.exit("the main menu was not drawn within 10 s")
+    sys.exit("the main menu was not drawn within 30 s")
 seconds = float(os.environ["KV_SECONDS"])
 # On a busy machine the wall time grows with the others' load; the processor
 # time the game spent (all its threads) does not.
