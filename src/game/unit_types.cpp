@@ -25,6 +25,17 @@ int TypeSpeed(int type) { return RowOf(type).speed; }
 int TypeRange(int type) { return RowOf(type).range; }
 int TypeSight(int type) { return RowOf(type).sight; }
 
+const char* TypeName(int type) {
+    switch (type) {
+        case kStandard: return "STANDARD UNIT";
+        case kBase: return "BASE";
+        case kAir: return "AIR UNIT";
+        case kTank: return "TANK UNIT";
+        case kArtillery: return "ARTILLERY UNIT";
+        default: return "";
+    }
+}
+
 int TypeMaxDamage(int type, int powerLevel) {
     switch (type) {
         case kStandard:

@@ -8,6 +8,8 @@
 int TypeSpeed(int type);
 int TypeRange(int type);
 int TypeSight(int type);
+// The type's name as the player reads it: "STANDARD UNIT", "BASE", "AIR UNIT"...
+const char* TypeName(int type);
 // The most damage a unit of this type does at the given power level.
 int TypeMaxDamage(int type, int powerLevel);
 

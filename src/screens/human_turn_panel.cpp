@@ -19,17 +19,6 @@ constexpr int kScoreBoxTop = 647;
 constexpr int kScoreRowHeight = 16;
 constexpr size_t kScoreLineLength = 22;
 
-const char* TypeName(int type) {
-    switch (type) {
-        case kStandard: return "STANDARD UNIT";
-        case kBase: return "BASE";
-        case kAir: return "AIR UNIT";
-        case kTank: return "TANK UNIT";
-        case kArtillery: return "ARTILLERY UNIT";
-        default: return "";
-    }
-}
-
 void DrawSelectedUnit() {
     if (!theGame.unitSelected) return;
     const Unit& unit = theGame.state.units[theGame.selectedUnit];

@@ -56,6 +56,19 @@ const std::vector<Command>& AllCommands() {
          "games on seeds S, S+1, ..., seat i playing faction (i + game) mod 4, prints each game's line\n"
          "and then each faction's and each seat's wins. Bad arguments: exit status 2.\n",
          RunSelfPlay},
+        {"changes", "print what changed for a seat between two moments of one saved game",
+         "Usage: kvtool changes OLD NEW [--seat N] [--json] [--all]\n\n"
+         "Compares the saved games OLD and NEW, two moments of one game (the same name, type, start\n"
+         "date and world seed), and prints what seat N (default: the seat in turn in NEW) was told of\n"
+         "at the start of its turn: its own units lost, damaged, repaired, converted or moved; the\n"
+         "other seats' units that came, moved, changed or went within its sight (in NEW, and for a\n"
+         "unit gone, at its old tile in both); seats that went out and scores that changed. The text\n"
+         "is the game's own report; --json prints one object: seat, units (fate changed, gone, new\n"
+         "or left; slot, owner, type, oldType, fromX, fromY, x, y, oldHealth, health; -1 for a\n"
+         "tile not known) and seats (seat, oldScore, score, eliminated). --all drops the fog: every\n"
+         "tile counts as seen. A file that does not load or two different games: a message on\n"
+         "stderr, exit status 1. Bad arguments: exit status 2.\n",
+         RunChanges},
     };
     return commands;
 }

@@ -18,6 +18,7 @@ int RunShow(const Args& args);
 int RunWrite(const Args& args);
 int RunAdvance(const Args& args);
 int RunSelfPlay(const Args& args);
+int RunChanges(const Args& args);
 
 // Every command, in the order --help lists them.
 const std::vector<Command>& AllCommands();
