@@ -152,4 +152,24 @@ TEST_F(KvtoolCommands, SelfPlayIsRepeatableAndCountsWinsOverManyGames) {
         EXPECT_EQ(Kvtool(std::string("selfplay ") + args).status, 2) << args;
 }
 
+TEST_F(KvtoolCommands, ChangesTellsASeatOfItsDamagedUnitAndRefusesAnotherGame) {
+    const std::string old = "'" + kGolden + "HOTS-FRIDAY NIGHT.KV1'";
+    nlohmann::json game = nlohmann::json::parse(ReadFile(kGolden + "HOTS-FRIDAY NIGHT.json"));
+    ASSERT_EQ(game["units"][1]["owner"], 0);
+    game["units"][1]["health"] = game["units"][1]["health"].get<int>() - 1;
+    std::ofstream("new.json") << game.dump();
+    ASSERT_EQ(Kvtool("write new.KV1 < new.json").status, 0);
+
+    const ProgramResult json = Kvtool("changes " + old + " new.KV1 --seat 0 --json");
+    ASSERT_EQ(json.status, 0);
+    const nlohmann::json units = nlohmann::json::parse(json.out)["units"];
+    ASSERT_EQ(units.size(), 1u);
+    EXPECT_EQ(units[0]["fate"], "changed");
+    EXPECT_EQ(units[0]["health"], game["units"][1]["health"]);
+    EXPECT_NE(Kvtool("changes " + old + " new.KV1 --seat 0").out.find("DAMAGED"), std::string::npos);
+
+    EXPECT_EQ(Kvtool("changes " + old + " '" + kGolden + "PBEM-LONG WAR.KV1'").status, 1);
+    EXPECT_EQ(Kvtool("changes " + old + " new.KV1 --seat 4").status, 2);
+}
+
 }  // namespace
