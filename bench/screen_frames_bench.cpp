@@ -20,7 +20,7 @@
 #include "screens/human_turn.h"
 #include "screens/screens.h"
 #include "screens/setup_buttons.h"
-#include "shell/input.h"
+#include "platform/input.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"

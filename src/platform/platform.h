@@ -79,6 +79,7 @@ constexpr int VK_DIVIDE = 0x6F;
 constexpr int VK_F1 = 0x70;  // F1 to F12 follow on
 constexpr int VK_F2 = 0x71;
 constexpr int VK_F3 = 0x72;
+constexpr int VK_F4 = 0x73;
 constexpr int VK_F12 = 0x7B;
 constexpr int VK_OEM_1 = 0xBA;       // ;:
 constexpr int VK_OEM_PLUS = 0xBB;    // =+

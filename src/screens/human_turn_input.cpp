@@ -7,6 +7,7 @@
 #include "screens/hand_over.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
+#include "screens/turn_report.h"
 #include "shell/shell.h"
 #include "ui/buttons.h"
 #include "ui/popup.h"
@@ -49,6 +50,7 @@ int TakePanelClick(bool& redraw) {
             redraw = true;
             if (const int agreed = AgreeToLeaveTurn(); agreed != kConfirmed) return agreed == kFatal ? kFatal : kStay;
         }
+        ClearTurnReportMarks();
         if (const int result = ApplyButtonCommand(id); result != kStay) return result;
     }
     if (PointInRect(kColourBox, input.clickX, input.clickY)) {
@@ -84,6 +86,7 @@ int TakeTurnKey(bool& redraw) {
             redraw = true;
             return AskScrollDelay();
         case VK_F3: RunPage(RunDetailsScreen, redraw); return kStay;
+        case VK_F4: redraw = true; return ShowTurnReportAgain();
         default: return kStay;
     }
 }
@@ -92,6 +95,7 @@ int TakeTurnClick(bool& redraw) {
     input.clickPending = 0;
     theGame.statusMessage.clear();
     if (input.clickX < kMapViewWidth) {
+        ClearTurnReportMarks();
         MapClick(theGame, input.clickButton, theGame.scrollX + input.clickX / kTilePixels,
                  theGame.scrollY + input.clickY / kTilePixels);
         redraw = true;

@@ -4,6 +4,7 @@
 
 #include "game/unit_types.h"
 #include "screens/human_turn.h"
+#include "screens/turn_report.h"
 #include "shell/shell.h"
 #include "ui/sprite_layout.h"
 #include "ui/text.h"
@@ -74,12 +75,14 @@ void DrawMapView() {
             if (!OnMap(game, x, y)) continue;
             if (game.fogOfWar == 1 && game.visibleTiles[x][y] == 0) {
                 CopyPicture(kTerrainSlot, kFogTile, sx, sy, false);
+                DrawTurnReportMark(x, y, sx, sy);
                 continue;
             }
             const Tile& tile = game.map.tiles[x][y];
             DrawTerrain(tile, sx, sy);
             DrawUnit(x, y, sx, sy);
             DrawSelection(tile, x, y, sx, sy);
+            DrawTurnReportMark(x, y, sx, sy);
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "game/unit_types.h"
 #include "game/visibility.h"
 #include "screens/human_turn.h"
+#include "screens/turn_report.h"
 #include "shell/shell.h"
 #include "ui/display.h"
 #include "ui/sprite_layout.h"
@@ -89,6 +90,7 @@ void DrawViewFrame() {
     const Rect miniMap = MiniMapScreenRect(theGame.map.mapSize);
     CopyPicture(kSpriteSlot, sheet::kViewFrame, miniMap.left + kMiniMapDot * theGame.scrollX,
                 miniMap.top + kMiniMapDot * theGame.scrollY, true);
+    DrawTurnReportMiniMapMarks();
 }
 
 bool ScrollToMiniMapClick(int x, int y) {

@@ -11,6 +11,7 @@
 #include "screens/hand_over.h"
 #include "screens/human_turn.h"
 #include "screens/load_game_files.h"
+#include "screens/turn_report.h"
 #include "shell/screen_loop.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -54,10 +55,11 @@ int StartHumanTurnScreen() {
         case HumanTurnStart::kNoWorldSeed: return kFatal;  // a seed is always given
         case HumanTurnStart::kStarted: break;
     }
+    PrepareTurnReport();
     PlaceMiniMap();
     SetUpTurnButtons();
     input.clickPending = 0;
     input.wheelNotches = 0;  // turned on an earlier screen
     if (!LoadScreenImages(MapScreenImages())) return kFatal;
-    return kStay;
+    return ShowTurnReportAtStart();
 }

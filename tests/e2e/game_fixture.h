@@ -76,6 +76,8 @@ protected:
     // The lit pixels of a rectangle of a surface slot are on the presented
     // picture at x, y (nine in ten: marks may lie over it).
     bool ShowsPicture(int x, int y, const Rect& source) const { return ShareShown(fake.Fake(), x, y, source) >= 0.9; }
+    // The page of what changed since the seat's last turn is open.
+    bool ReportShowing() const { return ShowsText(30, 30, "SINCE YOUR LAST TURN", 0); }
     uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
 
 

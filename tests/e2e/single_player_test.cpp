@@ -117,6 +117,8 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnAndTheComputerTurn
         EXPECT_EQ(theGame.state.currentPlayer, 0);
         EXPECT_FALSE(theGame.statusMessage == "PRESS F1 FOR HELP");
     });
+    player.When("the report of the computer's turn, to close it", [this] { return ReportShowing(); },
+                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
     ClickWhen("QUIT TO MAIN MENU", [this] { return ShowsButton(kQuitToMenuButton); }, kQuitToMenuButton);
     player.Then("the main menu with the game to continue", [this] {
         return On(kMainMenuScreen) && ShowsButton(kLastGameButton);

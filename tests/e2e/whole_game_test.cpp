@@ -10,11 +10,11 @@ namespace {
 
 class WholeGameTest : public GameTest {
 protected:
-    // Ends every turn it is given; notices are read and closed; the game's
+    // Ends every turn it is given; notices and reports are read and closed; the game's
     // end is the last box.
     void EndTurnsUntilTheGameEnds() {
         player.When("END TURN, a notice or the end of the game", [this] {
-            return PopupShowing() ||
+            return PopupShowing() || ReportShowing() ||
                    (On(kHumanTurnScreen) && ShowsButton(kEndTurnButton) && theGame.state.turn != lastTurnEnded);
         }, [this](FakePlatform& f) {
             if (PopupShowing("GAME OVER")) {
@@ -22,7 +22,7 @@ protected:
                 LeaveTheFinishedGame();
                 return;
             }
-            if (PopupShowing()) {
+            if (PopupShowing() || ReportShowing()) {
                 f.Key(VK_RETURN, 13);
             } else {
                 ++turnsEnded;

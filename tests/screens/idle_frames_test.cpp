@@ -3,6 +3,7 @@
 // click that selects a unit, whose cursor then keeps turning.
 #include <gtest/gtest.h>
 
+#include "ui/button_ids.h"
 #include "game/unit_types.h"
 #include "screen_fixture.h"
 #include "screens/screens.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr int kEndTurn = 43;
 
 class IdleFramesTest : public ScreenTest {
 protected:
@@ -51,7 +51,7 @@ TEST_F(IdleFramesTest, NewPicturesComeOnlyWhileSomethingChanges) {
     CountPictures(30, afterExplosion);
     ClickTile(5, 6);
     CountPictures(30, selected);
-    ClickButtonId(kEndTurn);
+    ClickButtonId(kEndTurnButton);
     EXPECT_EQ(RunHumanTurn(), 190);
 
     EXPECT_EQ(idle, 0);
