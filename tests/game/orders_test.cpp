@@ -83,6 +83,7 @@ TEST_F(OrdersTest, ARightClickMovesOnceAndLeavesTheAttack) {
 TEST_F(OrdersTest, AnAttackUsesUpTheAttackUnlessItComesFree) {
     const int tank = Place(5, 5, 0, kTank);
     const int enemy = Place(6, 6, 1, kStandard);
+    P(1).powerLevel = 100;
     U(enemy).health = 100;
     SelectSlot(tank);
     ASSERT_EQ(game.map.tiles[6][6].attackMark, 1);

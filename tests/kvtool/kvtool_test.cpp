@@ -43,8 +43,8 @@ TEST_F(KvtoolCommands, ShowLeavesPasswordsOutUnlessAskedAndWriteSaysWhyItNeedsTh
     const ProgramResult hidden = Kvtool("show war.KV1");
     ASSERT_EQ(hidden.status, 0);
     EXPECT_EQ(hidden.out.find("OPEN SESAME"), std::string::npos);
-    for (const nlohmann::json& player : nlohmann::json::parse(hidden.out)["players"])
-        EXPECT_FALSE(player.contains("password"));
+    const nlohmann::json shown = nlohmann::json::parse(hidden.out);
+    for (const nlohmann::json& player : shown.at("players")) EXPECT_FALSE(player.contains("password"));
     EXPECT_NE(Kvtool("show war.KV1 --passwords").out.find("OPEN SESAME"), std::string::npos);
 
     std::ofstream("hidden.json") << hidden.out;
