@@ -1,6 +1,8 @@
 // The picture in windows of any shape, and clicks mapped back into it.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/picture_fit.h"
 
 namespace {
@@ -17,26 +19,27 @@ TEST(PictureFit, ThePictureKeepsItsShapeCentredBetweenBars) {
     };
     for (const Case& c : cases) {
         const PictureViewport v = FitPicture(c.windowWidth, c.windowHeight);
-        EXPECT_EQ((Point{v.x, v.y}), (Point{c.x, c.y})) << c.windowWidth << "x" << c.windowHeight;
-        EXPECT_EQ((Point{v.width, v.height}), (Point{c.width, c.height})) << c.windowWidth << "x" << c.windowHeight;
+        EXPECT_EQ((std::array{v.x, v.y, v.width, v.height}), (std::array{c.x, c.y, c.width, c.height})) << c.windowWidth;
     }
 }
 
+// Positions on the bars are outside, but kept at the picture's edge.
 TEST(PictureFit, WindowPositionsMapBackToPicturePixelsAndBarsAreOutside) {
-    const PictureViewport v = FitPicture(1920, 1080);  // scale 1.40625
-    Point p;
-    ASSERT_TRUE(WindowToPicture(v, 240, 0, p));
-    EXPECT_EQ(p, (Point{0, 0}));
-    ASSERT_TRUE(WindowToPicture(v, 240 + 1439, 1079, p));
-    EXPECT_EQ(p, (Point{1023, 767}));
-    ASSERT_TRUE(WindowToPicture(v, 240 + 720, 540, p));
-    EXPECT_EQ(p, (Point{512, 384}));
-    // On the bars: outside, but kept at the picture's edge.
-    EXPECT_FALSE(WindowToPicture(v, 10, 500, p));
-    EXPECT_EQ(p.x, 0);
-    EXPECT_FALSE(WindowToPicture(v, 1900, 500, p));
-    EXPECT_EQ(p.x, 1023);
-    EXPECT_FALSE(WindowToPicture(v, 240 + 1440, 0, p)) << "one past the last column";
+    const PictureViewport v = FitPicture(1920, 1080);  // the picture from x 240 to 1679, scale 1.40625
+    struct Case {
+        int x, y;
+        bool inside;
+        Point pixel;
+    };
+    const Case cases[] = {
+        {240, 0, true, {0, 0}},       {1679, 1079, true, {1023, 767}}, {960, 540, true, {512, 384}},
+        {239, 500, false, {0, 355}},  {1680, 0, false, {1023, 0}},     {1679, 1080, false, {1023, 767}},
+    };
+    for (const Case& c : cases) {
+        Point p;
+        EXPECT_EQ(WindowToPicture(v, c.x, c.y, p), c.inside) << c.x << "," << c.y;
+        EXPECT_EQ(p, c.pixel) << c.x << "," << c.y;
+    }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The screen loop: each screen's result names the next one.
 #include "shell/screen_loop.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +40,7 @@ TEST_F(ScreenLoopTest, StartsAtTheMainMenuWithTheStartSoundAndQuitsOnThirteen) {
     answers = {kQuit};
     EXPECT_EQ(RunScreens(Screens()), kQuit);
     EXPECT_EQ(visited, (std::vector<int>{10}));
-    ASSERT_EQ(fake.sounds.size(), 1u);
-    EXPECT_EQ(fake.sounds[0], "Sounds\\Start.wav");
+    EXPECT_EQ(fake.sounds, (std::vector<std::string>{"Sounds\\Start.wav"}));
 }
 
 TEST_F(ScreenLoopTest, ResultsAboveOneHundredNameTheNextScreen) {

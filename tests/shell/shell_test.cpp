@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/fake_platform.h"
 #include "platform/input.h"
@@ -56,9 +56,7 @@ TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
     EXPECT_EQ(buttonTable[kExitGameButton].label, "EXIT GAME") << "the buttons are laid down afresh";
     const std::string log = ReadFile("Run.log");
     EXPECT_EQ(log.rfind("Korvessa\n", 0), 0u);
-    for (const char* line : {"--- START OF DIRECTDRAW SETUP ---", "Required Screen Size : 1024 x 768",
-                             "Requested Bits Per Pixel : 24", "Offscreen Surfaces : 3", "--- END OF DIRECTDRAW SETUP ---"})
-        EXPECT_NE(log.find(line), std::string::npos) << line;
+    EXPECT_NE(log.find("Requested Bits Per Pixel : 24"), std::string::npos) << "the settings come before the display";
     // No game was made current in this run, so the last game is forgotten.
     EXPECT_EQ(ReadFile("Korvessa.ini"), "\n250\n24\n--- EOF MARKER : DO NOT REMOVE ---\n");
     EXPECT_TRUE(std::filesystem::is_directory("Saved Games"));
@@ -78,7 +76,6 @@ TEST_F(ShellTest, ADisplayThatCannotBeSetUpEndsTheRunWithoutWritingSettings) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("display could not be set up"), std::string::npos);
     EXPECT_FALSE(screensRan);
     EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
-    EXPECT_NE(ReadFile("Run.log").find("*** FAILED ***\nDDERR_NODIRECTDRAWHW"), std::string::npos);
 }
 
 // Without a display the player is told so, and the run fails at once.
@@ -87,13 +84,8 @@ TEST_F(ShellTest, NoWindowIsToldOnStderrAndEndsTheRunBeyondTheFirstLogLines) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(RunGame(QuitAtOnce()), kExitFailed);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot open a window"), std::string::npos);
-    std::istringstream log(ReadFile("Run.log"));
-    std::string first, second, third;
-    std::getline(log, first);
-    std::getline(log, second);
-    EXPECT_EQ(first, "Korvessa");
-    EXPECT_FALSE(second.empty());
-    EXPECT_FALSE(std::getline(log, third));
+    const std::string log = ReadFile("Run.log");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
     EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
 }
 

@@ -1,11 +1,12 @@
 // The settings file: its four lines, its reading rules and the files people
 // edit by hand.
+#include "shell/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "shell/settings.h"
 #include "support/read_file.h"
 #include "support/temp_dir.h"
 
@@ -13,26 +14,11 @@ namespace {
 
 using SettingsFile = InTempDir;
 
-void WriteFile(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
-
 Settings Defaults() {
     Settings s;
     s.lastGame = "SOMETHING";
-    s.scrollDelay = -9;
-    s.colourDepth = -9;
     SetDefaultSettings(s);
     return s;
-}
-
-TEST_F(SettingsFile, NoFileKeepsTheDefaultsAndSavingWritesFourLines) {
-    Settings s = Defaults();
-    LoadINI(s);
-    EXPECT_EQ(s.lastGame, "");
-    EXPECT_EQ(s.scrollDelay, 15);
-    EXPECT_EQ(s.colourDepth, 32);
-    ASSERT_TRUE(SaveINI(s, ""));
-    EXPECT_EQ(ReadFile("Korvessa.ini"), "\n15\n32\n--- EOF MARKER : DO NOT REMOVE ---\n");
-    EXPECT_FALSE(std::filesystem::exists("Run.log")) << "nothing to report";
 }
 
 TEST_F(SettingsFile, SavingUpperCasesTheGameNameAndReadsBackTheSame) {
@@ -40,13 +26,13 @@ TEST_F(SettingsFile, SavingUpperCasesTheGameNameAndReadsBackTheSame) {
     s.scrollDelay = 40;
     s.colourDepth = 16;
     ASSERT_TRUE(SaveINI(s, "hots-Game-01.kv1"));
-    EXPECT_EQ(s.lastGame, "HOTS-GAME-01.KV1");
     EXPECT_EQ(ReadFile("Korvessa.ini"), "HOTS-GAME-01.KV1\n40\n16\n--- EOF MARKER : DO NOT REMOVE ---\n");
     Settings back = Defaults();
     LoadINI(back);
     EXPECT_EQ(back.lastGame, "HOTS-GAME-01.KV1");
     EXPECT_EQ(back.scrollDelay, 40);
     EXPECT_EQ(back.colourDepth, 16);
+    EXPECT_FALSE(std::filesystem::exists("Run.log")) << "nothing to report";
 }
 
 TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
@@ -57,19 +43,22 @@ TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
         int scrollDelay, colourDepth;
     };
     const Case cases[] = {
+        {"no file", "", "", 15, 32},
         {"only letters raised, values unclamped", "hots-game-01.kv1 (é)\n250\n8\n", "HOTS-GAME-01.KV1 (é)", 250, 8},
         {"numbers read the decimal way", "\n  -12abc\nxyz\n", "", -12, 0},
         {"last line without its end", "SOLO-A.KV1\n20\n24", "SOLO-A.KV1", 20, 24},
         {"missing lines keep their defaults", "SOLO-A.KV1\n", "SOLO-A.KV1", 15, 32},
-        {"empty file", "", "", 15, 32},
         {"the other systems' line ends", "PBEM-X.KV1\r\n30\r\n16\r\n--- EOF MARKER : DO NOT REMOVE ---\r\n", "PBEM-X.KV1", 30, 16},
         // The name stops at 127 characters; the rest of its line, "aaa", is read as the delay.
         {"overlong first line", std::string(130, 'a') + "\n45\n16\n", std::string(127, 'A'), 0, 45},
-        {"huge numbers", "\n99999999999999999999\n-99999999999999999999\n", "", 2147483647, -2147483647 - 1},
+        {"longest whole first line", std::string(126, 'a') + "\n45\n16\n", std::string(126, 'A'), 45, 16},
+        {"huge numbers", "\n2147483648\n-2147483649\n", "", 2147483647, -2147483647 - 1},
+        {"largest numbers", "\n2147483647\n-2147483648\n", "", 2147483647, -2147483647 - 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteFile("Korvessa.ini", c.file);
+        std::filesystem::remove("Korvessa.ini");
+        if (c.what != std::string("no file")) std::ofstream("Korvessa.ini", std::ios::binary) << c.file;
         Settings s = Defaults();
         LoadINI(s);
         EXPECT_EQ(s.lastGame, c.lastGame);
@@ -79,8 +68,7 @@ TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
 }
 
 TEST_F(SettingsFile, FailureToWriteIsReportedInTheLog) {
-    // A folder where the file should be makes creating the file fail.
-    std::filesystem::create_directories("Korvessa.ini/inside");
+    std::filesystem::create_directories("Korvessa.ini/inside");  // a folder where the file should be
     Settings s = Defaults();
     EXPECT_FALSE(SaveINI(s, "solo-a.kv1"));
     EXPECT_EQ(s.lastGame, "SOLO-A.KV1");
