@@ -12,26 +12,22 @@ protected:
     }
 };
 
+// The glyphs' black corners are transparent; nothing spills below or right.
 TEST_F(DrawTextTest, SmallLettersLandOneCellApart) {
     DrawText(100, 200, "AB", kSmallFont);
-    EXPECT_EQ(BackPixel(101, 201), GlyphColour(kSmallFont, 33));
-    EXPECT_EQ(BackPixel(107, 215), GlyphColour(kSmallFont, 33));
-    EXPECT_EQ(BackPixel(109, 201), GlyphColour(kSmallFont, 34));
-    EXPECT_EQ(BackPixel(115, 215), GlyphColour(kSmallFont, 34));
-    // The glyphs' black corners are transparent; nothing spills below or right.
-    EXPECT_EQ(BackPixel(100, 200), kBackground);
-    EXPECT_EQ(BackPixel(108, 200), kBackground);
-    EXPECT_EQ(BackPixel(101, 216), kBackground);
-    EXPECT_EQ(BackPixel(116, 201), kBackground);
+    const std::pair<Point, uint32_t> expected[] = {
+        {{101, 201}, GlyphColour(kSmallFont, 33)}, {{107, 215}, GlyphColour(kSmallFont, 33)},
+        {{109, 201}, GlyphColour(kSmallFont, 34)}, {{115, 215}, GlyphColour(kSmallFont, 34)},
+        {{100, 200}, kBackground}, {{108, 200}, kBackground}, {{101, 216}, kBackground}, {{116, 201}, kBackground},
+    };
+    for (const auto& [p, colour] : expected) EXPECT_EQ(BackPixel(p.x, p.y), colour) << p.x << "," << p.y;
 }
 
 TEST_F(DrawTextTest, ATabAndALowerCaseLetterLeaveBlankCells) {
     DrawText(0, 0, "A\tBc!", kLargeFont);
-    EXPECT_EQ(BackPixel(5, 5), GlyphColour(kLargeFont, 33));
-    EXPECT_EQ(BackPixel(16 + 5, 5), kBackground);
-    EXPECT_EQ(BackPixel(32 + 5, 5), GlyphColour(kLargeFont, 34));
-    EXPECT_EQ(BackPixel(48 + 5, 5), kBackground);
-    EXPECT_EQ(BackPixel(64 + 5, 5), GlyphColour(kLargeFont, 1));
+    const uint32_t expected[] = {GlyphColour(kLargeFont, 33), kBackground, GlyphColour(kLargeFont, 34), kBackground,
+                                 GlyphColour(kLargeFont, 1)};
+    for (int cell = 0; cell < 5; ++cell) EXPECT_EQ(BackPixel(16 * cell + 5, 5), expected[cell]) << cell;
 }
 
 TEST_F(DrawTextTest, CellsOffTheScreenAreDroppedAndTheRestOfTheLineIsDrawn) {
@@ -39,8 +35,8 @@ TEST_F(DrawTextTest, CellsOffTheScreenAreDroppedAndTheRestOfTheLineIsDrawn) {
     EXPECT_EQ(BackPixel(5, 105), GlyphColour(kLargeFont, 'Y' - 32));
     DrawText(1016, 300, "Q", kSmallFont);
     EXPECT_EQ(BackPixel(1017, 301), GlyphColour(kSmallFont, 'Q' - 32));
-    DrawText(1020, 400, "Q", kSmallFont);  // would reach past the right edge
-    EXPECT_EQ(BackPixel(1021, 401), kBackground);
+    DrawText(1017, 400, "Q", kSmallFont);  // one pixel past the right edge
+    EXPECT_EQ(BackPixel(1018, 401), kBackground);
 }
 
 }  // namespace
