@@ -14,18 +14,25 @@ protected:
         farBase = Place(25, 25, 1, kBase);
         Place(0, 26, 0, kBase);
     }
-    // A unit of seat 0 of the given faction at (5, 5).
-    int Attacker(int faction, int type = kStandard) {
-        P(0).faction = faction;
-        return Place(5, 5, 0, type);
-    }
-    // Seeds so that this attack comes out as wished.
-    void SeedAttack(int attacker, int target, const std::function<bool(const Game&)>& wished) {
-        SeedWhere([=](Game& g) { Attack(g, attacker, target); }, wished);
-    }
     // The attack's status line starts with `text`.
     static std::function<bool(const Game&)> Says(std::string text) {
         return [text](const Game& g) { return g.statusMessage.rfind(text, 0) == 0; };
+    }
+    // A FIREBIRD at (9, 9) of power 16 (rolls 4 to 8), a third seat in play,
+    // and a FIREBOMB on `target` coming with the roll's most damage, 8.
+    int SeedFirebomb(int target) {
+        OpenSeat(2, true);
+        P(0).faction = kFirebird;
+        P(0).powerLevel = 16;
+        const int bird = Place(9, 9, 0, kStandard);
+        SeedWhere(
+            [=](Game& g) {
+                g.state.units[target].health = 500;
+                g.state.units[target].type = kStandard;
+                Attack(g, bird, target);
+            },
+            Says("* FIREBOMB * : DAMAGE = 8 "));
+        return bird;
     }
     int farBase = -1;
 };
@@ -33,11 +40,7 @@ protected:
 // Over many rolls at power level 10 the damage spans half the most to the
 // most; a TANK takes half, and every hit does at least one point.
 TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
-    struct Case {
-        int attacker, target, least, most;
-        const char* status;
-        const char* sound;
-    };
+    struct Case { int attacker, target, least, most; const char* status; const char* sound; };
     const Case cases[] = {
         {kTank, kStandard, 5, 10, "TANK ATTACK : DAMAGE = ", "Sounds\\Attack-Tank.wav"},
         {kTank, kTank, 2, 5, "TANK ATTACK : DAMAGE = ", "Sounds\\Attack-Tank.wav"},
@@ -56,14 +59,12 @@ TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
         for (int attack = 0; attack < 300; ++attack) {
             U(target).health = 990;
             sounds.clear();
-            const int energy = P(0).energy;
             Attack(game, attacker, target);
             const int damage = 990 - U(target).health;
             least = std::min(least, damage);
             most = std::max(most, damage);
             ASSERT_EQ(game.statusMessage, c.status + std::to_string(damage) + " : AWARD = 10");
             ASSERT_EQ(sounds, (Sounds{c.sound}));
-            ASSERT_EQ(P(0).energy, energy + 10);
         }
         EXPECT_EQ(least, c.least) << c.status;
         EXPECT_EQ(most, c.most) << c.status;
@@ -76,233 +77,149 @@ TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
     }
 }
 
-TEST_F(CombatTest, ADestroyedUnitPaysSixtyAndExplodesOnlyWhenAHumanPlays) {
+// A hit to zero destroys the unit and pays 50 more, one point left survives;
+// a computer seat's attacks are silent and leave no wreck.
+TEST_F(CombatTest, AUnitAtZeroIsDestroyedAtOneItSurvives) {
+    struct Case { int health, human, state, award; Sounds sounds; };
+    const Case cases[] = {
+        {9, 1, kDestroyed, 60, {"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Unit.wav"}},
+        {10, 1, kActive, 10, {"Sounds\\Attack-Tank.wav"}},
+        {9, 0, kFree, 60, {}},
+    };
     const int tank = Place(5, 5, 0, kTank);
-    const int target = Place(6, 5, 1, kStandard);
-    U(target).health = 9;
-    SeedAttack(tank, target, Says("TANK ATTACK : DAMAGE = 9"));
-    Attack(game, tank, target);
-    EXPECT_EQ(game.statusMessage, "TANK ATTACK : DAMAGE = 9 : AWARD = 60 : * 1 UNITS DESTROYED *");
-    EXPECT_EQ(U(target).state, kDestroyed);
-    EXPECT_EQ(U(target).explosionFrame, 0);
-    EXPECT_EQ(P(0).energy, 10 + 60);
-    EXPECT_EQ(P(1).lifeState, kAlive);
-    EXPECT_EQ(sounds, (Sounds{"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Unit.wav"}));
-
-    // A unit left with one point survives.
-    const int survivor = Place(6, 6, 1, kStandard);
-    U(survivor).health = 10;
-    SeedAttack(tank, survivor, Says("TANK ATTACK : DAMAGE = 9"));
-    Attack(game, tank, survivor);
-    EXPECT_EQ(U(survivor).state, kActive);
-    EXPECT_EQ(U(survivor).health, 1);
-
-    // A computer seat's attack is silent and leaves no wreck.
-    sounds.clear();
-    P(1).isHuman = 0;
-    game.state.currentPlayer = 1;
-    const int computerTank = Place(8, 8, 1, kTank);
-    const int victim = Place(9, 8, 0, kStandard);
-    U(victim).health = 1;
-    Attack(game, computerTank, victim);
-    EXPECT_EQ(U(victim).state, kFree);
-    EXPECT_TRUE(sounds.empty());
-    EXPECT_EQ(P(1).energy, 10 + 60);
+    for (const Case& c : cases) {
+        const int target = Place(6, 5, 1, kStandard);
+        SeedWhere([=](Game& g) { Attack(g, tank, target); }, Says("TANK ATTACK : DAMAGE = 9"));
+        U(target).health = c.health;
+        P(0).isHuman = c.human;
+        sounds.clear();
+        const int energy = P(0).energy;
+        Attack(game, tank, target);
+        EXPECT_EQ(U(target).state * 100 + U(target).health, c.state * 100 + c.health - 9) << c.health;
+        EXPECT_EQ(game.statusMessage, "TANK ATTACK : DAMAGE = 9 : AWARD = " + std::to_string(c.award) +
+                                          (c.state == kActive ? "" : " : * 1 UNITS DESTROYED *"));
+        EXPECT_EQ(sounds, c.sounds);
+        EXPECT_EQ(P(0).energy, energy + c.award);
+        U(target).state = kFree;
+    }
 }
 
-TEST_F(CombatTest, StingerShowsOnlyWhenItRepairs) {
+// A STANDARD attacker's special draws once after the roll; when the draw wins
+// (and, for a WASP, the unit is hurt) its line, sound and effect replace the
+// plain attack's. Seat 0 has power 20; the target is a TANK of 40 beside
+// another enemy.
+TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
     struct Case {
-        int health;
-        bool wins;
-        int healthAfter;
+        int faction, health;
         const char* status;
         const char* sound;
+        bool (*effect)(const Unit& attacker, const Unit& target, const Unit& neighbour);
     };
+    const auto healed = [](const Unit& a, const Unit&, const Unit&) { return a.health == 20; };
     const Case cases[] = {
-        {3, true, 10, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav"},
-        {9, true, 10, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav"},
-        {10, true, 10, "STANDARD ATTACK : DAMAGE = ", "Sounds\\Attack-Standard.wav"},
-        {3, false, 3, "STANDARD ATTACK : DAMAGE = ", "Sounds\\Attack-Standard.wav"},
+        {kWasp, 3, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav", healed},
+        {kWasp, 19, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav", healed},
+        {kWasp, 20, nullptr, nullptr, nullptr},  // nothing to heal: no special
+        {kPanther, 10, "* DIRECT-HIT * : DAMAGE = 40 : AWARD = 60 : * 1 UNITS DESTROYED *",
+         "Sounds\\Special-Direct-Hit.wav",
+         [](const Unit&, const Unit& t, const Unit&) { return t.state == kDestroyed; }},
+        {kRaptor, 10, "* FREE-ATTACK * : DAMAGE = ", "Sounds\\Special-Free-Attack.wav",
+         [](const Unit& a, const Unit&, const Unit&) { return a.canAttack == 1; }},
+        {kFirebird, 10, "* FIREBOMB * : DAMAGE = ", "Sounds\\Special-Firebomb.wav",
+         [](const Unit&, const Unit&, const Unit& n) { return n.health < 40; }},
     };
+    P(0).powerLevel = 20;
+    P(1).powerLevel = 40;
     for (const Case& c : cases) {
-        const int wasp = Attacker(kWasp);
-        const int target = Place(6, 5, 1, kStandard);
-        U(target).health = 500;
-        // The draws of a hurt WASP's attack that does or does not repair it.
-        SeedWhere([=](Game& g) {
-                      g.state.units[wasp].health = 3;
-                      Attack(g, wasp, target);
-                  },
-                  [=](const Game& g) { return (g.state.units[wasp].health == 10) == c.wins; });
-        U(wasp).health = c.health;
-        sounds.clear();
-        const uint32_t after = StateAfter(2);
-        Attack(game, wasp, target);
-        EXPECT_EQ(game.rng.state, after);
-        EXPECT_EQ(U(wasp).health, c.healthAfter);
-        EXPECT_EQ(game.statusMessage.rfind(c.status, 0), 0u) << game.statusMessage;
-        EXPECT_EQ(sounds, (Sounds{c.sound}));
-        U(wasp).state = U(target).state = kFree;
-    }
-}
-
-TEST_F(CombatTest, DirectHitGoesThroughATank) {
-    const int panther = Attacker(kPanther);
-    P(1).powerLevel = 500;
-    const int tank = Place(6, 5, 1, kTank);
-    U(tank).health = 40;
-    SeedAttack(panther, tank, Says("* DIRECT-HIT *"));
-    Attack(game, panther, tank);
-    EXPECT_EQ(U(tank).state, kDestroyed);
-    EXPECT_EQ(U(tank).health, -40);
-    EXPECT_EQ(game.statusMessage, "* DIRECT-HIT * : DAMAGE = 40 : AWARD = 60 : * 1 UNITS DESTROYED *");
-    EXPECT_EQ(sounds, (Sounds{"Sounds\\Special-Direct-Hit.wav", "Sounds\\Explosion-Unit.wav"}));
-}
-
-TEST_F(CombatTest, FreeAttackComesBackAgainAndAgain) {
-    const int raptor = Attacker(kRaptor);
-    const int target = Place(6, 5, 1, kStandard);
-    U(target).health = 500;
-    // Three free attacks in a row, then none.
-    int freeInARow = 0;
-    bool ended = false;
-    SeedWhere(
-        [&](Game& g) {
-            freeInARow = 0;
-            ended = false;
-            for (int i = 0; i < 4 && !ended; ++i) {
-                g.state.units[raptor].canAttack = 0;
-                Attack(g, raptor, target);
-                if (g.state.units[raptor].canAttack == 1) ++freeInARow;
-                else ended = true;
+        for (const bool wins : {true, false}) {
+            SCOPED_TRACE(std::to_string(c.faction) + (wins ? " wins" : " loses"));
+            P(0).faction = c.faction;
+            const int attacker = Place(5, 5, 0, kStandard);
+            const int target = Place(6, 5, 1, kTank);
+            const int neighbour = Place(6, 6, 1, kStandard);
+            U(target).health = 40;
+            SeedWhere(
+                [=](Game& g) {
+                    g.state.units[attacker].health = 3;
+                    Attack(g, attacker, target);
+                },
+                [=](const Game& g) { return (g.statusMessage[0] == '*') == wins; });
+            U(attacker).health = c.health;
+            U(attacker).canAttack = 0;
+            sounds.clear();
+            const uint32_t after = StateAfter(2);
+            Attack(game, attacker, target);
+            EXPECT_EQ(game.rng.state, after);
+            const bool shows = wins && c.status;
+            EXPECT_EQ(game.statusMessage.rfind(shows ? c.status : "STANDARD ATTACK : DAMAGE = ", 0), 0u)
+                << game.statusMessage;
+            EXPECT_EQ(sounds.front(), shows ? c.sound : "Sounds\\Attack-Standard.wav");
+            if (c.effect) {
+                EXPECT_EQ(c.effect(U(attacker), U(target), U(neighbour)), shows);
             }
-        },
-        [&](const Game&) { return freeInARow == 3 && ended; });
-    for (int i = 0; i < 3; ++i) {
-        U(raptor).canAttack = 0;
-        Attack(game, raptor, target);
-        ASSERT_EQ(U(raptor).canAttack, 1) << "attack " << i + 1;
-        EXPECT_EQ(game.statusMessage.rfind("* FREE-ATTACK * : DAMAGE = ", 0), 0u);
-        EXPECT_EQ(sounds.back(), "Sounds\\Special-Free-Attack.wav");
+            U(attacker).state = U(target).state = U(neighbour).state = kFree;
+        }
     }
-    U(raptor).canAttack = 0;
-    Attack(game, raptor, target);
-    EXPECT_EQ(U(raptor).canAttack, 0);
-    EXPECT_EQ(game.statusMessage.rfind("STANDARD ATTACK : ", 0), 0u);
 }
 
-class FirebombTest : public CombatTest {
-protected:
-    void SetUp() override {
-        CombatTest::SetUp();
-        OpenSeat(2, true);
-        thirdBase = Place(0, 25, 2, kBase);
-        P(0).powerLevel = 16;  // rolls 4 to 8
-        bird = Attacker(kFirebird);
-    }
-    // A FIREBOMB with the roll's most damage, 8.
-    void SeedFirebomb(int target) {
-        SeedWhere(
-            [target, attacker = bird](Game& g) {
-                g.state.units[target].health = 500;
-                g.state.units[target].type = kStandard;
-                Attack(g, attacker, target);
-            },
-            Says("* FIREBOMB * : DAMAGE = 8 "));
-    }
-    int thirdBase = -1;
-    int bird = -1;
-};
-
-// Against a TANK the roll is halved, and the blast is half of that. The
-// blast reaches every tile around the target, the corners too.
-TEST_F(FirebombTest, TheBlastSparesOwnUnitsHurtsEveryOtherPlayerAndIsHalvedTwiceByATank) {
-    const int tank = Place(6, 5, 1, kTank);
+// The blast reaches all eight tiles around the target but not the target or
+// the attacker's own units; against a TANK the roll is halved, and the blast
+// is half of that.
+TEST_F(CombatTest, TheBlastHurtsEveryOtherPlayerAllAroundAndIsHalvedTwiceByATank) {
+    const int tank = Place(10, 10, 1, kTank);
     U(tank).health = 50;
-    const int own = Place(7, 5, 0, kStandard);
-    const int sameSide = Place(7, 6, 1, kStandard);
-    const int thirdSide = Place(5, 4, 2, kStandard);
-    const int farAway = Place(8, 5, 1, kStandard);
-    SeedFirebomb(tank);
+    const int bird = SeedFirebomb(tank);
+    Place(0, 25, 2, kBase);
+    std::vector<int> ring;
+    for (int x = 9; x <= 11; ++x)
+        for (int y = 9; y <= 11; ++y)
+            if (UnitAt(game, x, y) < 0) ring.push_back(Place(x, y, 1 + (x + y) % 2, kStandard));
+    const int farAway = Place(12, 10, 1, kStandard);
     Attack(game, bird, tank);
     EXPECT_EQ(U(tank).health, 50 - 4);  // hit once only
-    EXPECT_EQ(U(bird).health, 16);      // the attacker stands in the blast too
-    EXPECT_EQ(U(own).health, 16);
-    EXPECT_EQ(U(sameSide).health, 10 - 2);
-    EXPECT_EQ(U(thirdSide).health, 10 - 2);
+    EXPECT_EQ(U(bird).health, 16);      // own units stand in the blast unhurt
+    for (int slot : ring) EXPECT_EQ(U(slot).health, 10 - 2) << U(slot).x << "," << U(slot).y;
     EXPECT_EQ(U(farAway).health, 10);
     EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 4 : AWARD = 10");
     EXPECT_EQ(sounds, (Sounds{"Sounds\\Special-Firebomb.wav"}));
 }
 
-TEST_F(FirebombTest, BlastVictimsPayDoubleAndWrecksAreNotDestroyedTwice) {
-    const int target = Place(6, 5, 1, kStandard);
-    const int neighbour = Place(6, 6, 1, kStandard);
-    const int wreck = Place(7, 4, 1, kStandard);
+// Blast victims pay their own award besides the kill; a unit still exploding
+// is not destroyed twice; one blast can put two players out: a human one is
+// told and its units explode, a computer one vanishes.
+TEST_F(CombatTest, OneBlastCanDestroyAndEliminateSeveral) {
+    U(farBase).state = kFree;
+    const int target = Place(10, 10, 1, kBase);
+    const int bird = SeedFirebomb(target);
+    P(2).isHuman = 0;
+    OpenSeat(3, true);
+    P(3).lifeState = kDead;  // no base, long gone: not eliminated again
+    const int otherBase = Place(11, 11, 2, kBase);
+    const int neighbour = Place(10, 11, 1, kStandard);
+    const int wreck = Place(11, 9, 1, kStandard);
+    const int humanStraggler = Place(20, 5, 1, kAir);
+    const int computerStraggler = Place(20, 20, 2, kTank);
+    U(target).health = U(otherBase).health = 1;
     U(neighbour).health = 4;  // the blast of half the roll destroys it exactly
     U(wreck).state = kDestroyed;
-    U(wreck).health = -3;
     U(wreck).explosionFrame = 9;
-    SeedFirebomb(target);
-    U(target).health = 8;
     Attack(game, bird, target);
-    EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 8 : AWARD = 160 : * 2 UNITS DESTROYED *");
     EXPECT_EQ(U(neighbour).state, kDestroyed);
     EXPECT_EQ(U(wreck).explosionFrame, 9);
-    EXPECT_EQ(P(0).score, 160);
-}
-
-TEST_F(FirebombTest, OneBlastCanEliminateTwoPlayers) {
-    U(farBase).state = kFree;
-    U(thirdBase).state = kFree;
-    P(2).isHuman = 0;
-    const int target = Place(6, 5, 1, kBase);
-    const int otherBase = Place(7, 6, 2, kBase);
-    const int straggler = Place(20, 20, 2, kTank);
-    SeedFirebomb(target);
-    U(target).health = 1;
-    U(otherBase).health = 1;
-    Attack(game, bird, target);
-    EXPECT_EQ(P(1).lifeState, kDying);
-    EXPECT_EQ(P(2).lifeState, kDead);
-    EXPECT_EQ(U(straggler).state, kFree);
-    // 10, blast base 300, target base 300, two eliminations 2500.
-    EXPECT_EQ(P(0).energy, 10 + 10 + 300 + 300 + 2500);
-}
-
-TEST_F(CombatTest, TheLastBaseTakesThePlayerAndPays1560) {
-    const int tank = Place(5, 5, 0, kTank);
-    const int straggler = Place(20, 5, 1, kAir);
-    U(farBase).x = 6;
-    U(farBase).y = 5;
-    U(farBase).health = 1;
-    OpenSeat(2, true);
-    P(2).lifeState = kDead;  // no base, long gone: not eliminated again
-    OpenSeat(3, false);
-    Place(26, 0, 3, kBase);
-    Attack(game, tank, farBase);
-    EXPECT_EQ(P(1).lifeState, kDying);
-    EXPECT_EQ(P(1).destroyer, 0);
-    EXPECT_EQ(P(2).destroyer, -1);
+    EXPECT_EQ(U(humanStraggler).state, kDestroyed);
+    EXPECT_EQ(U(computerStraggler).state, kFree);
     for (int seat = 0; seat < kSeats; ++seat) {
-        EXPECT_EQ(P(seat).destroyedNotice, (std::array<int, kSeats>{0, 1, 0, 0})) << seat;
+        EXPECT_EQ(P(seat).lifeState, (std::array{kAlive, kDying, kDead, kDead})[seat]) << seat;
+        EXPECT_EQ(P(seat).destroyer, (std::array{-1, 0, 0, -1})[seat]) << seat;
+        EXPECT_EQ(P(seat).destroyedNotice, (std::array<int, kSeats>{0, 1, 1, 0})) << seat;
     }
-    EXPECT_EQ(U(farBase).state, kDestroyed);
-    EXPECT_EQ(U(straggler).state, kDestroyed);  // a human loser's units explode
-    EXPECT_EQ(P(0).energy, 10 + 1560);
-    EXPECT_EQ(P(0).score, 1560);
-    EXPECT_EQ(P(3).lifeState, kAlive);
-    EXPECT_EQ(game.statusMessage.substr(game.statusMessage.find(" : AWARD")),
-              " : AWARD = 1560 : * 1 UNITS DESTROYED *");
-    EXPECT_EQ(sounds, (Sounds{"Sounds\\Attack-Tank.wav", "Sounds\\Explosion-Base.wav",
-                              "Sounds\\Explosion-Player.wav"}));
-
-    // A computer loser vanishes at once, units and all.
-    P(3).isHuman = 0;
-    const int other = Place(20, 9, 3, kAir);
-    EliminatePlayer(game, 3);
-    EXPECT_EQ(P(3).lifeState, kDead);
-    EXPECT_EQ(U(other).state, kFree);
+    // The attack 10; the blast's base 250 + 50 and unit 50 + 50; the target
+    // base 250 + 50; two eliminations 1250 each.
+    EXPECT_EQ(P(0).energy, 10 + 10 + 300 + 100 + 300 + 2500);
+    EXPECT_EQ(P(0).score, 10 + 300 + 100 + 300 + 2500);
+    EXPECT_EQ(game.statusMessage, "* FIREBOMB * : DAMAGE = 8 : AWARD = 3210 : * 3 UNITS DESTROYED *");
+    EXPECT_EQ(sounds, (Sounds{"Sounds\\Special-Firebomb.wav", "Sounds\\Explosion-Base.wav",
+                              "Sounds\\Explosion-Player.wav", "Sounds\\Explosion-Player.wav"}));
 }
 
 }  // namespace

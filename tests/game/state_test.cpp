@@ -3,16 +3,9 @@
 #include <ctime>
 
 #include "game/state.h"
+#include "support/game_builder.h"
 
 namespace {
-
-Game NewGame(int gameType) {
-    Game game;
-    game.hooks.tickCount = [] { return 1234u; };
-    game.state.gameType = gameType;
-    ResetGameState(game);
-    return game;
-}
 
 TEST(Rng, MatchesTheClassicSequenceAndBelowStaysInRange) {
     Rng rng;
@@ -27,29 +20,25 @@ TEST(Rng, MatchesTheClassicSequenceAndBelowStaysInRange) {
 }
 
 TEST(ResetGameState, OpensSeatsByGameTypeAndSeedsFromTheClock) {
-    Game solo = NewGame(kSinglePlayer);
-    EXPECT_EQ(solo.state.players[1].seatOpen, 1);
-    EXPECT_EQ(solo.state.players[1].isHuman, 0);
-    EXPECT_EQ(solo.state.players[2].seatOpen + solo.state.players[3].seatOpen, 0);
-    EXPECT_EQ(solo.state.usePasswords, 0);
-    EXPECT_EQ(solo.rng.state, 1234u);
-    for (int type : {kHotSeat, kPlayByMail}) {
-        Game game = NewGame(type);
-        EXPECT_EQ(game.state.players[1].isHuman, 1);
-        EXPECT_EQ(game.state.usePasswords, type == kPlayByMail ? 1 : 0);
+    for (const auto& [type, humans, passwords] : {std::tuple{kSinglePlayer, 1, 0}, {kHotSeat, 2, 0}, {kPlayByMail, 2, 1}}) {
+        Game game;
+        game.hooks.tickCount = [] { return 1234u; };
+        game.state.gameType = type;
+        game.state.units[5].state = kActive;
+        game.state.players[2].viewX = 9;
+        ResetGameState(game);
+        const auto& p = game.state.players;
+        EXPECT_EQ(p[0].seatOpen + p[1].seatOpen + 2 * (p[2].seatOpen + p[3].seatOpen), 2) << type;
+        EXPECT_EQ(p[0].isHuman + p[1].isHuman, humans) << type;
+        EXPECT_EQ(game.state.usePasswords, passwords) << type;
+        EXPECT_EQ(game.rng.state, 1234u);
+        EXPECT_EQ(game.state.units[5].state, kFree);
+        EXPECT_EQ(p[2].viewX, 9) << "views are left for the world to set";
     }
-    Game game;
-    game.hooks.tickCount = [] { return 7u; };
-    game.state.units[5].state = kActive;
-    game.state.players[2].viewX = 9;
-    ResetGameState(game);
-    EXPECT_EQ(game.state.units[5].state, kFree);
-    EXPECT_EQ(game.state.players[2].viewX, 9) << "views are left for the world to set";
-    for (const Player& p : game.state.players) EXPECT_FALSE(p.password.empty());
 }
 
 TEST(CreateUnit, ReusesTheLowestSlotThatIsNotActiveAndRefusesWhenNoneIs) {
-    Game game = NewGame(kHotSeat);
+    Game game = MakeTestGame(kHotSeat);
     game.state.players[1].powerLevel = 17;
     for (int i = 0; i < 6; ++i) EXPECT_EQ(CreateUnit(game, i, 0, 0, kStandard), i);
     game.state.units[2].state = kDestroyed;  // still exploding: reusable all the same

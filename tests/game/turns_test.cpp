@@ -26,9 +26,10 @@ TEST_F(TurnsTest, EachSeatGoesWhereItsStateSays) {
     P(2).lifeState = kDead;
     EXPECT_EQ(SeatDestination(game), SeatNext::kGameOver);  // tested before anything else
 
-    EXPECT_TRUE(NeedsIdentityCheck(game));
-    game.state.gameType = kSinglePlayer;
-    EXPECT_FALSE(NeedsIdentityCheck(game));
+    for (const auto& [type, check] : {std::pair{kSinglePlayer, false}, {kHotSeat, true}, {kPlayByMail, true}}) {
+        game.state.gameType = type;
+        EXPECT_EQ(NeedsIdentityCheck(game), check) << type;
+    }
 }
 
 TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
@@ -40,7 +41,6 @@ TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
     DestroyedNotice notice;
     EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kEndOfTurn);
     EXPECT_EQ(P(1).lifeState, kDead);
-    EXPECT_EQ(notice.loser, 1);
     EXPECT_EQ(notice.destroyerName + " " + notice.text + " " + notice.loserName, "ANNA HAS DESTROYED BORIS");
     game.state.currentPlayer = 0;
     EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kHumanTurn);
@@ -56,10 +56,8 @@ TEST_F(TurnsTest, PendingNoticesAreShownOnceInSeatOrder) {
     P(3).destroyedNotice = {0, 0, 1, 1};
     const auto notices = ShowPendingNotices(game);
     ASSERT_EQ(notices.size(), 2u);
-    EXPECT_EQ(notices[0].loser, 2);
-    EXPECT_EQ(notices[0].destroyerName, "PLAYER 1");
-    EXPECT_EQ(notices[1].loserName, "PLAYER 4");
-    EXPECT_EQ(notices[1].destroyerName, "PLAYER 2");
+    EXPECT_EQ(notices[0].loserName + " " + notices[0].destroyerName, "PLAYER 3 PLAYER 1");
+    EXPECT_EQ(notices[1].loserName + " " + notices[1].destroyerName, "PLAYER 4 PLAYER 2");
     EXPECT_TRUE(ShowPendingNotices(game).empty());
     game.state.currentPlayer = 3;  // a computer seat: never shown, never cleared
     EXPECT_TRUE(ShowPendingNotices(game).empty());
@@ -81,96 +79,81 @@ TEST_F(TurnsTest, TheHumanTurnStartReadiesEveryUnitAndPays) {
     P(0).viewX = 4;
     P(0).viewY = 9;
     BeginHumanTurn(game);
-    EXPECT_EQ(U(base).canMove, 0);
-    EXPECT_EQ(U(base).canAttack, 1);
+    EXPECT_EQ(U(base).canMove + 2 * U(base).canAttack, 2);
     EXPECT_EQ(U(tank).canMove + U(tank).canAttack, 2);
     EXPECT_EQ(U(enemy).canMove, 1);
     EXPECT_EQ(game.map.tiles[4][4].reach, -1);
     EXPECT_EQ(game.unitSelected, 0);
     EXPECT_EQ(game.unitCap, 20);
     EXPECT_EQ(game.nextUnitCursor, 0);
-    EXPECT_EQ(game.rng.state, 777u);
+    EXPECT_EQ(game.rng.state, 777u);  // reseeded from the clock
     EXPECT_EQ(P(0).energy, 10 + 60);
     EXPECT_EQ(game.scrollX * 10 + game.scrollY, 49);
     EXPECT_EQ(game.statusMessage, "PRESS F1 FOR HELP");
-    EXPECT_EQ(game.panel.powerLabel, "20 POWER FOR 500");
     game.state.turn = 2;
     BeginHumanTurn(game);
     EXPECT_EQ(game.statusMessage, "");
-    EXPECT_EQ(P(0).energy, 10 + 60 + 60);
 }
 
-class GameOverTest : public RulesTest {
-protected:
-    void SetUp() override {
-        RulesTest::SetUp();
-        game.state.victoryType = kTurnVictory;
-        game.state.victoryTurn = 10;
-        game.state.victoryScore = 5000;
-        P(0).score = 300;
-        P(1).score = 200;
+// Seats 0 and 1 play, seats 2 and 3 are closed; the game is won at turn 10
+// or a score of 5000, and seat 0 leads with 300 to 200.
+TEST_F(TurnsTest, TheGameEndsPastItsTargetUnlessTheLeadIsTied) {
+    struct Case {
+        const char* name;
+        void (*set)(Game&);
+        bool over;
+    };
+    const Case cases[] = {
+        {"at the turn target", [](Game& g) { g.state.turn = 10; }, false},
+        {"past the turn target", [](Game&) {}, true},
+        {"tied lead", [](Game& g) { g.state.players[1].score = 300; }, false},
+        {"a dead seat ties too", [](Game& g) { g.state.players[2].score = 300; }, false},
+        {"at the score target", [](Game& g) { g.state.victoryType = kScoreVictory, g.state.players[0].score = 5000; },
+         false},
+        {"past the score target", [](Game& g) { g.state.victoryType = kScoreVictory, g.state.players[0].score = 5001; },
+         true},
+        {"conquest, a dying seat still plays", [](Game& g) {
+             g.state.victoryType = kConquer;
+             g.state.players[1].lifeState = kDying;
+         }, false},
+        {"conquest, one seat left", [](Game& g) {
+             g.state.victoryType = kConquer;
+             g.state.players[1].lifeState = kDead;
+         }, true},
+        {"conquest, no human left", [](Game& g) {
+             g.state.victoryType = kConquer;
+             g.state.players[0].isHuman = g.state.players[1].isHuman = 0;
+         }, true},
+    };
+    for (const Case& c : cases) {
+        Game g = game;
+        g.state.victoryType = kTurnVictory;
+        g.state.victoryTurn = 10;
+        g.state.victoryScore = 5000;
+        g.state.turn = 11;
+        g.state.players[0].score = 300;
+        g.state.players[1].score = 200;
+        c.set(g);
+        EXPECT_EQ(IsGameOver(g), c.over) << c.name;
     }
-};
-
-TEST_F(GameOverTest, ATurnTargetEndsTheGameOnceItIsPassedUnlessTheLeadIsTied) {
-    game.state.turn = 10;
-    EXPECT_FALSE(IsGameOver(game));
-    game.state.turn = 11;
-    EXPECT_TRUE(IsGameOver(game));
-    P(1).score = 300;
-    EXPECT_FALSE(IsGameOver(game));
-    P(1).score = 301;
-    EXPECT_TRUE(IsGameOver(game));
-    // The tie looks at all four seats: closed seats 2 and 3 share a best of 0.
-    P(0).score = P(1).score = 0;
-    EXPECT_FALSE(IsGameOver(game));
-    OpenSeat(2, true);
-    P(2).score = 300;
-    P(2).lifeState = kDead;  // a dead seat still ties
-    P(0).score = 300;
-    EXPECT_FALSE(IsGameOver(game));
 }
 
-TEST_F(GameOverTest, AScoreTargetMustBeExceeded) {
-    game.state.victoryType = kScoreVictory;
-    game.state.turn = 50;
-    P(0).score = 5000;
-    EXPECT_FALSE(IsGameOver(game));
-    P(0).score = 5001;
-    EXPECT_TRUE(IsGameOver(game));
-}
-
-TEST_F(GameOverTest, ConquestNeedsOneSeatLeftOrNoHuman) {
-    game.state.victoryType = kConquer;
-    game.state.turn = 500;
-    P(1).lifeState = kDying;  // still counts as alive
-    EXPECT_FALSE(IsGameOver(game));
-    P(1).lifeState = kDead;
-    EXPECT_TRUE(IsGameOver(game));
-
-    P(1).lifeState = kAlive;
-    P(1).isHuman = 0;
+// The winner is the best score among the seats that still own a base; the
+// lowest seat wins a tie, and seat 0 when nobody with a base has scored.
+TEST_F(TurnsTest, TheWinnerOwnsABaseAndTheLowestSeatWinsATie) {
+    const int cases[][6] = {  // scores of seats 0 to 2, whether seats 0 and 2 own a base, the winner
+        {300, 200, 900, 1, 0, 0}, {300, 300, 0, 1, 1, 0}, {300, 301, 0, 1, 1, 1}, {900, 300, 301, 0, 1, 2},
+        {900, 0, 0, 0, 1, 0}};
     OpenSeat(2, false);
-    OpenSeat(3, false);
-    P(0).lifeState = kDead;
-    EXPECT_TRUE(IsGameOver(game));
-    Place(1, 1, 2, kBase);
-    Place(5, 1, 3, kBase);
-    P(2).score = 900;
-    P(3).score = 1200;
-    EXPECT_EQ(Winner(game), 3);  // seat 0 scores best but has no base left
-}
-
-TEST_F(GameOverTest, TheWinnerOwnsABaseAndTheLowestSeatWinsATie) {
-    Place(1, 1, 0, kBase);
     Place(5, 1, 1, kBase);
-    P(1).score = 300;
-    EXPECT_EQ(Winner(game), 0);
-    P(1).score = 301;
-    EXPECT_EQ(Winner(game), 1);
-    P(0).score = P(1).score = 0;
-    U(0).state = kFree;
-    EXPECT_EQ(Winner(game), 0);  // nobody with a base has scored
+    for (const auto& [s0, s1, s2, base0, base2, winner] : cases) {
+        for (Unit& u : game.state.units)
+            if (u.owner != 1) u.state = kFree;
+        if (base0) Place(1, 1, 0, kBase);
+        if (base2) Place(9, 1, 2, kBase);
+        P(0).score = s0, P(1).score = s1, P(2).score = s2;
+        EXPECT_EQ(Winner(game), winner) << s0 << " " << s1 << " " << s2;
+    }
 }
 
 }  // namespace
