@@ -7,31 +7,6 @@
 
 namespace {
 
-TEST(DistanceFields, CountStepsToFreeClearingsAndEnemiesThroughOwnUnitsAroundWater) {
-    Game game = MakeBoard();
-    SetTerrain(game, 5, 5, kClearing);
-    SetTerrain(game, 5, 15, kClearing);
-    CreateUnit(game, 5, 15, 1, kBase);       // a held clearing is no target
-    CreateUnit(game, 5, 7, 1, kStandard);    // an own unit: the flood passes through
-    CreateUnit(game, 20, 20, 2, kStandard);  // an enemy: a target wherever it stands
-    for (int y = 0; y < 27; ++y) SetTerrain(game, 12, y, kWater);  // a river the air flies over
-    SetTerrain(game, 11, 0, kRough);
-    ComputerTurn turn(game);
-    BuildDistanceFields(turn);
-    EXPECT_EQ(turn.field.Ground(5, 5), 0);
-    EXPECT_EQ(turn.field.Ground(5, 8), 3);
-    EXPECT_EQ(turn.field.Ground(5, 7), kFieldBlocked);  // occupied tiles are blocked once the flood is done
-    EXPECT_EQ(turn.field.Ground(5, 15), kFieldBlocked);
-    EXPECT_EQ(turn.field.Ground(5, 14), 9);
-    EXPECT_EQ(turn.field.Air(9, 9), 8);
-    EXPECT_EQ(turn.field.Ground(20, 20), kFieldBlocked);
-    EXPECT_EQ(turn.field.Ground(20, 22), 2);
-    EXPECT_EQ(turn.field.Ground(12, 10), kFieldBlocked);
-    EXPECT_EQ(turn.field.Air(12, 10), 7 + 5);
-    EXPECT_EQ(turn.field.Ground(11, 0), kFieldBlocked);
-    EXPECT_EQ(turn.field.Air(11, 0), 11);
-}
-
 // The flood spreads at most 2n levels: on a winding road longer than that,
 // the far end stays unreached.
 TEST(DistanceFields, StopAfterTwiceTheMapSizeLevels) {
@@ -78,18 +53,6 @@ TEST(NextSteps, PreferNorthThenSouthThenEastThenWestOnATie) {
         EXPECT_EQ(NextGroundStep(turn, unit), (TilePos{c.stepX, c.stepY})) << c.ax << "," << c.ay;
         EXPECT_EQ(NextAirStep(turn, unit), (TilePos{c.stepX, c.stepY}));
     }
-}
-
-TEST(NextSteps, StayPutWhenEveryNeighbourIsBlocked) {
-    Game game = MakeBoard();
-    const int unit = CreateUnit(game, 0, 0, 1, kStandard);
-    CreateUnit(game, 1, 0, 1, kStandard);
-    SetTerrain(game, 0, 1, kRough);
-    SetTerrain(game, 20, 20, kClearing);
-    ComputerTurn turn(game);
-    BuildDistanceFields(turn);
-    EXPECT_EQ(NextGroundStep(turn, unit), (TilePos{0, 0}));
-    EXPECT_EQ(NextAirStep(turn, unit), (TilePos{0, 1}));  // rough ground is open to the air
 }
 
 }  // namespace

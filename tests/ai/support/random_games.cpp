@@ -173,36 +173,21 @@ void PassToNextComputerSeat(Game& game, uint32_t seed) {
     game.state.players[seat].isHuman = 0;
 }
 
-namespace {
-
-std::string UnitText(const Unit& u) {
-    return "state " + std::to_string(u.state) + " type " + std::to_string(u.type) + " owner " +
-           std::to_string(u.owner) + " at " + std::to_string(u.x) + "," + std::to_string(u.y) + " health " +
-           std::to_string(u.health) + " flags " + std::to_string(u.canAttack) + std::to_string(u.canMove);
-}
-
-std::string PlayerText(const Player& p) {
-    return "energy " + std::to_string(p.energy) + " score " + std::to_string(p.score) + " power " +
-           std::to_string(p.powerLevel) + " life " + std::to_string(p.lifeState);
-}
-
-}  // namespace
-
 std::string DescribeDifference(const Game& expected, const Game& actual) {
+    const auto text = [](const Unit& u) {
+        return "state " + std::to_string(u.state) + " type " + std::to_string(u.type) + " owner " +
+               std::to_string(u.owner) + " at " + std::to_string(u.x) + "," + std::to_string(u.y) + " health " +
+               std::to_string(u.health) + " flags " + std::to_string(u.canAttack) + std::to_string(u.canMove);
+    };
     for (int slot = 0; slot < kMaxUnits; ++slot) {
         const Unit& e = expected.state.units[slot];
         const Unit& a = actual.state.units[slot];
-        if (!(e == a)) return "unit " + std::to_string(slot) + ": expected " + UnitText(e) + ", got " + UnitText(a);
+        if (!(e == a)) return "unit " + std::to_string(slot) + ": expected " + text(e) + ", got " + text(a);
     }
-    for (int seat = 0; seat < kSeats; ++seat) {
-        const Player& e = expected.state.players[seat];
-        const Player& a = actual.state.players[seat];
-        if (!(e == a)) return "seat " + std::to_string(seat) + ": expected " + PlayerText(e) + ", got " + PlayerText(a);
-    }
+    for (int seat = 0; seat < kSeats; ++seat)
+        if (!(expected.state.players[seat] == actual.state.players[seat])) return "seat " + std::to_string(seat);
     if (!(expected.state == actual.state)) return "game options or turn differ";
-    if (expected.rng.state != actual.rng.state)
-        return "random generator: expected " + std::to_string(expected.rng.state) + ", got " +
-               std::to_string(actual.rng.state);
+    if (expected.rng.state != actual.rng.state) return "random generator";
     if (expected.statusMessage != actual.statusMessage)
         return "status line: expected '" + expected.statusMessage + "', got '" + actual.statusMessage + "'";
     if (expected.unitCap != actual.unitCap) return "unit cap differs";
