@@ -1,56 +1,36 @@
-// The turn steps that pass through the game's saved-game file.
-#include <unistd.h>
-
+// The hand-over as the screens run it: the end of a turn saves the game and
+// the next seat's turn starts from what is read back; a turn that cannot be
+// saved or read back goes no further.
 #include <filesystem>
 
-#include "game/combat.h"
-#include "game/rules_fixture.h"
 #include "handover/hand_over.h"
 #include "save/saved_game.h"
+#include "support/game_builder.h"
+#include "support/temp_dir.h"
 
 namespace {
 
-// The whole cycle through the saved-game file, as the screens run it.
-class HandOverTest : public RulesTest {
-protected:
-    void SetUp() override {
-        RulesTest::SetUp();
-        previous_ = std::filesystem::current_path();
-        dir_ = std::filesystem::temp_directory_path() / ("kv-turns-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_ / "Saved Games");
-        std::filesystem::current_path(dir_);
-        game.state.gameName = "TEST";
-        game.map.mapSeed = 4242;
-        MakeSaveFileName(game);
-        Place(1, 1, 0, kBase);
-        game.state.turn = 1;
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(dir_);
-    }
-    std::filesystem::path previous_, dir_;
-};
+using HandOverTest = InTempDir;
 
-TEST_F(HandOverTest, TheLoserSeesItsEndBeforeTheGameIsOver) {
-    const int target = Place(2, 1, 1, kBase);
-    const int tank = Place(3, 1, 0, kTank);
-    U(target).health = 1;
-    Attack(game, tank, target);
-    ASSERT_EQ(P(1).lifeState, kDying);
-    EXPECT_EQ(ShowPendingNotices(game).size(), 1u);  // the attacker is told at once
-    EXPECT_FALSE(IsGameOver(game));
+TEST_F(HandOverTest, TheNextSeatStartsFromTheSavedGameOrNotAtAll) {
+    std::filesystem::create_directory("Saved Games");
+    Game game = MakeTestGame(kHotSeat);
+    game.map.mapSeed = 4242;
+    MakeSaveFileName(game);
+    CreateUnit(game, 1, 1, 0, kBase);
+    CreateUnit(game, 20, 20, 1, kBase);
+    game.scrollX = 5;
+    ASSERT_TRUE(EndTurn(game));
+    game.state.currentPlayer = 0;
+    game.state.players[0].viewX = 0;
+    EXPECT_EQ(HandOver(game), SeatNext::kHumanTurn);
+    EXPECT_EQ(game.state.currentPlayer, 1);
+    EXPECT_EQ(game.state.players[0].viewX, 5);  // the view went into the file
 
-    EndTurn(game);
-    ASSERT_EQ(HandOver(game), SeatNext::kHumanTurn);  // the identity check comes next
-    DestroyedNotice notice;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kEndOfTurn);
-    EXPECT_EQ(notice.loserName, "PLAYER 2");
-    EndTurn(game);
-    EXPECT_EQ(HandOver(game), SeatNext::kGameOver);
-    EXPECT_EQ(Winner(game), 0);
     game.saveFileName = "HOTS-MISSING.KV1";
     EXPECT_EQ(HandOver(game), std::nullopt);
+    game.saveFolder = "No Such Folder";
+    EXPECT_FALSE(EndTurn(game));
 }
 
 }  // namespace

@@ -2,39 +2,34 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "handover/turn_cycle.h"
+#include "support/read_file.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // A launched single-player game, its world not made yet: seat 0 human and
-// set up, seat 1 a computer; seats 2 and 3 as the test wants them.
-Game LaunchedGame(bool seat2Open = false, bool seat2Human = false) {
+// set up, seat 1 a computer whose set-up turn is next, seat 2 open (a
+// computer unless the test says otherwise), seat 3 closed.
+Game LaunchedGame(bool seat2Human = false) {
     Game game;
     game.hooks.tickCount = [] { return 77u; };
     game.hooks.fixedSaveKey = 1234;
     game.state.gameType = kSinglePlayer;
     ResetGameState(game);
     game.map.mapSize = 27;
-    game.state.players[2].seatOpen = seat2Open ? 1 : 0;
-    game.state.players[2].isHuman = seat2Human ? 1 : 0;
-    for (Player& p : game.state.players)
-        if (p.seatOpen) p.lifeState = kAlive;
+    game.state.players[2].seatOpen = 1;
+    game.state.players[2].isHuman = seat2Human;
+    for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;
     game.state.players[0].setupDone = 1;
     game.state.currentPlayer = 1;  // seat 0's set-up turn is over
     return game;
 }
 
 // The same game with every computer seat set up: the first human turn is next.
-Game BeforeFirstHumanTurn(bool seat2Open = false) {
-    Game game = LaunchedGame(seat2Open);
+Game BeforeFirstHumanTurn() {
+    Game game = LaunchedGame();
     game.state.currentPlayer = 0;
     game.state.turn = 1;
     for (Player& p : game.state.players) p.setupDone = 1;
@@ -65,27 +60,37 @@ protected:
     }
 };
 
-TEST_F(TurnCycle, ComputerSeatsAreSetUpAndClosedSeatsPassedOver) {
-    Game setup = LaunchedGame();
+// Seat by seat: a computer seat's set-up turn names it, a dying human seat is
+// told and dies, a closed seat is passed over, and an idle human turn clears
+// the human's notices (a computer keeps its own). Every seat's view is the one
+// that was on screen.
+TEST_F(TurnCycle, EachSeatTakesTheStepItsStateCallsFor) {
+    Game setup = LaunchedGame(true);
+    setup.map.mapSeed = 555;
     setup.state.turn = 5;
+    CreateUnit(setup, 2, 2, 0, kBase);
+    CreateUnit(setup, 24, 24, 1, kBase);
+    Player& dying = setup.state.players[2];
+    dying.setupDone = 1;
+    dying.lifeState = kDying;
+    dying.destroyer = 1;
+    for (Player& p : setup.state.players) p.destroyedNotice[2] = 1;
     Write(setup);
     Game game = FreshRun();
     game.scrollX = 7;
     game.scrollY = 3;
-    const SeatStepResult step = PlaySeatStep(game, file, std::nullopt);
-    EXPECT_EQ(step.step, SeatStep::kSetUp);
-    EXPECT_EQ(step.seat, 1);
-    Game saved = Reread();
+    const SeatStep steps[] = {SeatStep::kSetUp, SeatStep::kDyingSeatTold, SeatStep::kPassedOver,
+                              SeatStep::kIdleHumanTurn};
+    for (const SeatStep expected : steps) EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, expected);
+    const Game saved = Reread();
     EXPECT_EQ(saved.state.players[1].name, "RED COMP");
     EXPECT_EQ(saved.state.players[1].setupDone, 1);
-    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kPassedOver);
-    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kPassedOver);
-    saved = Reread();
+    EXPECT_EQ(saved.state.players[2].lifeState, kDead);
     EXPECT_EQ(saved.state.turn, 6);
-    EXPECT_EQ(saved.state.currentPlayer, 0);
-    // Even a passed-over seat keeps the view that was on screen.
-    EXPECT_EQ(saved.state.players[2].viewX, 7);
-    EXPECT_EQ(saved.state.players[3].viewY, 3);
+    EXPECT_EQ(saved.state.currentPlayer, 1);
+    EXPECT_EQ(saved.state.players[0].destroyedNotice[2], 0);
+    EXPECT_EQ(saved.state.players[1].destroyedNotice[2], 1);
+    EXPECT_EQ(saved.state.players[3].viewX * 10 + saved.state.players[3].viewY, 73);
 }
 
 // The first human turn makes the world, but only with a seed; the computer
@@ -93,23 +98,16 @@ TEST_F(TurnCycle, ComputerSeatsAreSetUpAndClosedSeatsPassedOver) {
 TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
     Game setup = BeforeFirstHumanTurn();
     Write(setup);
-    const std::string before = Bytes("GAME.KV1");
+    const std::string before = ReadFile("GAME.KV1");
     Game game = FreshRun();
     EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kNoWorldSeed);
-    EXPECT_EQ(Bytes("GAME.KV1"), before);
+    EXPECT_EQ(ReadFile("GAME.KV1"), before);
 
     EXPECT_EQ(PlaySeatStep(game, file, 4321).step, SeatStep::kIdleHumanTurn);
-    const std::string afterHuman = Bytes("GAME.KV1");
+    const std::string afterHuman = ReadFile("GAME.KV1");
     const Game start = Reread();
     EXPECT_EQ(start.map.mapSeed, 4321);
     EXPECT_EQ(start.state.currentPlayer, 1);
-    int bases = 0, units = 0;
-    for (const Unit& u : start.state.units) {
-        units += u.state == kActive;
-        bases += u.state == kActive && u.type == kBase;
-    }
-    EXPECT_EQ(bases, 2);
-    EXPECT_EQ(units, 10);
     EXPECT_EQ(start.state.players[0].energy, 10 + 90);  // the income of its base and four units
     EXPECT_EQ(start.state.players[0].viewX, game.scrollX);  // its view went back into the file
 
@@ -120,50 +118,26 @@ TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
     std::ofstream("GAME.KV1", std::ios::binary) << afterHuman;
     Game cold = FreshRun();
     ASSERT_EQ(PlaySeatStep(cold, file, 4321).step, SeatStep::kComputerTurn);
-    const Game coldPlayed = Reread();
-    int movedWarm = 0, movedCold = 0;
-    for (int slot = 0; slot < kMaxUnits; ++slot) {
-        const Unit& was = start.state.units[slot];
-        if (was.state != kActive || was.owner != 1) continue;
-        const Unit& w = warm.state.units[slot];
-        const Unit& c = coldPlayed.state.units[slot];
-        movedWarm += w.x != was.x || w.y != was.y;
-        movedCold += c.x != was.x || c.y != was.y;
-    }
-    EXPECT_GT(movedWarm, 0);
-    EXPECT_EQ(movedCold, 0);
-}
-
-TEST_F(TurnCycle, DyingHumanIsToldAndIdleHumansHaveTheirNoticesCleared) {
-    Game setup = LaunchedGame(true, true);
-    setup.map.mapSeed = 555;
-    for (Player& p : setup.state.players) p.setupDone = 1;
-    setup.state.currentPlayer = 2;
-    setup.state.turn = 3;
-    CreateUnit(setup, 2, 2, 0, kBase);
-    CreateUnit(setup, 24, 24, 1, kBase);
-    setup.state.players[2].lifeState = kDying;
-    setup.state.players[2].destroyer = 1;
-    for (Player& p : setup.state.players) p.destroyedNotice[2] = 1;
-    setup.state.players[1].score = 500;  // no tie for the lead
-    Write(setup);
-    Game game = FreshRun();
-    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kDyingSeatTold);
-    EXPECT_EQ(Reread().state.players[2].lifeState, kDead);
-    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kPassedOver);  // seat 3 closed
-    EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kIdleHumanTurn);
-    Game saved = Reread();
-    EXPECT_EQ(saved.state.players[0].destroyedNotice[2], 0);
-    EXPECT_EQ(saved.state.players[1].destroyedNotice[2], 1);  // computers keep theirs
+    const auto moved = [&start](const Game& played) {
+        int n = 0;
+        for (int slot = 0; slot < kMaxUnits; ++slot) {
+            const Unit& was = start.state.units[slot];
+            const Unit& is = played.state.units[slot];
+            n += was.state == kActive && was.owner == 1 && (is.x != was.x || is.y != was.y);
+        }
+        return n;
+    };
+    EXPECT_GT(moved(warm), 0);
+    EXPECT_EQ(moved(Reread()), 0);
 }
 
 // Step by step, a file kept in memory plays exactly as one on disk, and
 // neither depends on the clock.
 TEST_F(TurnCycle, AFileKeptInMemoryPlaysExactlyAsOneOnDisk) {
-    Game setup = BeforeFirstHumanTurn(true);
+    Game setup = BeforeFirstHumanTurn();
     Game copy = setup;
     Write(setup);
-    const std::string start = Bytes("GAME.KV1");
+    const std::string start = ReadFile("GAME.KV1");
     const TurnFile memory = TurnFile::InMemory();
     std::string problem;
     EXPECT_FALSE(memory.Load(copy, problem));  // nothing saved yet
@@ -176,7 +150,7 @@ TEST_F(TurnCycle, AFileKeptInMemoryPlaysExactlyAsOneOnDisk) {
         const SeatStep a = PlaySeatStep(onDisk, file, 5151).step;
         ASSERT_FALSE(IsStop(a));
         ASSERT_EQ(a, PlaySeatStep(inMemory, memory, 5151).step);
-        ASSERT_EQ(memory.Bytes(), Bytes("GAME.KV1")) << "step " << i;
+        ASSERT_EQ(memory.Bytes(), ReadFile("GAME.KV1")) << "step " << i;
     }
     EXPECT_NE(memory.Bytes(), start);
 }
