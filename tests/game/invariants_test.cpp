@@ -20,10 +20,7 @@ bool Mentions(const std::vector<std::string>& broken, const std::string& words) 
 }
 
 TEST(CheckInvariants, FindsEachKindOfBrokenState) {
-    struct Case {
-        const char* finding;
-        void (*damage)(Game&);
-    };
+    struct Case { const char* finding; void (*damage)(Game&); };
     const Case cases[] = {
         {"outside the map", [](Game& g) { g.state.units[1].x = 27; }},
         {"shares its tile", [](Game& g) { g.state.units[1].y = 2; }},
@@ -57,10 +54,7 @@ TEST(CheckInvariants, ExplodingUnitsAndBasesBeyondTheCapAreFine) {
 }
 
 TEST(CheckInvariants, UnitHealthLiesBetweenOneAndTheOwnersPowerLevelWhichRisesInSteps) {
-    struct Case {
-        int powerLevel, health;
-        bool reachable;
-    };
+    struct Case { int powerLevel, health; bool reachable; };
     const Case cases[] = {
         {10, 0, false}, {10, 1, true}, {10, 10, true}, {10, 11, false},
         {990, 990, true}, {1000, 1000, false}, {0, 1, false}, {15, 15, false}, {20, 15, true},

@@ -202,38 +202,40 @@ TEST_F(OrdersTest, RepairIsOfferedAtTheFullPriceAndMayBePartial) {
     EXPECT_FALSE(game.panel.repairShown);
 }
 
+// The power button offers the next step for 25 times the new level until the
+// ceiling of 990; a step heals every own unit by the step, and spending never
+// touches the score.
 TEST_F(OrdersTest, ThePowerButtonOffersTheNextStepUpToTheCeiling) {
-    SetPowerButton(game);
-    EXPECT_EQ(game.panel.powerLabel, "20 POWER FOR 500");
+    struct Case { int level, energy, after; const char* label; bool shownAfter; const char* refusal; };
+    const Case cases[] = {
+        {10, 500, 20, "30 POWER FOR 750", true, nullptr},
+        {10, 499, 10, "20 POWER FOR 500", true, "NOT ENOUGH ENERGY"},
+        {980, 24750, 990, nullptr, false, nullptr},
+        {990, 99999, 990, nullptr, false, nullptr},  // a stray click at the ceiling does nothing
+    };
     const int hurt = Place(6, 5, 0, kStandard);
     const int wreck = Place(7, 5, 0, kStandard);
     const int enemy = Place(8, 5, 1, kStandard);
-    U(hurt).health = 4;
     U(wreck).state = kDestroyed;
-    P(0).energy = 600;
-    RaisePower(game);
-    EXPECT_EQ(P(0).powerLevel, 20);
-    EXPECT_EQ(U(hurt).health, 14);  // every own unit heals by the step
-    EXPECT_EQ(U(wreck).health + U(enemy).health, 20);
-    EXPECT_EQ(P(0).score, 0);  // spending never touches the score
-    EXPECT_EQ(game.panel.powerLabel, "30 POWER FOR 750");
-    RaisePower(game);
-    EXPECT_EQ(game.statusMessage, "NOT ENOUGH ENERGY");
-    EXPECT_EQ(sounds, (Sounds{kBuzzer}));
-    EXPECT_EQ(P(0).energy, 100);
-
-    sounds.clear();
-    P(0).powerLevel = 980;
-    P(0).energy = 30000;
-    SetPowerButton(game);
-    EXPECT_TRUE(game.panel.powerShown);
-    RaisePower(game);
-    EXPECT_EQ(P(0).powerLevel, 990);
-    EXPECT_FALSE(game.panel.powerShown);
-    RaisePower(game);  // a stray click at the ceiling does nothing
-    EXPECT_EQ(P(0).energy, 30000 - 24750);
-    EXPECT_EQ(P(0).powerLevel, 990);
-    EXPECT_TRUE(sounds.empty());
+    for (const Case& c : cases) {
+        P(0).powerLevel = c.level;
+        P(0).energy = c.energy;
+        U(hurt).health = U(wreck).health = U(enemy).health = 4;
+        game.statusMessage.clear();
+        sounds.clear();
+        RaisePower(game);
+        const int paid = c.after > c.level ? c.energy : 0;
+        EXPECT_EQ(P(0).powerLevel * 100000 + P(0).energy, c.after * 100000 + c.energy - paid) << c.level;
+        EXPECT_EQ(U(hurt).health, 4 + c.after - c.level);
+        EXPECT_EQ(U(wreck).health + U(enemy).health, 8);
+        ASSERT_EQ(game.panel.powerShown, c.shownAfter);
+        if (c.shownAfter) {
+            EXPECT_EQ(game.panel.powerLabel, c.label);
+        }
+        EXPECT_EQ(game.statusMessage, c.refusal ? c.refusal : "");
+        EXPECT_EQ(sounds, c.refusal ? Sounds{kBuzzer} : Sounds{});
+    }
+    EXPECT_EQ(P(0).score, 0);
 }
 
 class SearchTest : public OrdersTest {

@@ -1,5 +1,6 @@
 #include "plain_computer_player.h"
 
+#include "ai/computer_player.h"
 #include "game/combat.h"
 #include "game/economy.h"
 #include "game/unit_types.h"
@@ -90,22 +91,6 @@ void BuildDistanceFields(const Game& g) {
     Flood(airDist, n);
     for (const Unit& u : g.state.units)
         if (u.state == kActive && OnMap(g, u.x, u.y)) groundDist[u.x][u.y] = airDist[u.x][u.y] = kBlocked;
-}
-
-void ConsiderPowerUp(Game& g) {
-    Player& p = g.state.players[Me(g)];
-    if (p.powerLevel >= 990) return;
-    const int cost = (p.powerLevel + 10) * 25;
-    if (p.energy < cost) return;
-    const int draw = g.rng.Below(100);
-    const int level = g.state.computerLevel;
-    const int chance = level == 1 ? 30 : level == 3 ? 90 : 60;
-    if (draw < chance) {
-        p.energy -= cost;
-        p.powerLevel += 10;
-        for (Unit& u : g.state.units)
-            if (Own(g, u)) u.health += 10;
-    }
 }
 
 bool ConvertUnits(Game& g) {
@@ -245,7 +230,7 @@ bool RepairUnits(Game& g) {
 }  // namespace
 
 void RunComputerPlayer(Game& g) {
-    ConsiderPowerUp(g);
+    ::ConsiderPowerUp(g);  // one draw, no search: tested on its own at its edges
     for (;;) {
         const bool a = ConvertUnits(g);
         const bool b = MoveUnits(g);
