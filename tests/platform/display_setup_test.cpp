@@ -87,6 +87,7 @@ TEST_F(DisplayTest, PicturesGoToVideoMemoryWhileItLasts) {
     };
     const Case cases[] = {
         {false, 64u << 20, 0, 0},
+        {true, 2 * kScreenBytes, 0, 2 * kScreenBytes},
         {true, 3 * kScreenBytes - 1, 0, 2 * kScreenBytes},
         {true, 3 * kScreenBytes, 1, 3 * kScreenBytes},
         {true, 5 * kScreenBytes, 3, 5 * kScreenBytes},

@@ -16,13 +16,6 @@ protected:
         ResetInput();
     }
     void TearDown() override { SetPlatform(nullptr); }
-    static WindowMessage Message(uint32_t code, uint64_t wParam = 0, int64_t lParam = 0) {
-        WindowMessage m;
-        m.message = code;
-        m.wParam = wParam;
-        m.lParam = lParam;
-        return m;
-    }
     // Drains what the handling of a message queued, as the pump would.
     void Deliver() {
         WindowMessage m;
@@ -40,47 +33,46 @@ protected:
 };
 
 TEST_F(WindowProcTest, AKeyClearsTheTypedCharacterUntilItsCharacterArrives) {
-    WindowProc(Message(WM_KEYDOWN, 'A'));
-    WindowProc(Message(WM_CHAR, 'a'));
+    WindowProc(MakeMessage(WM_KEYDOWN, 'A'));
+    WindowProc(MakeMessage(WM_CHAR, 'a'));
     EXPECT_EQ(input.keyPressed, 1);
     EXPECT_EQ(input.keyCode, 'A');
     EXPECT_EQ(input.typedChar, 'a');
-    WindowProc(Message(WM_KEYDOWN, VK_F2));
+    WindowProc(MakeMessage(WM_KEYDOWN, VK_F2));
     EXPECT_EQ(input.typedChar, 0);
-    WindowProc(Message(WM_CHAR, 0xE9));
+    WindowProc(MakeMessage(WM_CHAR, 0xE9));
     EXPECT_EQ(input.typedChar, -23) << "bytes above 127 are sign-extended";
 }
 
 TEST_F(WindowProcTest, OnlyTheLastClickOfAFrameCounts) {
-    WindowProc(Message(WM_LBUTTONDOWN, 1, MakePositionWord(10, 20)));
-    WindowProc(Message(WM_RBUTTONDOWN, 2, MakePositionWord(1000, 700)));
+    WindowProc(MakeMessage(WM_LBUTTONDOWN, 1, MakePositionWord(10, 20)));
+    WindowProc(MakeMessage(WM_RBUTTONDOWN, 2, MakePositionWord(1000, 700)));
     EXPECT_EQ(input.clickButton, 2);
     EXPECT_EQ((Point{input.clickX, input.clickY}), (Point{1000, 700}));
 }
 
 TEST_F(WindowProcTest, MinimisingLosesThePicturesAndActivationAloneDoesNot) {
     const PictureWatch watch;
-    WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_INACTIVE, false)));
-    EXPECT_EQ(windowState.appMinimised, 0);
-    EXPECT_FALSE(watch.Lost());
-    WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_INACTIVE, true)));
-    EXPECT_EQ(windowState.appMinimised, 1);
-    EXPECT_TRUE(watch.Lost());
-    WindowProc(Message(WM_ACTIVATE, MakeActivateWord(WA_ACTIVE, false)));
-    EXPECT_EQ(windowState.appMinimised, 0);
-    EXPECT_TRUE(watch.Lost());
+    const std::pair<uint64_t, bool> steps[] = {{MakeActivateWord(WA_INACTIVE, false), false},
+                                               {MakeActivateWord(WA_INACTIVE, true), true},
+                                               {MakeActivateWord(WA_ACTIVE, false), false}};
+    for (const auto& [word, minimised] : steps) {
+        WindowProc(MakeMessage(WM_ACTIVATE, word));
+        EXPECT_EQ(windowState.appMinimised, minimised);
+        EXPECT_EQ(watch.Lost(), word != steps[0].first) << "lost from the minimising on";
+    }
 }
 
 TEST_F(WindowProcTest, WheelNotchesAddUpWithTheCursorWhereTheLastCame) {
-    WindowProc(Message(WM_MOUSEWHEEL, MakeWheelWord(2 * kWheelNotch), MakePositionWord(5, 6)));
-    WindowProc(Message(WM_MOUSEWHEEL, MakeWheelWord(-3 * kWheelNotch), MakePositionWord(50, 60)));
+    WindowProc(MakeMessage(WM_MOUSEWHEEL, MakeWheelWord(2 * kWheelNotch), MakePositionWord(5, 6)));
+    WindowProc(MakeMessage(WM_MOUSEWHEEL, MakeWheelWord(-3 * kWheelNotch), MakePositionWord(50, 60)));
     EXPECT_EQ(input.wheelNotches, -1);
     EXPECT_EQ((Point{input.wheelX, input.wheelY}), (Point{50, 60}));
 }
 
 TEST_F(WindowProcTest, AGuardedCloseOnlyAsksAndCloseWindowNowCloses) {
     windowState.closeNeedsConsent = 1;
-    WindowProc(Message(WM_SYSCOMMAND, SC_CLOSE));
+    WindowProc(MakeMessage(WM_SYSCOMMAND, SC_CLOSE));
     Deliver();
     EXPECT_EQ(input.closeRequested, 1);
     EXPECT_FALSE(window->IsDestroyed());
@@ -91,10 +83,10 @@ TEST_F(WindowProcTest, AGuardedCloseOnlyAsksAndCloseWindowNowCloses) {
 }
 
 TEST_F(WindowProcTest, SystemCommandsOtherThanCloseAndRestoreAreSwallowed) {
-    for (uint64_t command : {SC_MINIMIZE, SC_MAXIMIZE, SC_KEYMENU}) WindowProc(Message(WM_SYSCOMMAND, command));
+    for (uint64_t command : {SC_MINIMIZE, SC_MAXIMIZE, SC_KEYMENU}) WindowProc(MakeMessage(WM_SYSCOMMAND, command));
     Deliver();
     EXPECT_FALSE(window->IsMinimised());
-    WindowProc(Message(WM_SYSCOMMAND, SC_CLOSE | 0x2));  // the low bits belong to the window manager
+    WindowProc(MakeMessage(WM_SYSCOMMAND, SC_CLOSE | 0x2));  // the low bits belong to the window manager
     Deliver();
     EXPECT_TRUE(window->IsDestroyed());
     EXPECT_TRUE(quitSeen);
