@@ -16,6 +16,9 @@
 // Objects are reference counted: every Create/Get hands out one reference,
 // Release gives it back. The primary surface holds its back buffer.
 #include <cstdint>
+#include <cstdlib>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "ui/result_codes.h"
@@ -113,6 +116,31 @@ struct DdCaps {
 
 class DrawDevice;
 
+// A picture's memory comes zeroed from the system, so a page is touched only
+// when something is drawn on it: the program makes a dozen screen-sized
+// pictures at start, most of them drawn over later or never.
+template <class T>
+struct ZeroedMemory {
+    using value_type = T;
+    ZeroedMemory() = default;
+    template <class U>
+    ZeroedMemory(const ZeroedMemory<U>&) {}
+    T* allocate(size_t n) {
+        if (void* p = std::calloc(n, sizeof(T))) return static_cast<T*>(p);
+        throw std::bad_alloc();
+    }
+    void deallocate(T* p, size_t) { std::free(p); }
+    // A new element is already zero; anything else is built as usual.
+    template <class U>
+    void construct(U*) noexcept {}
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+    friend bool operator==(const ZeroedMemory&, const ZeroedMemory&) { return true; }
+};
+using PixelMemory = std::vector<uint32_t, ZeroedMemory<uint32_t>>;
+
 class DrawSurface {
 public:
     // Copies srcRect of src (all of src when null) stretched onto destRect
@@ -159,7 +187,7 @@ private:
     DrawDevice* device_;
     int width_, height_;
     uint32_t caps_;
-    std::vector<uint32_t> pixels_;
+    PixelMemory pixels_;
     bool hasColorKey_ = false;
     DdColorKey colorKey_;
     uint32_t lossSeen_ = 0;

@@ -16,7 +16,7 @@ bool Inside(const DdRect& r, int width, int height) {
 
 DdRect Whole(const DrawSurface& s) { return {0, 0, s.Width(), s.Height()}; }
 
-bool SamePixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+bool SamePixels(const PixelMemory& a, const PixelMemory& b) {
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(uint32_t)) == 0;
 }
 
@@ -45,7 +45,7 @@ DrawSurface::DrawSurface(DrawDevice* device, int width, int height, uint32_t cap
       width_(width),
       height_(height),
       caps_(caps),
-      pixels_(static_cast<size_t>(width) * height, 0),
+      pixels_(static_cast<size_t>(width) * height),
       lossSeen_(device->WindowLossCount()) {
     device_->AddRef();
 }
