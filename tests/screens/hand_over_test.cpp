@@ -1,17 +1,16 @@
 // The hand-over: where each seat goes, the box naming a hot-seat player,
-// the password asked until it is typed exactly, and the saved game read back.
-// Wrong passwords and the dying seat's notice are played end to end.
+// the password asked until it is typed exactly, the saved game read back,
+// and a damaged file told instead of ending the program.
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <fstream>
 
-#include "platform/input.h"
 #include "screen_fixture.h"
-#include "screens/hand_over.h"
 #include "screens/screens.h"
 #include "shell/shell.h"
-#include "ui/button_table.h"
 #include "ui/images.h"
 #include "ui/popup.h"
-#include "ui/text_layout.h"
 
 namespace {
 
@@ -19,20 +18,11 @@ class HandOverTest : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        NewSinglePlayerGame();
         // The boxes draw with the sprite sheet the screen before left loaded.
         ASSERT_TRUE(LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}}));
+        NewGame(kHotSeat, {"ALICE", "BORIS"});
         PlaceUnit(4, 4, 0, kBase);
         PlaceUnit(20, 20, 1, kBase);
-    }
-    void HotSeat(const std::string& password = "") {
-        theGame.state.gameType = kHotSeat;
-        theGame.state.players[1].isHuman = 1;
-        theGame.state.players[1].name = "BORIS";
-        if (!password.empty()) {
-            theGame.state.usePasswords = 1;
-            theGame.state.players[0].password = password;
-        }
     }
     int HandOverFromFile() {
         SaveGame();
@@ -40,29 +30,29 @@ protected:
     }
 };
 
-TEST_F(HandOverTest, ASinglePlayerSeatGoesToItsTurnWithoutABox) {
+TEST_F(HandOverTest, ASinglePlayerSeatGoesToItsTurnWithoutABoxAndAHotSeatPlayerIsNamed) {
+    theGame.state.gameType = kSinglePlayer;
     EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
     EXPECT_EQ(fake.Frames(), 0);
-}
-
-TEST_F(HandOverTest, AHotSeatPlayerIsNamedWithTheTurnAndOkStartsTheTurn) {
-    HotSeat();
+    theGame.state.gameType = kHotSeat;
     theGame.state.turn = 3;
-    Then([this] {
-        EXPECT_TRUE(CentredShown("ALICE", 305));
-        EXPECT_TRUE(CentredShown("TURN 3", 348));
-        fake.Key(VK_RETURN, 13);
-    }, 10);
+    Then([this] { EXPECT_TRUE(BoxShows("ALICE", "TURN 3")); });
+    TypeKeys("\r");
     EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
 }
 
-TEST_F(HandOverTest, AWrongPasswordIsToldAndClearedUntilTypedExactly) {
-    HotSeat("APPLE");
-    Then([this] { EXPECT_TRUE(CentredShown("ENTER YOUR PASSWORD", 390)); }, 10);
-    TypeKeys("APPLE \r");  // one trailing space too many
+TEST_F(HandOverTest, AWrongPasswordIsToldAndClearedUntilTypedExactlyAndTheTypingIsMasked) {
+    theGame.state.usePasswords = 1;
+    theGame.state.players[0].password = "APPLE";
+    TypeKeys("APP");
     Then([this] {
+        EXPECT_TRUE(BoxShows("ALICE", "", "ENTER YOUR PASSWORD"));
+        EXPECT_EQ(popupBox.masked, 1);
+    });
+    TypeKeys("LE \r");  // one trailing space too many
+    Then([this] {
+        EXPECT_TRUE(BoxShows("ALICE", "", "WRONG PASSWORD"));
         EXPECT_EQ(popupBox.text, "");
-        EXPECT_TRUE(CentredShown("WRONG PASSWORD", 390));
         EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
     });
     TypeKeys("APPLE\r");
@@ -71,37 +61,33 @@ TEST_F(HandOverTest, AWrongPasswordIsToldAndClearedUntilTypedExactly) {
     EXPECT_EQ(popupBox.masked, 0) << "the boxes after it show what is typed";
 }
 
-TEST_F(HandOverTest, EndOfTurnSavesTheNextSeatAndTheHandOverReadsItBack) {
+TEST_F(HandOverTest, EndOfTurnSavesTheNextSeatForTheHandOverOrTellsItCannot) {
+    theGame.state.players[1].isHuman = 0;
     theGame.scrollX = 7;
-    theGame.scrollY = 5;
     SaveGame();
     EXPECT_EQ(EndTurnScreen(), GoTo(kHandOverScreen));
-    EXPECT_EQ(theGame.state.players[0].viewX, 7);
     theGame.state.currentPlayer = 0;  // the file, not memory, decides
     EXPECT_EQ(HandOverScreen(), GoTo(kComputerTurnScreen));
     EXPECT_EQ(theGame.state.currentPlayer, 1);
-    EXPECT_EQ(theGame.state.players[0].viewY, 5);
+    EXPECT_EQ(theGame.state.players[0].viewX, 7);
+    // A turn that cannot be saved is told, and the last good file stays.
+    const std::string good = ReadFile("Saved Games/" + theGame.saveFileName);
+    std::filesystem::rename("Saved Games", "Kept Games");
+    std::ofstream("Saved Games") << "a file where the folder was";
+    Then([this] { EXPECT_TRUE(BoxShows("THE GAME COULD NOT BE SAVED", "HOTS-TEST", "THE LAST SAVED TURN IS KEPT")); });
+    TypeKeys("\r");
+    EXPECT_EQ(EndTurnScreen(), GoTo(kMainMenuScreen));
+    EXPECT_EQ(ReadFile("Kept Games/" + theGame.saveFileName), good);
 }
 
-}  // namespace
-
-namespace {
-
-// A damaged file at the hand-over tells the players and leads back to the
-// main menu instead of ending the program; the game in memory is untouched.
-TEST_F(HandOverTest, ADamagedFileIsToldAndLeadsBackToTheMainMenu) {
-    HotSeat();
+TEST_F(HandOverTest, ADamagedFileIsToldAndLeadsBackToTheMainMenuWithTheGameInMemoryUntouched) {
     SaveGame();
     const std::string path = "Saved Games/" + theGame.saveFileName;
-    std::string bytes = ReadFile(path);
-    ASSERT_GT(bytes.size(), 40u);
-    bytes.resize(bytes.size() / 2);
-    { std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes; }
+    const std::string bytes = ReadFile(path);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() / 2);
     const GameState before = theGame.state;
-    Then([this] {
-        EXPECT_TRUE(CentredShown("THIS GAME CANNOT BE READ", 305));
-        fake.Key(VK_RETURN, 13);
-    }, 10);
+    Then([this] { EXPECT_TRUE(BoxShows("THIS GAME CANNOT BE READ", "HOTS-TEST", "THE FILE IS MISSING OR DAMAGED")); });
+    TypeKeys("\r");
     EXPECT_EQ(HandOverScreen(), GoTo(kMainMenuScreen));
     EXPECT_EQ(theGame.state, before);
     EXPECT_NE(ReadFile("Run.log").find("could not be read"), std::string::npos);

@@ -3,38 +3,22 @@
 // click that selects a unit, whose cursor then keeps turning.
 #include <gtest/gtest.h>
 
-#include "ui/button_ids.h"
-#include "game/unit_types.h"
 #include "screen_fixture.h"
-#include "screens/screens.h"
-#include "shell/shell.h"
 
 namespace {
 
-
-class IdleFramesTest : public ScreenTest {
+class IdleFramesTest : public TurnTest {
 protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        NewSinglePlayerGame();
-        PlaceUnit(4, 4, 0, kBase);
-        PlaceUnit(5, 6, 0, kStandard);
-        victim = PlaceUnit(6, 4, 0, kStandard);
-        PlaceUnit(24, 24, 1, kBase);
-        theGame.state.players[0].viewX = 14;
-        theGame.state.players[0].viewY = 0;
-        SaveGame();
-    }
     // Pictures shown over `frames` frames from the time it runs.
     void CountPictures(int frames, int& count) {
         Then([this, &count] { count = fake.Fake()->Pictures(); });
         Wait(frames);
         Then([this, &count] { count = fake.Fake()->Pictures() - count; });
     }
-    int victim = -1;
 };
 
 TEST_F(IdleFramesTest, NewPicturesComeOnlyWhileSomethingChanges) {
+    StartViewAt(14, 0);
     int idle = -1, scrolling = -1, atTheEdge = -1, exploding = -1, afterExplosion = -1, selected = -1;
     Wait(10);
     CountPictures(30, idle);
@@ -44,15 +28,14 @@ TEST_F(IdleFramesTest, NewPicturesComeOnlyWhileSomethingChanges) {
     CountPictures(30, atTheEdge);
     Then([&] {
         fake.SetCursor(500, 400);
-        theGame.state.units[victim].state = kDestroyed;
-        theGame.state.units[victim].explosionFrame = 0;
+        theGame.state.units[other].state = kDestroyed;
+        theGame.state.units[other].explosionFrame = 0;
     });
     CountPictures(40, exploding);  // 16 steps of at least 30 ms, two frames each
     CountPictures(30, afterExplosion);
-    ClickTile(5, 6);
+    ClickTile(2, 4);
     CountPictures(30, selected);
-    ClickButtonId(kEndTurnButton);
-    EXPECT_EQ(RunHumanTurn(), 190);
+    EndTurn();
 
     EXPECT_EQ(idle, 0);
     EXPECT_GE(scrolling, 3);

@@ -1,82 +1,35 @@
 #include "screen_fixture.h"
 
-
+#include <algorithm>
 #include <memory>
 
 #include "platform/input.h"
+#include "game/unit_types.h"
 #include "save/saved_game.h"
 #include "screens/human_turn.h"
-#include "shell/settings.h"
+#include "screens/screens.h"
 #include "shell/shell.h"
+#include "support/fake_display.h"
 #include "ui/button_table.h"
 #include "ui/display.h"
-#include "ui/popup.h"
-#include "ui/text_layout.h"
-#include "world/terrain.h"
-
-namespace {
-
-// Enough frames for any screen to finish what the script started; a screen
-// still waiting after that is stuck, and the closed window ends it.
-constexpr int kFramesAfterScript = 600;
-
-}  // namespace
 
 void ScreenTest::SetUp() {
-    InTempDir::SetUp();
-    MakeGameFolder(".");
-    ResetDeviceTestSeam();
-    SetPlatform(&fake);
-    fake.frameLimit = kFramesAfterScript;
-    window = fake.CreateMainWindow("Korvessa");
-    ResetInput();
-    InitButtons();
-    SetDefaultSettings(settings);
-    popupBox = PopupBox{};
-    theGame = Game{};
-    theGame.hooks.tickCount = [this] { return fake.TickCount(); };
-    theGame.hooks.playSound = [this](const std::string& file) { fake.PlaySound(file); };
+    FakeMachineTest::SetUp();
+    // Enough frames for any screen to finish what the script started; a
+    // screen still waiting after that is stuck, and the closed window ends it.
+    fake.frameLimit = 600;
+    window = UseFakePlatform(fake);
     cursorFrame = 0;
-    player_.onFailedStep = [this](const std::string&) { Snap("failed-step"); };
-    player_.Start();
-    // Away from the screen's edges, which scroll the map.
-    fake.SetCursor(500, 400);
-    display = Display{};
-    display.WinHandle = window;
-    display.screenWidth = 1024;
-    display.screenHeight = 768;
-    display.bitsPerPixel = 32;
-    display.offscreenCount = 3;
+    player.Start();
+    fake.SetCursor(500, 400);  // away from the screen's edges, which scroll the map
+    display = GameDisplay(window);
     ASSERT_TRUE(display.Setup());
 }
 
-void ScreenTest::TearDown() {
-    // KV_KEEP_SCREENSHOTS keeps the pictures of passing tests too, to look at.
-    WriteKeptPictures(KV_SCREENSHOT_DIR, fake.Fake(), snaps_, "KV_KEEP_SCREENSHOTS");
-    display.Shutdown();
-    SetPlatform(nullptr);
-    InTempDir::TearDown();
-}
-
-void ScreenTest::NewSinglePlayerGame(int mapSize, int mapSeed) {
-    GameState& s = theGame.state;
-    s.gameType = kSinglePlayer;
-    ResetGameState(theGame);
-    s.gameName = "TEST";
-    s.terrainName = "TEMPERATE.BMP";
-    s.startDate = "SUNDAY, DECEMBER 6, 2026 21:00:00";
-    s.turn = 1;
-    s.currentPlayer = 0;
-    s.players[0].name = "ALICE";
-    s.players[1].name = "RED COMP";
-    for (int seat : {0, 1}) {
-        s.players[seat].setupDone = 1;
-        s.players[seat].lifeState = kAlive;
-    }
-    theGame.map.mapSize = mapSize;
-    theGame.map.mapSeed = mapSeed;
-    if (mapSeed != -1) GenerateTerrain(theGame);
-    MakeSaveFileName(theGame);
+void ScreenTest::NewGame(int gameType, const std::vector<std::string>& names, int mapSize, int mapSeed) {
+    theGame = PlayedGame(gameType, names, mapSize, mapSeed);
+    theGame.hooks.tickCount = [this] { return fake.TickCount(); };
+    theGame.hooks.playSound = [this](const std::string& file) { fake.PlaySound(file); };
 }
 
 int ScreenTest::PlaceUnit(int x, int y, int owner, int type) { return CreateUnit(theGame, x, y, owner, type); }
@@ -87,7 +40,7 @@ void ScreenTest::Then(std::function<void()> action, int settleFrames) {
     // The picture shown when the input is found taken may still be the one
     // drawn before it was acted on: the frames are counted from then.
     auto takenAt = std::make_shared<int>(-1);
-    player_.When("a step of the script", [this, takenAt, settleFrames] {
+    player.When("a step of the script", [this, takenAt, settleFrames] {
         if (window->IsMinimised()) return true;  // no frames come until it is restored
         if (input.clickPending || input.keyPressed || InputWaiting()) {
             *takenAt = -1;
@@ -121,13 +74,6 @@ void ScreenTest::ClickWhereNow(std::function<Point()> where, int button) {
     });
 }
 
-bool ScreenTest::LabelShown(int id, std::string_view text) const {
-    const Button& b = buttonTable[id];
-    if (b.state == kButtonHidden || b.label != text) return false;
-    const Point at = LabelOrigin(b);
-    return TextShown(at.x, at.y, text, b.fontSize);
-}
-
 void ScreenTest::Press(int virtualKey, int character) {
     Then([this, virtualKey, character] { fake.Key(virtualKey, character); });
 }
@@ -136,7 +82,30 @@ void ScreenTest::TypeKeys(std::string_view text) {
     for (char c : text) Then([this, c] { fake.Type(std::string(1, c)); });
 }
 
-void ScreenTest::Wait(int frames) {
-    Then([] {}, frames);
+bool ScreenTest::TurnShown() const {
+    return TextShown(838, 530, theGame.state.players[theGame.state.currentPlayer].name);
 }
 
+void TurnTest::SetUp() {
+    ScreenTest::SetUp();
+    NewGame();
+    base = PlaceUnit(2, 2, 0, kBase);
+    soldier = PlaceUnit(2, 4, 0, kStandard);
+    other = PlaceUnit(4, 2, 0, kStandard);
+    enemyBase = PlaceUnit(24, 24, 1, kBase);
+}
+
+void TurnTest::StartViewAt(int x, int y) {
+    theGame.state.players[0].viewX = x;
+    theGame.state.players[0].viewY = y;
+    SaveGame();
+}
+
+void TurnTest::EndTurn() {
+    ClickButtonId(kEndTurnButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
+}
+
+bool TurnTest::Played(const std::string& sound) const {
+    return std::find(fake.sounds.begin(), fake.sounds.end(), sound) != fake.sounds.end();
+}

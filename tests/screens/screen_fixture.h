@@ -1,80 +1,58 @@
 #pragma once
-// A whole screen on the fake platform: the display set up in a fresh working
-// folder that holds the generated pictures, the game's globals reset, and a
-// script that acts as a player would: each action waits until the screen has
-// taken the previous click or key. The picture of a failing step and the
-// last one shown are written beside the test's output.
-#include <cstdint>
+// One screen on the fake machine with the game's display set up, and a
+// script that acts as a player would: each action waits until the screen
+// has taken the previous click or key and drawn a few frames since.
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-#include "game/state.h"
-#include "platform/fake_platform.h"
-#include "shown_pictures.h"
-#include "support/scripted_player.h"
-#include "support/temp_dir.h"
-#include "ui/text_layout.h"
+#include "fake_machine.h"
+#include "shell/shell.h"
 
-class ScreenTest : public InTempDir {
+class ScreenTest : public FakeMachineTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
-    // ---- The game -------------------------------------------------------
-    // A single-player game against seat 1 (a computer) on a 27-tile map grown
-    // from a fixed seed, both seats alive and set up, no units yet. Seat 0 is
-    // FIREBIRD in GREEN, seat 1 WASP in RED.
-    void NewSinglePlayerGame(int mapSize = 27, int mapSeed = 12345);
+    // theGame becomes a PlayedGame with the fake's clock and sounds.
+    void NewGame(int gameType = kSinglePlayer, const std::vector<std::string>& names = {"ALICE", "RED COMP"},
+                 int mapSize = 27, int mapSeed = 12345);
     int PlaceUnit(int x, int y, int owner, int type);
     // Writes the game to its file as the hand-over would find it.
     void SaveGame();
 
-    // ---- The player's script -------------------------------------------
     // Runs once the screen has taken every earlier click and key and drawn
     // at least `settleFrames` frames since.
     void Then(std::function<void()> action, int settleFrames = 5);
     void ClickAt(int x, int y, int button = 1);  // 1 left, 2 right
     // A click on the middle of a map tile as the view stands when it is made.
     void ClickTile(int x, int y, int button = 1);
-    // A click on the middle of a button of the table, wherever it is when made.
+    // A click on the middle of a button, wherever it is when made.
     void ClickButtonId(int id, int button = 1);
     void Press(int virtualKey, int character = 0);
-    // Types text one key at a time.
+    // Typed text, a key at a time; '\r' is Enter, '\x1b' Escape, '\x7f' Delete.
     void TypeKeys(std::string_view text);
-    // Frames to wait for with nothing to do (explosions, scrolling).
-    void Wait(int frames);
-
-    // ---- The picture ----------------------------------------------------
-    // Every lit pixel of the text's glyphs is on the shown picture at x, y.
-    bool TextShown(int x, int y, std::string_view text, int size) const {
-        return TextShownOn(fake.Fake(), x, y, text, size);
-    }
-    // Every lit pixel of the source rectangle of a surface slot is shown at x, y.
-    bool PictureShown(int x, int y, const Rect& source, int slot = 0) const {
-        return ShareShown(fake.Fake(), x, y, source, slot) == 1;
-    }
-    // The same for a picture that other things are drawn over (health, marks,
-    // the cursor): three in four of its lit pixels are there.
-    bool PictureMostlyShown(int x, int y, const Rect& source) const {
-        return ShareShown(fake.Fake(), x, y, source) >= 0.75;
-    }
-    // A line of large text centred on the screen at y (a pop-up box's lines).
+    void Wait(int frames) { Then([] {}, frames); }
+    // A line of large text centred on the screen at y.
     bool CentredShown(std::string_view line, int y) const { return TextShown(CentredX(line), y, line, kLargeFont); }
-    // The button's label drawn where the button table centres it.
-    bool LabelShown(int id, std::string_view text) const;
-    uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
-    mutable FakePlatform fake;
+    // The seat's name in the panel's colour box: the turn screen is back.
+    bool TurnShown() const;
+
     Window* window = nullptr;
 
 private:
-    // Keeps the shown picture under a name; written out if the test fails.
-    void Snap(const std::string& name) {
-        if (fake.Fake()) snaps_.emplace_back(name, fake.Fake()->Picture());
-    }
     void ClickWhereNow(std::function<Point()> where, int button);
-    ScriptedPlayer player_{fake};
-    KeptPictures snaps_;
+};
+
+// Seat 0's turn in a single-player game on a 27-tile map: its base at 2,2
+// and STANDARD units at 2,4 and 4,2; seat 1's base far away at 24,24.
+class TurnTest : public ScreenTest {
+protected:
+    void SetUp() override;
+    // Saves the game with seat 0's view at x, y, where the turn starts.
+    void StartViewAt(int x, int y);
+    // END TURN, once the script gets there, ends the turn.
+    void EndTurn();
+    bool Played(const std::string& sound) const;
+    int base = -1, soldier = -1, other = -1, enemyBase = -1;
 };

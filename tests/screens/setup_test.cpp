@@ -1,110 +1,199 @@
-// The set-up screen: who may change what, a computer seat's turn, the
-// launch, and the terrain a later seat sees.
+// The set-up screen: what each button changes and the questions it asks,
+// who may change what, a computer seat's set-up, the launch, and the
+// terrain a later seat sees.
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/input.h"
+#include "save/saved_game.h"
 #include "screen_fixture.h"
 #include "screens/commands.h"
 #include "screens/screens.h"
 #include "screens/setup_buttons.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
+#include "ui/display.h"
 #include "ui/images.h"
 #include "ui/popup.h"
-#include "ui/text_layout.h"
 
 namespace {
 
 class SetupTest : public ScreenTest {
 protected:
-    void NewGame(int gameType) {
+    void SetUp() override {
+        ScreenTest::SetUp();
+        ASSERT_TRUE(LoadScreenImages({{kSpriteSlot, kSpriteSheetFile}}));
+        NewSetup(kHotSeat);
+    }
+    void NewSetup(int gameType) {
         theGame.state.gameType = gameType;
         ResetGameState(theGame);
         ResetSetupButtons(gameType);
     }
+    // A click with the left (1), right (2) or neither (0) button.
+    int Click(int id, int button = 1) {
+        input.clickButton = button;
+        return ApplyButtonCommand(id);
+    }
     static int State(int id) { return buttonTable[id].state; }
+    GameState& S() { return theGame.state; }
 };
 
-TEST_F(SetupTest, ClosingSeatThreeClosesSeatFourAndHidesBothRows) {
-    NewGame(kHotSeat);
-    auto& seats = theGame.state.players;
+TEST_F(SetupTest, TheMapSizeAndTheComputerLevelCycleBothWays) {
+    const struct {
+        int id, from, button, to;
+        const char* label;
+    } cases[] = {{kMapSizeButton, 63, 1, 27, "TINY"},  {kMapSizeButton, 27, 2, 63, "HUGE"},
+                 {kMapSizeButton, 63, 2, 54, "LARGE"}, {kMapSizeButton, 54, 1, 63, "HUGE"},
+                 {kMapSizeButton, 54, 0, 54, "LARGE"}, {kComputerLevelButton, kFair, 2, kEasy, ""},
+                 {kComputerLevelButton, kEasy, 2, kHard, ""}, {kComputerLevelButton, kHard, 1, kEasy, ""}};
+    for (const auto& c : cases) {
+        int& value = c.id == kMapSizeButton ? theGame.map.mapSize : S().computerLevel;
+        value = c.from;
+        EXPECT_EQ(Click(c.id, c.button), kStay);
+        EXPECT_EQ(value, c.to) << c.from << " " << c.button;
+        if (*c.label) {
+            EXPECT_EQ(buttonTable[c.id].label, c.label);
+        }
+    }
+}
+
+TEST_F(SetupTest, VictoryTargetsAndNamesTakeOnlyAnOkAndKeepTargetsWithinTheirRanges) {
+    // The score box opens on 20000 and the turn box on 25; Delete empties them.
+    const struct {
+        int id;
+        const char* typed;
+        int kept;
+    } cases[] = {{kScoreVictoryButton, "\x7f" "4999\r", 5000}, {kScoreVictoryButton, "\x7f" "5000\r", 5000},
+                 {kScoreVictoryButton, "\x7f" "50001\r", 50000}, {kTurnVictoryButton, "\x7f" "9\r", 10},
+                 {kTurnVictoryButton, "\x7f" "10\r", 10}, {kTurnVictoryButton, "\x7f" "101\r", 100},
+                 {kTurnVictoryButton, "\r", 25}, {kTurnVictoryButton, "\x7f" "50\x1b", 25}};
+    for (const auto& c : cases) {
+        TypeKeys(c.typed);
+        EXPECT_EQ(Click(c.id), kStay);
+        EXPECT_EQ(c.id == kScoreVictoryButton ? S().victoryScore : S().victoryTurn, c.kept) << c.typed;
+    }
+    EXPECT_EQ(S().victoryType, kTurnVictory);
+    EXPECT_EQ(buttonTable[kVictoryButton].label, "TURN : 25");
+    for (const char* typed : {"bob\r", "\r", "tom\x1b"}) {
+        TypeKeys(typed);
+        Click(kSeatNameButton + 1);
+        EXPECT_EQ(buttonTable[kSeatNameButton + 1].label, "BOB") << typed;
+    }
+    EXPECT_EQ(S().players[1].name, "BOB");
+}
+
+TEST_F(SetupTest, AColourChoiceKeepsTheEarlierSeatsAndGivesTheLaterOnesTheColoursLeft) {
+    const auto colours = [this] {
+        return std::vector<int>{S().players[0].colour, S().players[1].colour, S().players[2].colour, S().players[3].colour};
+    };
+    S().currentPlayer = 2;
+    Click(kColourButton + 2);
+    EXPECT_EQ(colours(), (std::vector<int>{0, 1, 3, 2}));
+    S().currentPlayer = 0;
+    Click(kColourButton, 2);
+    EXPECT_EQ(colours(), (std::vector<int>{3, 0, 1, 2}));
+    S().currentPlayer = 3;  // the last seat has no choice
+    Click(kColourButton + 2);
+    EXPECT_EQ(colours(), (std::vector<int>{3, 0, 1, 2}));
+}
+
+TEST_F(SetupTest, TheTerrainCyclesThroughItsPicturesAndOneThatCannotBeLoadedFails) {
+    ASSERT_TRUE(BuildTerrainList());
+    EXPECT_EQ(TerrainList[0], "RANDOM");
+    uint32_t& pixel = display.offscreenSurfaces[kTerrainSlot]->Pixels()[0];
+    const int last = static_cast<int>(TerrainList.size()) - 1;
+    const struct {
+        int from, button, to;
+        bool loaded;
+    } cases[] = {{0, 1, 1, true}, {last, 1, 0, false}, {0, 2, last, true}};
+    for (const auto& c : cases) {
+        terrainChoice = c.from;
+        pixel = 0x123456;
+        EXPECT_EQ(Click(kTerrainButton, c.button), kStay);
+        EXPECT_EQ(terrainChoice, c.to);
+        EXPECT_EQ(pixel != 0x123456u, c.loaded) << c.from;  // RANDOM loads none
+    }
+    TerrainList = {"RANDOM", "MISSING.BMP"};
+    terrainChoice = 0;
+    EXPECT_EQ(Click(kTerrainButton), kFatal);
+    std::filesystem::remove("Terrain");
+    std::filesystem::create_directory("Terrain");
+    EXPECT_FALSE(BuildTerrainList());
+}
+
+TEST_F(SetupTest, LaunchAsksBeforeOverwritingAndAsksForAPasswordUntilOneIsGiven) {
+    MakeSaveFileName(theGame);
+    SaveGameToFile(theGame);
+    S().usePasswords = 1;
+    TypeKeys("\x1b");  // keep the old game
+    EXPECT_EQ(Click(kSetupLaunchButton), kStay);
+    TypeKeys("\r\r");  // overwrite: yes; an empty password: asked again
+    Then([&] { EXPECT_TRUE(BoxShows("ENTER A PASSWORD TO USE")); });
+    TypeKeys("secret\r");
+    EXPECT_EQ(Click(kSetupLaunchButton), kConfirmed);
+    EXPECT_EQ(S().players[0].password, "SECRET");
+    S().currentPlayer = 1;  // a later seat is not asked about the file
+    TypeKeys("\x1b");
+    EXPECT_EQ(Click(kSetupLaunchButton), kStay);
+    EXPECT_EQ(S().players[1].password, std::string(kPasswordPlaceholder));
+}
+
+TEST_F(SetupTest, TheFirstSeatChoosesForTheComputersAndALaterSeatOnlyForItself) {
+    auto& seats = S().players;
     seats[2].seatOpen = seats[3].seatOpen = 1;
     seats[2].isHuman = 0;
     ShowFirstSeatButtons(theGame);
-    EXPECT_EQ(State(kSeatKindButton + 3), kButtonActive);  // seat 4 human or computer, in a hot-seat game
-    EXPECT_EQ(State(kFactionButton + 2), kButtonActive);  // seat 3 a computer: its faction is chosen here
-    EXPECT_EQ(State(kFactionButton + 1), kButtonHidden);  // seat 2 human: it chooses its own
-    seats[2].seatOpen = 0;
-    ShowFirstSeatButtons(theGame);
-    EXPECT_EQ(seats[3].seatOpen, 0);
-    for (int id : {kSeatNameButton + 2, kSeatKindButton + 2, kFactionButton + 2, kSeatNameButton + 3, kSeatKindButton + 3, kFactionButton + 3}) EXPECT_EQ(State(id), kButtonHidden) << id;
-    EXPECT_EQ(State(kSeatOpenButton + 3), kButtonTextOnly);
-}
-
-TEST_F(SetupTest, ASinglePlayerGameKeepsSeatsThreeAndFourComputers) {
-    NewGame(kSinglePlayer);
-    theGame.state.players[2].seatOpen = theGame.state.players[3].seatOpen = 1;
-    ShowFirstSeatButtons(theGame);
-    EXPECT_EQ(State(kSeatKindButton + 2), kButtonTextOnly);
-    EXPECT_EQ(State(kSeatKindButton + 3), kButtonTextOnly);
-    EXPECT_EQ(State(kPasswordsButton), kButtonTextOnly);  // no passwords alone
-}
-
-// The later seat's own controls in a hot-seat game of humans are looked at
-// end to end; here a computer seat among them.
-TEST_F(SetupTest, ALaterSeatSeesItsOwnControlsAndOnlyTheComputersFactions) {
-    NewGame(kHotSeat);
-    auto& seats = theGame.state.players;
-    seats[2].seatOpen = seats[3].seatOpen = 1;
-    seats[3].isHuman = 1;
+    EXPECT_EQ(State(kSeatKindButton + 3), kButtonActive);
+    EXPECT_EQ(State(kFactionButton + 2), kButtonActive);  // a computer's faction is chosen here
+    EXPECT_EQ(State(kFactionButton + 1), kButtonHidden);  // a human chooses their own
     ShowLaterSeatButtons(theGame, 3);
     for (int id : {kSeatNameButton + 3, kFactionButton + 3}) EXPECT_EQ(State(id), kButtonActive) << id;
-    for (int id : {kFactionButton, kFactionButton + 1, kConquerButton, kScoreVictoryButton, kTurnVictoryButton}) EXPECT_EQ(State(id), kButtonHidden) << id;
-    EXPECT_EQ(State(kFactionButton + 2), kButtonTextOnly);  // seat 3 is a computer
-    for (int id : {kColourButton, kColourButton + 1, kColourButton + 2, kColourButton + 3}) EXPECT_EQ(State(id), kButtonTextOnly) << id;
+    for (int id : {kFactionButton, kConquerButton, kTurnVictoryButton}) EXPECT_EQ(State(id), kButtonHidden) << id;
+    EXPECT_EQ(State(kFactionButton + 2), kButtonTextOnly);
+    EXPECT_EQ(State(kColourButton + 3), kButtonTextOnly);
+    seats[2].seatOpen = 0;  // closing seat 3 closes seat 4
+    ShowFirstSeatButtons(theGame);
+    EXPECT_EQ(seats[3].seatOpen, 0);
+    for (int id : {kSeatNameButton + 2, kSeatKindButton + 3, kFactionButton + 3}) EXPECT_EQ(State(id), kButtonHidden) << id;
+    NewSetup(kSinglePlayer);
+    seats[2].seatOpen = seats[3].seatOpen = 1;
+    ShowFirstSeatButtons(theGame);
+    for (int id : {kSeatKindButton + 2, kSeatKindButton + 3, kPasswordsButton}) EXPECT_EQ(State(id), kButtonTextOnly) << id;
 }
 
 TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
-    NewGame(kSinglePlayer);
-    theGame.state.currentPlayer = 1;
-    theGame.state.players[1].colour = kBlue;
+    NewSetup(kSinglePlayer);
+    S().currentPlayer = 1;
+    S().players[1].colour = kBlue;
     EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
-    EXPECT_EQ(theGame.state.players[1].name, "BLUE COMP");
-    EXPECT_EQ(theGame.state.players[1].setupDone, 1);
+    EXPECT_EQ(S().players[1].name, "BLUE COMP");
     EXPECT_EQ(fake.Frames(), 0);
 }
 
 TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
-    NewGame(kSinglePlayer);
-    Then([this] {
-        EXPECT_TRUE(LabelShown(kGameTypeButton, "SINGLE PLAYER"));
-        EXPECT_TRUE(LabelShown(kTerrainButton, "RANDOM"));
-        EXPECT_TRUE(LabelShown(kMapSizeButton, "NORMAL (40)"));
-    }, 5);
+    NewSetup(kSinglePlayer);
+    Then([this] { EXPECT_TRUE(LabelShown(kTerrainButton, "RANDOM")); });
     ClickButtonId(kSetupLaunchButton);
     EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
-    const GameState& s = theGame.state;
-    EXPECT_EQ(s.players[0].setupDone, 1);
-    EXPECT_EQ(s.players[0].lifeState, kAlive);
-    EXPECT_EQ(s.players[1].lifeState, kAlive);
-    EXPECT_EQ(s.players[2].lifeState, kDead);
-    EXPECT_FALSE(s.startDate.empty());
-    EXPECT_NE(std::find(TerrainList.begin() + 1, TerrainList.end(), s.terrainName), TerrainList.end());
+    EXPECT_EQ(S().players[2].lifeState, kDead);
+    EXPECT_NE(std::find(TerrainList.begin() + 1, TerrainList.end(), S().terrainName), TerrainList.end());
     EXPECT_EQ(terrainChoice, 0);  // the draw is not kept as the choice
-    EXPECT_EQ(theGame.saveFileName, "SOLO-GAME-01.KV1");
     EXPECT_EQ(ReadFile("Korvessa.ini").rfind("SOLO-GAME-01.KV1", 0), 0u);
 }
 
-TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWith) {
-    NewGame(kPlayByMail);
-    theGame.state.terrainName = "WINTER.BMP";
-    theGame.state.currentPlayer = 1;
-    Press(VK_RETURN, 13);  // the hand-over box
+TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWithAndEscapeLeaves) {
+    NewSetup(kPlayByMail);
+    S().terrainName = "WINTER.BMP";
+    S().currentPlayer = 1;
+    TypeKeys("\r");  // the hand-over box
     Then([this] {
         EXPECT_TRUE(LabelShown(kTerrainButton, "WINTER.BMP"));
-        EXPECT_EQ(buttonTable[kTerrainButton].state, kButtonTextOnly);
-        fake.Key(VK_ESCAPE, 27);
-    }, 10);
+        EXPECT_EQ(State(kTerrainButton), kButtonTextOnly);
+    });
+    TypeKeys("\x1b");
     EXPECT_EQ(SetupScreen(), GoTo(kMainMenuScreen));
 }
 

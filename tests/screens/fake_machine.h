@@ -1,0 +1,61 @@
+#pragma once
+// The game on the fake machine, shared by the screen tests and the
+// end-to-end tests: a fresh data folder holding the generated art, the
+// program's globals as at its start, a scripted player, and ways of looking
+// at the picture shown. The pictures of a failing test are written as BMP
+// files beside its output.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "game/state.h"
+#include "platform/fake_platform.h"
+#include "support/read_file.h"
+#include "support/scripted_player.h"
+#include "support/temp_dir.h"
+#include "ui/text_layout.h"
+
+// A data folder holding the generated art and an empty "Saved Games".
+void MakeGameFolder(const std::string& folder);
+
+// A game of the given type past its set-up, on a map grown from `mapSeed`
+// (-1: no world yet) without units: one open, living, set-up seat a name
+// (a computer seat's name ends in " COMP"), seat 0 in turn on turn 1.
+Game PlayedGame(int gameType, const std::vector<std::string>& names, int mapSize = 27, int mapSeed = 1234);
+
+// Where a line of large text centred on the screen starts.
+inline int CentredX(std::string_view text) { return (1024 - static_cast<int>(text.size()) * 16) / 2; }
+
+class FakeMachineTest : public InTempDir {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // The program's globals as at its start, on the fake machine.
+    void StartMachine();
+
+    // Every lit pixel of the text's glyphs is shown at x, y.
+    bool TextShown(int x, int y, std::string_view text, int size = 0) const;
+    // The share (0 to 1) of the lit pixels of a rectangle of a surface slot shown at x, y.
+    double ShareShown(int x, int y, const Rect& source, int slot = 0) const;
+    bool PictureShown(int x, int y, const Rect& source, int slot = 0) const { return ShareShown(x, y, source, slot) == 1; }
+    // For a picture that other things are drawn over (health, marks, the cursor).
+    bool PictureMostlyShown(int x, int y, const Rect& source) const { return ShareShown(x, y, source) >= 0.75; }
+    // The button's label (this one, if given) where the button table centres
+    // it, the button not hidden.
+    bool LabelShown(int id, std::string_view label = {}) const;
+    // A pop-up box is drawn, with these lines centred in it (an empty line: any).
+    bool BoxShows(const std::string& prompt, const std::string& text = "", const std::string& hint = "") const;
+    bool PopupShowing() const { return BoxShows(""); }
+    uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
+    void Keep(const std::string& name) {
+        if (fake.Fake()) kept_.emplace_back(name, fake.Fake()->Picture());
+    }
+
+    mutable FakePlatform fake;
+    ScriptedPlayer player{fake};
+
+private:
+    std::vector<std::pair<std::string, std::vector<uint32_t>>> kept_;
+};

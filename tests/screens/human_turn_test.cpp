@@ -1,0 +1,110 @@
+// The turn screen as a turn begins and ends: the panel as the player first
+// sees it, the report of what changed since the seat's last turn, a new
+// world that cannot be saved, and leaving, asked first when orders were given.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+#include "handover/turn_memory.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "save/saved_game.h"
+#include "screen_fixture.h"
+#include "screens/screens.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/sprite_layout.h"
+
+namespace {
+
+using HumanTurnTest = TurnTest;
+
+TEST_F(HumanTurnTest, ThePanelShowsThePlayersFiguresAndTheOpenSeatsScores) {
+    theGame.state.players[1].score = 1234;
+    theGame.state.players[1].name = "A NAME LONGER THAN TWENTY-TWO";
+    theGame.state.turn = 3;
+    SaveGame();
+    Then([&] {
+        EXPECT_TRUE(TextShown(870, 253, "80", kLargeFont));  // 10 and this turn's income
+        for (auto [y, line] : {std::pair{546, "POWER LEVEL: 10"}, {562, "INCOME: 70"}, {578, "VICTORY: CONQUER"},
+                               {594, "UNIT COUNT: 2 OF 20"}, {648, "70 : ALICE"}, {664, "1234 : A NAME LONGER T"}})
+            EXPECT_TRUE(TextShown(838, y, line)) << line;
+        EXPECT_FALSE(TextShown(838, 664, "1234 : A NAME LONGER TH")) << "cut to 22 characters";
+        EXPECT_EQ(theGame.statusMessage, "");  // PRESS F1 FOR HELP on the first turn only
+        EXPECT_TRUE(LabelShown(kPowerButton, "20 POWER FOR 500"));
+        EXPECT_TRUE(LabelShown(kEndTurnButton, "END TURN 3"));
+        EXPECT_EQ(buttonTable[kRepairButton].state, kButtonHidden);
+    });
+    EndTurn();
+}
+
+TEST_F(HumanTurnTest, TheReportOpensAtTheStartAgainOnF4AndItsMarksGoWithTheFirstOrder) {
+    ASSERT_TRUE(KeepTurnMemory(theGame));
+    theGame.state.units[soldier].state = kFree;
+    theGame.state.turn = 2;
+    StartViewAt(0, 0);
+    const auto reportShown = [this] { return TextShown(30, 90, "YOUR STANDARD UNIT DESTROYED AT 2,4"); };
+    Then([&] { EXPECT_TRUE(reportShown()); });
+    TypeKeys("\r");
+    Then([&] { EXPECT_TRUE(PictureShown(2 * 64, 4 * 64, sheet::kAttackMarker)); });
+    Press(VK_F4);
+    Then([&] { EXPECT_TRUE(reportShown()); });
+    TypeKeys("\r");
+    ClickTile(6, 6);
+    Then([&] {
+        EXPECT_TRUE(TurnShown());
+        EXPECT_FALSE(PictureShown(2 * 64, 4 * 64, sheet::kAttackMarker));
+    });
+    EndTurn();
+}
+
+TEST_F(HumanTurnTest, ANewWorldThatCannotBeSavedIsReportedAndTheLastGoodFileIsKept) {
+    NewGame(kSinglePlayer, {"ALICE", "RED COMP"}, 27, -1);
+    SaveGame();
+    const std::string path = ResolveGamePath(SaveGamePath(theGame));
+    const std::string before = ReadFile(path);
+    // The safe replace writes beside the file first: a folder in the way
+    // makes the save fail while the old file stays.
+    std::filesystem::create_directory(path + ".tmp" + std::to_string(::getpid()));
+    Then([&] { EXPECT_TRUE(BoxShows("THE GAME COULD NOT BE SAVED", "SOLO-TEST", "THE LAST SAVED TURN IS KEPT")); });
+    TypeKeys("\r");
+    EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_NE(ReadFile("Run.log").find("*ERROR* : SaveGameToFile()\nfopen(\"" + SaveGamePath(theGame) + "\") == NULL\n"),
+              std::string::npos);
+}
+
+// QUIT TO MAIN MENU and closing the window ask first once an order was
+// given; a selection is no order.
+TEST_F(HumanTurnTest, LeavingAfterOrdersAsksFirstAndLeavesWithoutSaving) {
+    SaveGame();
+    const std::string before = ReadFile(ResolveGamePath(SaveGamePath(theGame)));
+    const auto asked = [this] { return BoxShows("LEAVE THIS TURN?", "ITS ORDERS WILL BE LOST"); };
+    ClickTile(2, 4);
+    ClickButtonId(kQuitToMenuButton);
+    EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
+    ClickTile(2, 4);
+    ClickTile(2, 6, 2);
+    ClickButtonId(kQuitToMenuButton);
+    Then([&] { EXPECT_TRUE(asked()); });
+    TypeKeys("\x1b");  // the turn goes on
+    Then([&] {
+        EXPECT_TRUE(TurnShown());
+        fake.Close();
+    });
+    Then([&] { EXPECT_TRUE(asked()); });
+    TypeKeys("\x1b");
+    Press(VK_F2);
+    Then([&] { fake.Close(); });  // the open box gives way to the question
+    Then([&] {
+        EXPECT_TRUE(asked());
+        EXPECT_FALSE(window->IsDestroyed());
+        fake.Close();  // closing again while asked is a yes
+    });
+    EXPECT_EQ(RunHumanTurn(), kFatal);
+    EXPECT_TRUE(window->IsDestroyed());
+    EXPECT_EQ(ReadFile(ResolveGamePath(SaveGamePath(theGame))), before);
+}
+
+}  // namespace
