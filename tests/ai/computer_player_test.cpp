@@ -49,7 +49,8 @@ TEST(Conversions, MovedUnitsDigInByTheDistanceToTheEnemy) {
 // A purchase goes to the open tile around a base with the least ground
 // distance; it needs the price, room under the cap and a free slot.
 TEST(Purchases, GoNearestTheTargetForThePriceBelowTheCap) {
-    const int cases[][4] = {{100, 19, 0, 1}, {99, 19, 0, 0}, {100, 20, 0, 0}, {100, 0, 1, 0}};  // energy, units, full table, buys
+    // energy, units already, every slot taken, buys
+    const int cases[][4] = {{100, 19, 0, 1}, {99, 19, 0, 0}, {100, 20, 0, 0}, {100, 0, 1, 0}};
     for (const auto& [energy, units, fullTable, buys] : cases) {
         Game game = MakeBoard();
         game.state.players[1].energy = energy;

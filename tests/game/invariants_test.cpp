@@ -22,7 +22,16 @@ bool Mentions(const std::vector<std::string>& broken, const std::string& words) 
 TEST(CheckInvariants, FindsEachKindOfBrokenState) {
     struct Case { const char* finding; void (*damage)(Game&); };
     const Case cases[] = {
-        {"outside the map", [](Game& g) { g.state.units[1].x = 27; }},
+        {"x 27, y 4 outside the map", [](Game& g) { g.state.units[1].x = 27; }},
+        {"x 2, y -1 outside the map", [](Game& g) { g.state.units[1].y = -1; }},
+        {"mapSize 44", [](Game& g) { g.map.mapSize = 44; }},
+        {"gameType 135", [](Game& g) { g.state.gameType = 135; }},
+        {"victoryType", [](Game& g) { g.state.victoryType = 3; }},
+        {"computerLevel", [](Game& g) { g.state.computerLevel = 0; }},
+        {"faction", [](Game& g) { g.state.players[2].faction = 4; }},
+        {"colour out of range", [](Game& g) { g.state.players[1].colour = -1; }},
+        {"destroyer", [](Game& g) { g.state.players[0].destroyer = -2; }},
+        {"owner", [](Game& g) { g.state.units[0].owner = 4; }},
         {"shares its tile", [](Game& g) { g.state.units[1].y = 2; }},
         {"owned by a closed or dead seat", [](Game& g) { CreateUnit(g, 9, 9, 2, kTank); }},
         {"energy below zero", [](Game& g) { g.state.players[1].energy = -5; }},
@@ -31,7 +40,7 @@ TEST(CheckInvariants, FindsEachKindOfBrokenState) {
         {"more units than the cap", [](Game& g) {
              for (int i = 0; i < 20; ++i) CreateUnit(g, 5 + i % 10, 10 + i / 10, 0, kAir);
          }},
-        {"lifeState", [](Game& g) { g.state.players[0].lifeState = 7; }},
+        {"lifeState", [](Game& g) { g.state.players[0].lifeState = 3; }},
         {"currentPlayer", [](Game& g) { g.state.currentPlayer = 4; }},
         {"usePasswords", [](Game& g) { g.state.usePasswords = 2; }},
         {"yes-or-no field holds 2", [](Game& g) { g.state.players[3].seatOpen = 2; }},
@@ -44,12 +53,17 @@ TEST(CheckInvariants, FindsEachKindOfBrokenState) {
     }
 }
 
-TEST(CheckInvariants, ExplodingUnitsAndBasesBeyondTheCapAreFine) {
+// The last valid values: units exactly at the cap (bases beyond it), on the
+// last column and row, the last seat's turn; a unit still exploding may lie
+// under another.
+TEST(CheckInvariants, TheLastValidValuesAndExplodingUnitsAreFine) {
     Game game = TwoSeatGame();
-    for (int i = 0; i < 19; ++i) CreateUnit(game, 5 + i % 10, 10 + i / 10, 0, kAir);  // exactly at the cap
+    for (int i = 0; i < 18; ++i) CreateUnit(game, 5 + i % 10, 10 + i / 10, 0, kAir);
+    CreateUnit(game, 26, 26, 0, kAir);
     for (int i = 0; i < 5; ++i) CreateUnit(game, 5 + i, 20, 0, kBase);
-    game.state.units[0].state = kDestroyed;  // exploding on a tile now taken by another
+    game.state.units[0].state = kDestroyed;
     CreateUnit(game, 2, 2, 1, kStandard);
+    game.state.currentPlayer = kSeats - 1;
     EXPECT_EQ(CheckInvariants(game), std::vector<std::string>{});
 }
 

@@ -112,7 +112,8 @@ TEST_F(OrdersTest, ABaseBuysAStandardUnitBelowTheCapForItsPrice) {
         for (Unit& u : game.state.units)
             if (&u != &U(ownBase) && &u != &U(enemyBase)) u.state = kFree;
         const bool fillTable = c.units > 40;
-        for (int i = 0; i < c.units; ++i) Place(10 + i % 30, 10 + i / 30, fillTable ? 1 : 0, fillTable ? kBase : kStandard);
+        for (int i = 0; i < c.units; ++i)
+            Place(10 + i % 30, 10 + i / 30, fillTable ? 1 : 0, fillTable ? kBase : kStandard);
         P(0).energy = c.energy;
         SelectSlot(ownBase);
         RightClick(3, 3);

@@ -20,7 +20,8 @@ TEST(Rng, MatchesTheClassicSequenceAndBelowStaysInRange) {
 }
 
 TEST(ResetGameState, OpensSeatsByGameTypeAndSeedsFromTheClock) {
-    for (const auto& [type, humans, passwords] : {std::tuple{kSinglePlayer, 1, 0}, {kHotSeat, 2, 0}, {kPlayByMail, 2, 1}}) {
+    const std::tuple<int, int, int> types[] = {{kSinglePlayer, 1, 0}, {kHotSeat, 2, 0}, {kPlayByMail, 2, 1}};
+    for (const auto& [type, humans, passwords] : types) {
         Game game;
         game.hooks.tickCount = [] { return 1234u; };
         game.state.gameType = type;

@@ -58,7 +58,8 @@ TEST_F(TurnChangesTest, EverySlotStoryAsSeatZeroCanKnowIt) {
         {"enemy came out of the fog", [](GameState& s) { s.units[3].x = 8, s.units[3].y = 8; },
          {{UnitFate::kNew, 3, "", true}}},
         {"enemy went into the fog", [](GameState& s) { s.units[2].x = 20; }, {{UnitFate::kLeft, 2, "", false}}},
-        {"own slot reused by the enemy", add(0, 4, 2, 1), {{UnitFate::kGone, 0, "", true}, {UnitFate::kNew, 0, "", true}}},
+        {"own slot reused by the enemy", add(0, 4, 2, 1),
+         {{UnitFate::kGone, 0, "", true}, {UnitFate::kNew, 0, "", true}}},
         {"fog off shows a far move", [](GameState& s) { s.units[3].x = 21; }, {{UnitFate::kChanged, 3, "M", true}},
          false},
     };
