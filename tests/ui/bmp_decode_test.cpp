@@ -8,41 +8,29 @@
 
 namespace {
 
-void Put16(std::string& b, uint32_t v) {
-    b.push_back(static_cast<char>(v & 0xFF));
-    b.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-void Put32(std::string& b, uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
+// Each value written little-endian in the given number of bytes.
+std::string Le(std::initializer_list<std::pair<uint32_t, int>> fields) {
+    std::string b;
+    for (auto [value, bytes] : fields)
+        for (int i = 0; i < bytes; ++i) b.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    return b;
 }
 
 // A file header and a 40-byte information header; `extra` bytes (palette or
 // masks) sit between the headers and the pixels.
 std::string Headers(int width, int height, int bits, uint32_t compression, const std::string& extra,
                     size_t pixelBytes, uint32_t coloursUsed = 0) {
-    std::string b = "BM";
-    const uint32_t offset = 14 + 40 + static_cast<uint32_t>(extra.size());
-    Put32(b, offset + static_cast<uint32_t>(pixelBytes));
-    Put32(b, 0);
-    Put32(b, offset);
-    Put32(b, 40);
-    Put32(b, static_cast<uint32_t>(width));
-    Put32(b, static_cast<uint32_t>(height));
-    Put16(b, 1);
-    Put16(b, static_cast<uint32_t>(bits));
-    Put32(b, compression);
-    Put32(b, static_cast<uint32_t>(pixelBytes));
-    Put32(b, 2835);
-    Put32(b, 2835);
-    Put32(b, coloursUsed);
-    Put32(b, 0);
-    return b + extra;
+    const uint32_t offset = 14 + 40 + static_cast<uint32_t>(extra.size()), size = static_cast<uint32_t>(pixelBytes);
+    return "BM" +
+           Le({{offset + size, 4}, {0, 4}, {offset, 4}, {40, 4}, {static_cast<uint32_t>(width), 4},
+               {static_cast<uint32_t>(height), 4}, {1, 2}, {static_cast<uint32_t>(bits), 2}, {compression, 4},
+               {size, 4}, {2835, 4}, {2835, 4}, {coloursUsed, 4}, {0, 4}}) +
+           extra;
 }
 
 std::string Bytes(std::initializer_list<uint32_t> values, int size) {
     std::string b;
-    for (uint32_t v : values) size == 2 ? Put16(b, v) : Put32(b, v);
+    for (uint32_t v : values) b += Le({{v, size}});
     return b;
 }
 
