@@ -123,6 +123,19 @@ TEST_F(SdlEvents, ClicksArriveInPictureCoordinates) {
     EXPECT_TRUE(platform->KeyHeld(VK_RBUTTON));
 }
 
+// A flipped wheel (natural scrolling) turns the other way; the position is
+// the pointer's, here the window's corner.
+TEST_F(SdlEvents, WheelTurnsArriveAsNotchesWithTheirDirection) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.windowID = window->Id();
+    e.wheel.y = 2;
+    SDL_Event flipped = e;
+    flipped.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
+    EXPECT_EQ(Translate({e, flipped}),
+              (Messages{{WM_MOUSEWHEEL, MakeWheelWord(2 * kWheelNotch)}, {WM_MOUSEWHEEL, MakeWheelWord(-2 * kWheelNotch)}}));
+}
+
 TEST_F(SdlEvents, MinimisingLosesTheSurfacesAndLateFocusNewsKeepsTheFlag) {
     const uint32_t losses = window->LossCount();
     WindowEvent(SDL_WINDOWEVENT_MINIMIZED);
