@@ -25,8 +25,6 @@ inline int CountKey(const Image& image, Rect r) {
     return n;
 }
 
-inline int Area(Rect r) { return r.Width() * r.Height(); }
-
 inline int Distance(Rgb a, Rgb b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
 
 }  // namespace kvtest
