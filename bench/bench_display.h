@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "game/state.h"
 #include "platform/fake_platform.h"
 #include "platform/input.h"
 #include "ui/buttons.h"
@@ -33,7 +34,7 @@ public:
             for (int i = 0; i < s->Pitch() * s->Height(); ++i) p[i] = (i % 7) ? 0x405060u : 0u;
         }
         ResetInput();
-        InitButtons();
+        InitButtons(buttonTable, kFactionNames);
     }
     ~BenchDisplay() {
         display.Shutdown();

@@ -56,15 +56,10 @@ public:
             fs::create_directory_symlink(fs::path(KV_BENCH_DATA) / name, folder_ / name);
         fs::current_path(folder_);
         SetPlatform(&fake_);
-        ResetInput();
-        InitButtons();
-        SetDefaultSettings(settings);
-        popupBox = PopupBox{};
-        theGame = Game{};
+        ResetSharedObjects();
         theGame.hooks.tickCount = [this] { return fake_.TickCount(); };
         cursorFrame = 0;
         fake_.SetCursor(500, 400);  // away from the edges, which scroll maps
-        display = Display{};
         display.WinHandle = fake_.CreateMainWindow("Korvessa");
         display.screenWidth = 1024;
         display.screenHeight = 768;

@@ -81,6 +81,11 @@ void EliminatePlayer(Game& game, int player) {
     }
 }
 
+void SetScrollLimits(Game& game) {
+    game.maxScrollX = game.map.mapSize - kViewColumns;
+    game.maxScrollY = game.map.mapSize - kViewRows;
+}
+
 int UnitCapForMapSize(int mapSize) {
     switch (mapSize) {
         case 27: return 20;

@@ -9,10 +9,14 @@
 #include <string_view>
 
 #include "game/rng.h"
+#include "platform/rect.h"
 
 constexpr int kMaxUnits = 240;
 constexpr int kSeats = 4;
 constexpr int kMaxMapSize = 63;
+// The tiles the map view shows at once: the scroll limits leave it on the map.
+constexpr int kViewColumns = 13;
+constexpr int kViewRows = 12;  // whole rows on the 768-pixel screen
 
 enum GameType : int { kSinglePlayer = 130, kHotSeat = 140, kPlayByMail = 150 };
 enum VictoryType : int { kConquer = 0, kScoreVictory = 1, kTurnVictory = 2 };
@@ -44,11 +48,6 @@ inline bool IsValidGameType(int type) {
 // What ResetGameState puts in every password: a seat nobody has given a
 // password to still has a non-empty one.
 inline constexpr std::string_view kPasswordPlaceholder = "P";
-
-struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const Rect&) const = default;
-};
 
 struct Unit {
     int state = kFree;
@@ -153,8 +152,8 @@ struct Game {
     int unitCap = 0;
     int scrollX = 0, scrollY = 0;
     int maxScrollX = 0, maxScrollY = 0;
-    uint8_t unitSelected = 0;
-    int selectedUnit = 0;
+    uint8_t unitSelected = 0;  // a flag: 1 while a unit is selected
+    int selectedUnit = 0;      // the slot of that unit, meaningful only while unitSelected is 1
     std::string statusMessage;
     std::string saveFileName;
     // The folder of saved games; tools working on a file elsewhere point it there.
@@ -192,6 +191,9 @@ void EliminatePlayer(Game& game, int player);
 
 // The unit cap for a map size: 27 -> 20 ... 63 -> 60.
 int UnitCapForMapSize(int mapSize);
+
+// The map view's scroll limits for the map's size: the view stays on the map.
+void SetScrollLimits(Game& game);
 
 // The local date and time in the long form, upper-cased, for example
 // "TUESDAY, MARCH 14, 1995, 12:41:29".

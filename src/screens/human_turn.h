@@ -17,8 +17,6 @@ extern Rect miniMapRect;
 
 inline constexpr int kMapViewWidth = 832;  // pixels; the panel lies right of it
 inline constexpr int kTilePixels = 64;
-inline constexpr int kViewColumns = 13;
-inline constexpr int kViewRows = 12;  // whole rows on the 768-pixel screen
 inline constexpr int kMiniMapDot = 3;
 
 // The offset that centres the mini-map: (60 - mapSize) * 3 / 2.

@@ -5,21 +5,19 @@
 #include "game/unit_types.h"
 #include "screens/human_turn.h"
 #include "screens/turn_report.h"
+#include "screens/unit_picture.h"
 #include "shell/shell.h"
-#include "ui/sprite_layout.h"
 #include "ui/text.h"
+#include "world/terrain_sheet.h"
 
 namespace {
-
-constexpr Rect kFogTile{192, 448, 256, 512};
-constexpr Rect kNoCorner{-1, -1, -1, -1};
 
 void DrawTerrain(const Tile& tile, int sx, int sy) {
     CopyPicture(kTerrainSlot, tile.imageRect, sx, sy, false);
     static constexpr int kCornerDx[4] = {0, 32, 0, 32};
     static constexpr int kCornerDy[4] = {0, 0, 32, 32};
     for (int corner = 0; corner < 4; ++corner) {
-        if (tile.cornerRect[corner] == kNoCorner) continue;
+        if (tile.cornerRect[corner] == terrain_sheet::kNoCorner) continue;
         CopyPicture(kTerrainSlot, tile.cornerRect[corner], sx + kCornerDx[corner], sy + kCornerDy[corner], true);
     }
 }
@@ -74,7 +72,7 @@ void DrawMapView() {
             const int sx = kTilePixels * i, sy = kTilePixels * j;
             if (!OnMap(game, x, y)) continue;
             if (game.fogOfWar == 1 && game.visibleTiles[x][y] == 0) {
-                CopyPicture(kTerrainSlot, kFogTile, sx, sy, false);
+                CopyPicture(kTerrainSlot, terrain_sheet::kFog, sx, sy, false);
                 DrawTurnReportMark(x, y, sx, sy);
                 continue;
             }

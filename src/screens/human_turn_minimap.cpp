@@ -9,6 +9,7 @@
 #include "shell/shell.h"
 #include "ui/display.h"
 #include "ui/sprite_layout.h"
+#include "world/terrain_sheet.h"
 
 int cursorFrame = 0;
 Rect miniMapRect;
@@ -19,20 +20,6 @@ namespace {
 // in the sheet (640, 187).
 constexpr int kSheetToScreenX = 832 - 640;
 constexpr int kSheetToScreenY = 0 - 187;
-
-// The 3 x 3 dot of a terrain in the terrain picture.
-Rect TerrainDot(int terrain) {
-    int left = 290;
-    switch (terrain) {
-        case kWater: left = 300; break;
-        case kRough: left = 310; break;
-        case kClearing: left = 320; break;
-        case kCrossingVertical:
-        case kCrossingHorizontal: left = 330; break;
-        default: break;
-    }
-    return {left, 475, left + kMiniMapDot, 475 + kMiniMapDot};
-}
 
 void FillMiniMapBlack() {
     const DdRect target{miniMapRect.left, miniMapRect.top, miniMapRect.right, miniMapRect.bottom};
@@ -55,7 +42,7 @@ void PaintDot(int x, int y) {
         sheetSurface->BltFast(left, top, sheetSurface, &from, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);
         return;
     }
-    const Rect dot = TerrainDot(game.map.tiles[x][y].terrain);
+    const Rect dot = terrain_sheet::MiniMapDot(game.map.tiles[x][y].terrain);
     const DdRect from{dot.left, dot.top, dot.right, dot.bottom};
     sheetSurface->BltFast(left, top, display.offscreenSurfaces[kTerrainSlot], &from,
                           DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);

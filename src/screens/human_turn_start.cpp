@@ -16,7 +16,7 @@
 #include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/display.h"
-#include "ui/sprite_layout.h"
+#include "screens/unit_picture.h"
 
 namespace {
 

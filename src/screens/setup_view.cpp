@@ -5,6 +5,7 @@
 #include "ui/buttons.h"
 #include "ui/display.h"
 #include "ui/sprite_layout.h"
+#include "world/terrain_sheet.h"
 
 namespace {
 
@@ -27,9 +28,9 @@ void DrawSwatches() {
 // A corner of the chosen terrain with rough ground, a base and water on it.
 void DrawTerrainPreview() {
     Copy(kTerrainSlot, {0, 0, 304, 80}, 688, 464, false);
-    Copy(kTerrainSlot, {256, 384, 320, 448}, 696, 472, true);
-    Copy(kSpriteSlot, {0, 352, 64, 416}, 808, 472, true);
-    Copy(kTerrainSlot, {64, 384, 128, 448}, 920, 472, true);
+    Copy(kTerrainSlot, terrain_sheet::kRoughCurved, 696, 472, true);
+    Copy(kSpriteSlot, sheet::UnitCell(sheet::kBaseRow, kGreen), 808, 472, true);
+    Copy(kTerrainSlot, terrain_sheet::kWaterCurved, 920, 472, true);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "shell/settings.h"
 #include "ui/button_table.h"
 #include "ui/display.h"
+#include "ui/popup.h"
 
 Game theGame;
 
@@ -43,6 +44,15 @@ int Failed(const char* what) {
 
 }  // namespace
 
+void ResetSharedObjects() {
+    theGame = Game{};
+    display = Display{};
+    popupBox = PopupBox{};
+    InitButtons(buttonTable, kFactionNames);
+    SetDefaultSettings(settings);
+    ResetInput();
+}
+
 void StartUp() {
     SetDefaultSettings(settings);
     LoadINI(settings);
@@ -52,16 +62,16 @@ void StartUp() {
     display.offscreenCount = kOffscreenSurfaces;
     CreateGameFolder(kSavedGamesFolder);  // an existing folder is fine; a failure shows when saving
     theGame.saveFileName.clear();
-    InitButtons();
+    InitButtons(buttonTable, kFactionNames);
 }
 
 int RunGame(const ScreenTable& screens) {
     StartLog(kWindowTitle);
     AppendLog(LongDateText());
+    ResetSharedObjects();
     Window* window = GetPlatform().CreateMainWindow(kWindowTitle);
     if (!window) return Failed("cannot open a window: there is no display to show the game on");
     display.WinHandle = window;
-    ResetInput();
     const GameHooksOnPlatform hooks;
     StartUp();
     if (!display.Setup()) return Failed("the display could not be set up (Run.log has the details)");

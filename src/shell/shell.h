@@ -11,6 +11,12 @@ extern Game theGame;
 inline constexpr const char* kWindowTitle = "Korvessa";
 inline constexpr const char* kSavedGamesFolder = "Saved Games";
 
+// Puts the program's shared objects as a fresh run finds them: the game, the
+// display, the pop-up box, the button table, the settings (defaults; the file
+// is read by StartUp) and the input state. Every run, and every test that
+// plays screens, begins here.
+void ResetSharedObjects();
+
 // The start-up values: settings (defaults, then the file), the display's
 // parameters, the saved-games folder, the shared globals and the buttons.
 void StartUp();

@@ -1,14 +1,16 @@
 #include "ui/button_table.h"
 
+#include <utility>
+
 #include "ui/text_layout.h"
 
 ButtonTable buttonTable;
 
 namespace {
 
-void Set(ButtonTable& table, int id, const char* label, Rect rect, int fontSize = kLargeFont) {
+void Set(ButtonTable& table, int id, std::string label, Rect rect, int fontSize = kLargeFont) {
     Button& b = table[id];
-    b.label = label;
+    b.label = std::move(label);
     b.rect = rect;
     b.fontSize = fontSize;
 }
@@ -16,7 +18,7 @@ void Set(ButtonTable& table, int id, const char* label, Rect rect, int fontSize 
 // The set-up screen has one row of controls per seat, 48 pixels apart.
 Rect SeatRow(int left, int right, int seat) { return {left, 128 + 48 * seat, right, 160 + 48 * seat}; }
 
-void InitSetupButtons(ButtonTable& t) {
+void InitSetupButtons(ButtonTable& t, std::span<const char* const> factionNames) {
     Set(t, kMapSizeButton, "", {32, 560, 256, 592});
     Set(t, kConquerButton, "CONQUER", {304, 464, 640, 496});
     Set(t, kScoreVictoryButton, "SCORE", {304, 512, 640, 544});
@@ -24,13 +26,13 @@ void InitSetupButtons(ButtonTable& t) {
     Set(t, kSetupCancelButton, "CANCEL", {32, 656, 224, 736});
     Set(t, kSetupLaunchButton, "LAUNCH", {800, 656, 992, 736});
     Set(t, kGameNameButton, "", {272, 704, 752, 736});
-    static constexpr const char* kColourDigits[kSeats] = {"1", "2", "3", "4"};
-    for (int k = 0; k < kSeats; ++k) {
+    const int seats = static_cast<int>(factionNames.size());
+    for (int k = 0; k < seats; ++k) {
         Set(t, kSeatOpenButton + k, "", SeatRow(16, 176, k));
         Set(t, kSeatNameButton + k, "", SeatRow(544, 880, k));
         Set(t, kSeatKindButton + k, "", SeatRow(192, 352, k));
-        Set(t, kFactionButton + k, kFactionNames[k], SeatRow(368, 528, k));
-        Set(t, kColourButton + k, kColourDigits[k], SeatRow(896, 946, k));
+        Set(t, kFactionButton + k, factionNames[k], SeatRow(368, 528, k));
+        Set(t, kColourButton + k, std::to_string(k + 1), SeatRow(896, 946, k));
     }
     Set(t, kPasswordsButton, "PASSWORD DISABLED", {688, 560, 992, 592});
     Set(t, kGameTypeButton, "", {640, 20, 924, 52});
@@ -70,13 +72,13 @@ void InitTurnButtons(ButtonTable& t) {
 
 }  // namespace
 
-void InitButtons(ButtonTable& table) {
+void InitButtons(ButtonTable& table, std::span<const char* const> factionNames) {
     for (Button& b : table) b = Button{};
     Set(table, kPopupCancelButton, "CANCEL", {});
     Set(table, kPopupOkButton, "OK", {});
     Set(table, kReturnButton, "RETURN", {392, 728, 632, 760});
     Set(table, kLaunchSavedGameButton, "LAUNCH", {776, 728, 1016, 760});
-    InitSetupButtons(table);
+    InitSetupButtons(table, factionNames);
     InitMainMenuButtons(table);
     InitTurnButtons(table);
 }

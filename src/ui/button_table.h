@@ -4,9 +4,10 @@
 // and hands the id of a clicked button to the command switch.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
-#include "game/state.h"
+#include "platform/rect.h"
 #include "platform/platform.h"
 #include "ui/button_ids.h"
 
@@ -26,9 +27,9 @@ struct Button {
 using ButtonTable = std::array<Button, kButtonCount>;
 extern ButtonTable buttonTable;
 
-// Fills the table with its start-up labels, rectangles and fonts.
-void InitButtons(ButtonTable& table);
-inline void InitButtons() { InitButtons(buttonTable); }
+// Fills the table with its start-up labels, rectangles and fonts; the set-up
+// screen gets one row of controls for each faction name, a seat each.
+void InitButtons(ButtonTable& table, std::span<const char* const> factionNames);
 
 // Right and bottom are outside the rectangle, as with the window manager's
 // point-in-rectangle test.

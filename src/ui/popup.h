@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "game/state.h"
 #include "ui/screen_ids.h"
 #include "ui/sprite_layout.h"
 

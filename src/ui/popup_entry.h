@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/state.h"
+#include "platform/rect.h"
 
 enum class PopupKey { kNone, kConfirm, kCancel };
 

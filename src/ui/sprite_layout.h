@@ -3,7 +3,7 @@
 // slot 0). The art generator draws to these rectangles and the toolkit and
 // screens copy from them, so both sides must read them from here. Rectangles
 // are left, top, right, bottom with right and bottom exclusive.
-#include "game/state.h"
+#include "platform/rect.h"
 
 namespace sheet {
 
@@ -21,6 +21,11 @@ inline constexpr int kSmallCellHeight = 16;
 // the underscore, the small one at Z (its row goes on with other pictures).
 inline constexpr int kLargeLastChar = 95;
 inline constexpr int kSmallLastChar = 90;
+// The glyph cells of each font, from the space to its last character.
+inline constexpr Rect kLargeFontStrip{0, kLargeFontTop, (kLargeLastChar - 31) * kLargeCellWidth,
+                                      kLargeFontTop + kLargeCellHeight};
+inline constexpr Rect kSmallFontStrip{0, kSmallFontTop, (kSmallLastChar - 31) * kSmallCellWidth,
+                                      kSmallFontTop + kSmallCellHeight};
 
 inline constexpr Rect kButtonPlate{0, 48, 184, 80};
 inline constexpr Rect kButtonPlateLit{184, 48, 368, 80};
@@ -28,19 +33,12 @@ inline constexpr Rect kAttackMarker{368, 48, 400, 80};
 constexpr Rect BuildMarker(int faction) { return {400 + 32 * faction, 48, 432 + 32 * faction, 80}; }
 
 inline constexpr int kUnitCell = 64;
-// Top row of a unit picture: the STANDARD unit has one row per faction, the
-// other types one row shared by all factions.
-constexpr int UnitRowTop(int unitType, int faction) {
-    switch (unitType) {
-        case kBase: return 352;
-        case kAir: return 416;
-        case kTank: return 480;
-        case kArtillery: return 544;
-        default: return 96 + 64 * faction;
-    }
-}
-constexpr Rect UnitPicture(int unitType, int faction, int colour) {
-    const int top = UnitRowTop(unitType, faction);
+// Unit pictures: one row of cells a kind of unit, one cell a colour. The
+// STANDARD unit has a row for each faction, the other types one row shared
+// by all factions.
+enum UnitRow : int { kStandardRow = 0, kBaseRow = 4, kAirRow = 5, kTankRow = 6, kArtilleryRow = 7, kUnitRows = 8 };
+constexpr Rect UnitCell(int row, int colour) {
+    const int top = 96 + kUnitCell * row;
     return {kUnitCell * colour, top, kUnitCell * colour + kUnitCell, top + kUnitCell};
 }
 

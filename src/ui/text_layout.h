@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "game/state.h"
+#include "platform/rect.h"
 
 enum FontSize : int { kSmallFont = 0, kLargeFont = 1 };
 

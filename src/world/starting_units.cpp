@@ -5,6 +5,7 @@
 
 void PlaceStartingUnits(Game& game) {
     const int n = game.map.mapSize;
+    SetScrollLimits(game);
     std::array<int, 4> seatAtCorner{-1, -1, -1, -1};
     for (int seat = 0; seat < kSeats; ++seat) {
         int corner;

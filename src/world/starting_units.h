@@ -2,6 +2,6 @@
 #include "game/state.h"
 
 // Places a BASE and four STANDARD units for every open seat in a corner
-// drawn at random, and points each such seat's view at its corner. Expects
-// maxScrollX and maxScrollY to be set for the map size.
+// drawn at random, and points each such seat's view at its corner, inside
+// the scroll limits it sets for the map size.
 void PlaceStartingUnits(Game& game);

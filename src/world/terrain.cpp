@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "world/terrain_sheet.h"
+
 namespace {
 
 constexpr int kUnreached = 100;
@@ -133,45 +135,38 @@ void MarkCrossings(GameMap& map) {
         }
 }
 
-constexpr Rect kNoCorner{-1, -1, -1, -1};
-
 // Terrain of a neighbour; outside the map counts as land.
 int TerrainAt(const GameMap& map, int x, int y) {
     if (x < 0 || y < 0 || x >= map.mapSize || y >= map.mapSize) return kLand;
     return map.tiles[x][y].terrain;
 }
 
-// The quarter of a 64 x 64 block at (left, 384): 0 NW, 1 NE, 2 SW, 3 SE.
-Rect Quarter(int left, int quarter) {
-    const int l = left + (quarter % 2) * 32, t = 384 + (quarter / 2) * 32;
-    return {l, t, l + 32, t + 32};
-}
-
 // Water or rough ground: plain quarters, curved where the three neighbours
 // on that side are all land.
-void RoundOffBlock(const GameMap& map, int x, int y, int plainLeft, int curvedLeft, Tile& tile) {
+void RoundOffBlock(const GameMap& map, int x, int y, const Rect& plain, const Rect& curved, Tile& tile) {
     auto land = [&](int dx, int dy) { return TerrainAt(map, x + dx, y + dy) == kLand; };
-    const bool curved[4] = {land(-1, -1) && land(0, -1) && land(-1, 0), land(1, -1) && land(0, -1) && land(1, 0),
-                            land(-1, 1) && land(0, 1) && land(-1, 0), land(1, 1) && land(0, 1) && land(1, 0)};
-    for (int q = 0; q < 4; ++q) tile.cornerRect[q] = Quarter(curved[q] ? curvedLeft : plainLeft, q);
+    const bool round[4] = {land(-1, -1) && land(0, -1) && land(-1, 0), land(1, -1) && land(0, -1) && land(1, 0),
+                           land(-1, 1) && land(0, 1) && land(-1, 0), land(1, 1) && land(0, 1) && land(1, 0)};
+    for (int q = 0; q < 4; ++q) tile.cornerRect[q] = terrain_sheet::Quarter(round[q] ? curved : plain, q);
 }
 
 // Land: fill the inner corner where two sides meet rough ground, then,
 // taking precedence, where two sides meet water.
 void FillLandCorners(const GameMap& map, int x, int y, Tile& tile) {
     struct Meeting {
-        int terrain, left;
+        int terrain;
+        Rect block;
     };
-    for (const Meeting meeting : {Meeting{kRough, 192}, Meeting{kWater, 0}}) {
-        const int left = meeting.left;
+    for (const Meeting meeting : {Meeting{kRough, terrain_sheet::kLandRough}, Meeting{kWater, terrain_sheet::kLandWater}}) {
+        const Rect& block = meeting.block;
         auto is = [&](int dx, int dy) { return TerrainAt(map, x + dx, y + dy) == meeting.terrain; };
         if (is(0, -1)) {
-            if (is(-1, 0)) tile.cornerRect[0] = Quarter(left, 0);
-            if (is(1, 0)) tile.cornerRect[1] = Quarter(left, 1);
+            if (is(-1, 0)) tile.cornerRect[0] = terrain_sheet::Quarter(block, 0);
+            if (is(1, 0)) tile.cornerRect[1] = terrain_sheet::Quarter(block, 1);
         }
         if (is(0, 1)) {
-            if (is(-1, 0)) tile.cornerRect[2] = Quarter(left, 2);
-            if (is(1, 0)) tile.cornerRect[3] = Quarter(left, 3);
+            if (is(-1, 0)) tile.cornerRect[2] = terrain_sheet::Quarter(block, 2);
+            if (is(1, 0)) tile.cornerRect[3] = terrain_sheet::Quarter(block, 3);
         }
     }
 }
@@ -184,13 +179,10 @@ void AssignTileImages(GameMap& map) {
         for (int y = 0; y < n; ++y) {
             Tile& tile = map.tiles[x][y];
             switch (tile.terrain) {
-                case kClearing: tile.imageRect = {0, 448, 64, 512}; break;
-                case kCrossingVertical: tile.imageRect = {64, 448, 128, 512}; break;
-                case kCrossingHorizontal: tile.imageRect = {128, 448, 192, 512}; break;
-                default: {
-                    const int left = (x % 6) * 64, top = (y % 6) * 64;
-                    tile.imageRect = {left, top, left + 64, top + 64};
-                }
+                case kClearing: tile.imageRect = terrain_sheet::kClearing; break;
+                case kCrossingVertical: tile.imageRect = terrain_sheet::kCrossingNS; break;
+                case kCrossingHorizontal: tile.imageRect = terrain_sheet::kCrossingWE; break;
+                default: tile.imageRect = terrain_sheet::GroundTile(x, y);
             }
         }
 }
@@ -200,9 +192,9 @@ void AssignCornerOverlays(GameMap& map) {
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y) {
             Tile& tile = map.tiles[x][y];
-            tile.cornerRect.fill(kNoCorner);
-            if (tile.terrain == kWater) RoundOffBlock(map, x, y, 128, 64, tile);
-            else if (tile.terrain == kRough) RoundOffBlock(map, x, y, 320, 256, tile);
+            tile.cornerRect.fill(terrain_sheet::kNoCorner);
+            if (tile.terrain == kWater) RoundOffBlock(map, x, y, terrain_sheet::kWater, terrain_sheet::kWaterCurved, tile);
+            else if (tile.terrain == kRough) RoundOffBlock(map, x, y, terrain_sheet::kRough, terrain_sheet::kRoughCurved, tile);
             else if (tile.terrain == kLand) FillLandCorners(map, x, y, tile);
         }
 }

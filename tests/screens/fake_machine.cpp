@@ -55,12 +55,7 @@ void FakeMachineTest::SetUp() {
 void FakeMachineTest::StartMachine() {
     ResetDeviceTestSeam();
     SetPlatform(&fake);
-    display = Display{};
-    popupBox = PopupBox{};
-    theGame = Game{};
-    ResetInput();
-    SetDefaultSettings(settings);
-    InitButtons();
+    ResetSharedObjects();
     player.onFailedStep = [this](const std::string&) { Keep("failed-step"); };
 }
 

@@ -8,10 +8,10 @@
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
 #include "screens/screens.h"
+#include "screens/unit_picture.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
 #include "ui/button_table.h"
-#include "ui/sprite_layout.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "game/unit_types.h"
 #include "platform/input.h"
 #include "screen_fixture.h"
+#include "screens/unit_picture.h"
 #include "ui/button_table.h"
-#include "ui/sprite_layout.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 namespace kvtest {
 
 using assetgen::Image;
-using assetgen::Rect;
 using assetgen::Rgb;
 
 inline bool IsKey(Rgb c) { return c == assetgen::kKey; }

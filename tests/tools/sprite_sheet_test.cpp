@@ -34,10 +34,10 @@ TEST(SpriteSheet, UnitPicturesDifferByFactionAndColour) {
     };
     for (int f = 0; f < 4; ++f)
         for (int g = f + 1; g < 4; ++g)
-            EXPECT_GT(differing(sheet::Unit(0, f), sheet::Unit(0, g)), 400) << "factions " << f << " and " << g;
+            EXPECT_GT(differing(sheet::UnitCell(f, 0), sheet::UnitCell(g, 0)), 400) << "factions " << f << " and " << g;
     // Same shape in every colour column, different colours.
     for (int row = 0; row < sheet::kUnitRows; ++row) {
-        EXPECT_EQ(differing(sheet::Unit(0, row), sheet::Unit(3, row)), 0);
+        EXPECT_EQ(differing(sheet::UnitCell(row, 0), sheet::UnitCell(row, 3)), 0);
         int recoloured = 0;
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)

@@ -38,7 +38,7 @@ TEST(Terrain, ThereAreAtLeastThreeDifferentPicturesOfTheRightSize) {
         EXPECT_GE(image.Height(), 512) << name;
         EXPECT_EQ(name.substr(name.size() - 4), ".BMP") << "the set-up screen lists file names with their extension";
         EXPECT_LE(name.size(), 19u) << name << " must fit the terrain button";
-        grounds.push_back(image.At(terrain::kDotLeft[0], terrain::kDotTop));
+        grounds.push_back(image.At(terrain_sheet::kDotLeft[0], terrain_sheet::kDotTop));
     }
     for (size_t a = 0; a < grounds.size(); ++a)
         for (size_t b = a + 1; b < grounds.size(); ++b) EXPECT_GT(Distance(grounds[a], grounds[b]), 60);
@@ -50,7 +50,7 @@ TEST(Terrain, ThereAreAtLeastThreeDifferentPicturesOfTheRightSize) {
 // inside a cell. None of them has a see-through pixel.
 TEST(Terrain, GroundWaterAndRoughTileWithoutSeams) {
     for (const auto& [name, image] : Pictures())
-        for (Rect r : {terrain::kGround, terrain::kWater, terrain::kRough}) {
+        for (Rect r : {terrain_sheet::kGround, terrain_sheet::kWater, terrain_sheet::kRough}) {
             EXPECT_EQ(CountKey(image, r), 0) << name;
             const int size = r.Width();
             for (int edge = 63; edge < size; edge += 64) {
@@ -74,8 +74,8 @@ TEST(Terrain, GroundWaterAndRoughTileWithoutSeams) {
 
 TEST(Terrain, CurvedQuartersAndLandQuartersFitTogether) {
     for (const auto& [name, image] : Pictures())
-        for (auto [land, curved, plain] : {std::tuple{terrain::kLandWater, terrain::kWaterCurved, terrain::kWater},
-                                           std::tuple{terrain::kLandRough, terrain::kRoughCurved, terrain::kRough}}) {
+        for (auto [land, curved, plain] : {std::tuple{terrain_sheet::kLandWater, terrain_sheet::kWaterCurved, terrain_sheet::kWater},
+                                           std::tuple{terrain_sheet::kLandRough, terrain_sheet::kRoughCurved, terrain_sheet::kRough}}) {
             int both = 0, neither = 0, unlike = 0;
             for (int y = 0; y < 64; ++y)
                 for (int x = 0; x < 64; ++x) {
@@ -98,15 +98,15 @@ TEST(Terrain, CurvedQuartersAndLandQuartersFitTogether) {
 
 TEST(Terrain, ClearingCrossingsFogAndDotsAreOpaque) {
     for (const auto& [name, image] : Pictures()) {
-        for (Rect r : {terrain::kClearing, terrain::kCrossingNS, terrain::kCrossingWE, terrain::kFog})
+        for (Rect r : {terrain_sheet::kClearing, terrain_sheet::kCrossingNS, terrain_sheet::kCrossingWE, terrain_sheet::kFog})
             EXPECT_EQ(CountKey(image, r), 0) << name << " " << r.left;
         std::vector<Rgb> dots;
-        for (int left : terrain::kDotLeft) {
-            const Rgb dot = image.At(left, terrain::kDotTop);
+        for (int left : terrain_sheet::kDotLeft) {
+            const Rgb dot = image.At(left, terrain_sheet::kDotTop);
             EXPECT_FALSE(IsKey(dot));
             EXPECT_FALSE(BecomesKeyIn16Bit(dot));
             for (int y = 0; y < 3; ++y)
-                for (int x = 0; x < 3; ++x) EXPECT_EQ(image.At(left + x, terrain::kDotTop + y), dot) << name;
+                for (int x = 0; x < 3; ++x) EXPECT_EQ(image.At(left + x, terrain_sheet::kDotTop + y), dot) << name;
             dots.push_back(dot);
         }
         EXPECT_GT(Distance(dots[0], dots[1]), 60) << name << ": land and water dots look alike";

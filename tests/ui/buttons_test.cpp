@@ -48,7 +48,7 @@ TEST_F(ButtonsTest, TextOnlyAndHiddenButtonsDrawNoPlate) {
 }
 
 TEST_F(ButtonsTest, AnIconIsCopiedAtItsOffsetWithTheColourKey) {
-    const Rect unit = sheet::UnitPicture(kTank, 0, 2);
+    const Rect unit = sheet::UnitCell(sheet::kTankRow, 2);
     FillRect(Sheet(), unit, 0x0000C0);
     FillRect(Sheet(), {unit.left, unit.top, unit.left + 4, unit.top + 4}, 0);
     button = buttonTable[kTankIconButton];

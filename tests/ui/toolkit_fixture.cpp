@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "game/state.h"
 #include "platform/bmp_writer.h"
 #include "support/fake_display.h"
 #include "support/read_file.h"
@@ -10,7 +11,7 @@ void ToolkitTest::SetUp() {
     InTempDir::SetUp();
     window = UseFakePlatform(fake);
     ResetInput();
-    InitButtons();
+    InitButtons(buttonTable, kFactionNames);
     display = GameDisplay(window);
     ASSERT_TRUE(display.Setup());
     PaintSheet();

@@ -35,12 +35,14 @@ void DrawCell(Image& sheet, const PsfFont& font, char32_t code, int left, int to
 void DrawSheetFonts(Image& sheet) {
     const PsfFont& large = LargeFont();
     const PsfFont& small = SmallFont();
-    sheet.Fill(sheet::kLargeFont.left, sheet::kLargeFont.top, sheet::kLargeFont.right, sheet::kLargeFont.bottom, kKey);
-    sheet.Fill(sheet::kSmallFont.left, sheet::kSmallFont.top, sheet::kSmallFont.right, sheet::kSmallFont.bottom, kKey);
-    for (int code = 32; code <= 95; ++code)
-        DrawCell(sheet, large, char32_t(code), (code - 32) * 16, 0, {255, 252, 240}, {232, 204, 140}, {34, 28, 24});
-    for (int code = 32; code <= 90; ++code)
-        DrawCell(sheet, small, char32_t(code), (code - 32) * 8, 32, {246, 246, 240}, {214, 218, 226}, {24, 24, 30});
+    for (const Rect& strip : {sheet::kLargeFontStrip, sheet::kSmallFontStrip})
+        sheet.Fill(strip.left, strip.top, strip.right, strip.bottom, kKey);
+    for (int code = 32; code <= sheet::kLargeLastChar; ++code)
+        DrawCell(sheet, large, char32_t(code), (code - 32) * sheet::kLargeCellWidth, sheet::kLargeFontTop,
+                 {255, 252, 240}, {232, 204, 140}, {34, 28, 24});
+    for (int code = 32; code <= sheet::kSmallLastChar; ++code)
+        DrawCell(sheet, small, char32_t(code), (code - 32) * sheet::kSmallCellWidth, sheet::kSmallFontTop,
+                 {246, 246, 240}, {214, 218, 226}, {24, 24, 30});
 }
 
 int TextWidth(const PsfFont& font, const std::string& text, int scale) {

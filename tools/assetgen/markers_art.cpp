@@ -101,8 +101,8 @@ void Keyed(Image& sheet, Rect where, Draw draw) {
 void DrawMarkers(Image& sheet) {
     Keyed(sheet, sheet::kAttackMarker, AttackMarker);
     for (int f = 0; f < kFactions; ++f) Keyed(sheet, sheet::BuildMarker(f), [f](cairo_t* cr) { BuildMarker(cr, f); });
-    Keyed(sheet, sheet::kMoveReady, MoveReady);
-    Keyed(sheet, sheet::kAttackReady, AttackReady);
+    Keyed(sheet, sheet::kMoveReadyMark, MoveReady);
+    Keyed(sheet, sheet::kAttackReadyMark, AttackReady);
 }
 
 // Four corner brackets that breathe in and out over the four frames.
@@ -110,7 +110,7 @@ void DrawCursorFrames(Image& sheet) {
     const double insets[] = {2, 3.5, 5, 3.5};
     const Rgb colours[] = {{255, 240, 120}, {255, 255, 200}, {255, 255, 255}, {255, 255, 200}};
     for (int k = 0; k < 4; ++k)
-        Keyed(sheet, sheet::Cursor(k), [&](cairo_t* cr) {
+        Keyed(sheet, sheet::CursorFrame(k), [&](cairo_t* cr) {
             const double a = insets[k], b = 64 - insets[k], len = 12;
             const double corners[4][2] = {{a, a}, {b, a}, {a, b}, {b, b}};
             for (const auto& c : corners) {
@@ -182,7 +182,7 @@ void ExplosionFrame(cairo_t* cr, int f) {
 }
 
 void DrawExplosionFrames(Image& sheet) {
-    for (int f = 0; f < 16; ++f) Keyed(sheet, sheet::Explosion(f), [f](cairo_t* cr) { ExplosionFrame(cr, f); });
+    for (int f = 0; f < 16; ++f) Keyed(sheet, sheet::ExplosionFrame(f), [f](cairo_t* cr) { ExplosionFrame(cr, f); });
 }
 
 // A plain bright outline: its inside is the key, so the mini-map shows through.

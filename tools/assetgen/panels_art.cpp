@@ -8,6 +8,10 @@ namespace assetgen {
 
 namespace {
 
+// The mini-map of the biggest map (63 tiles, offset -4) fills this part of
+// the upper panel.
+constexpr Rect kMiniMapWell{642, 218, 831, 407};
+
 void Gradient(cairo_t* cr, double y0, double y1, Rgb a, Rgb b) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgb(p, 0, a.r / 255.0, a.g / 255.0, a.b / 255.0);
@@ -65,12 +69,12 @@ void MetalPlate(cairo_t* cr, double x, double y, double w, double h) {
 }
 
 void DrawButtonPlates(Image& sheet) {
-    Plate(sheet, sheet::kPlate, {64, 92, 130}, {30, 44, 70}, {110, 128, 150});
-    Plate(sheet, sheet::kPlateLit, {96, 140, 180}, {44, 76, 112}, ui::kGold);
+    Plate(sheet, sheet::kButtonPlate, {64, 92, 130}, {30, 44, 70}, {110, 128, 150});
+    Plate(sheet, sheet::kButtonPlateLit, {96, 140, 180}, {44, 76, 112}, ui::kGold);
 }
 
 void DrawPopupBox(Image& sheet) {
-    const Rect r = sheet::kPopup;
+    const Rect r = sheet::kPopupBox;
     Canvas canvas(r.Width(), r.Height());
     cairo_t* cr = canvas.Cr();
     const double w = r.Width(), h = r.Height();
@@ -100,7 +104,7 @@ void DrawSidePanels(Image& sheet) {
         cairo_t* cr = canvas.Cr();
         MetalPlate(cr, 0, 0, r.Width(), r.Height());
         // The well around the mini-map, big enough for the largest map.
-        const Rect m = sheet::kMiniMapWell;
+        const Rect m = kMiniMapWell;
         Well(cr, m.left - r.left - 1, m.top - r.top - 1, m.Width() + 2, m.Height() + 2);
         cairo_rectangle(cr, 0, 0, 2, r.Height());  // edge against the map
         SetRgb(cr, ui::kGold);
@@ -140,7 +144,7 @@ void DrawSidePanels(Image& sheet) {
 void DrawSwatches(Image& sheet) {
     for (int c = 0; c < kColours; ++c) {
         const PlayerPalette p = PlayerColours(c);
-        const Rect box = sheet::ColourBoxSwatch(c), score = sheet::ScoreSwatch(c);
+        const Rect box = sheet::ColourSwatch(c), score = sheet::ColourSwatchLower(c);
         sheet.Fill(box.left, box.top, box.right, box.bottom, p.dark);
         sheet.Fill(score.left, score.top, score.right, score.bottom, p.swatch);
         sheet.Fill(score.left, score.top, score.left + 3, score.top + 3, p.dot);

@@ -9,7 +9,7 @@
 namespace assetgen {
 
 Image MakeSpriteSheet() {
-    Image sheet(kScreenWidth, kScreenHeight);  // starts all key: unused parts stay transparent
+    Image sheet(sheet::kWidth, sheet::kHeight);  // starts all key: unused parts stay transparent
     DrawSheetFonts(sheet);
     DrawButtonPlates(sheet);
     DrawMarkers(sheet);

@@ -38,7 +38,7 @@ void QuarterBlock(Image& picture, const Image& texture, Rect at, Cut cut) {
 }
 
 void Clearing(Image& picture, const Image& land, const TerrainTheme& theme) {
-    const Rect r = terrain::kClearing;
+    const Rect r = terrain_sheet::kClearing;
     picture.Paste(land, 0, 0, 64, 64, r.left, r.top);
     Canvas pad(64, 64);
     cairo_t* cr = pad.Cr();
@@ -100,7 +100,7 @@ void Crossing(Image& picture, const Image& water, const TerrainTheme& theme, Rec
 }
 
 void Fog(Image& picture, const TerrainTheme& theme) {
-    const Rect r = terrain::kFog;
+    const Rect r = terrain_sheet::kFog;
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
             const double v = PeriodicFbm(theme.seed + 7, x, y, 16, 64);
@@ -124,7 +124,7 @@ void Dots(Image& picture, const Image& land, const Image& water, const Image& ro
     const Rgb colours[5] = {Average(land, 0, 0, 384, 384), Average(water, 0, 0, 64, 64), Average(rough, 0, 0, 64, 64),
                             {250, 236, 150}, theme.path};
     for (int i = 0; i < 5; ++i)
-        picture.Fill(terrain::kDotLeft[i], terrain::kDotTop, terrain::kDotLeft[i] + 3, terrain::kDotTop + 3,
+        picture.Fill(terrain_sheet::kDotLeft[i], terrain_sheet::kDotTop, terrain_sheet::kDotLeft[i] + 3, terrain_sheet::kDotTop + 3,
                      AwayFromKey(colours[i]));
 }
 
@@ -153,15 +153,15 @@ Image MakeTerrainPicture(const TerrainTheme& theme) {
     Image picture(kScreenWidth, kScreenHeight);
     const Image land = LandTexture(theme), water = WaterTexture(theme), rough = RoughTexture(theme);
     picture.Paste(land, 0, 0, 384, 384, 0, 0);
-    QuarterBlock(picture, water, terrain::kLandWater, Cut::kOutside);
-    QuarterBlock(picture, water, terrain::kWaterCurved, Cut::kInside);
-    QuarterBlock(picture, water, terrain::kWater, Cut::kPlain);
-    QuarterBlock(picture, rough, terrain::kLandRough, Cut::kOutside);
-    QuarterBlock(picture, rough, terrain::kRoughCurved, Cut::kInside);
-    QuarterBlock(picture, rough, terrain::kRough, Cut::kPlain);
+    QuarterBlock(picture, water, terrain_sheet::kLandWater, Cut::kOutside);
+    QuarterBlock(picture, water, terrain_sheet::kWaterCurved, Cut::kInside);
+    QuarterBlock(picture, water, terrain_sheet::kWater, Cut::kPlain);
+    QuarterBlock(picture, rough, terrain_sheet::kLandRough, Cut::kOutside);
+    QuarterBlock(picture, rough, terrain_sheet::kRoughCurved, Cut::kInside);
+    QuarterBlock(picture, rough, terrain_sheet::kRough, Cut::kPlain);
     Clearing(picture, land, theme);
-    Crossing(picture, water, theme, terrain::kCrossingNS, true);
-    Crossing(picture, water, theme, terrain::kCrossingWE, false);
+    Crossing(picture, water, theme, terrain_sheet::kCrossingNS, true);
+    Crossing(picture, water, theme, terrain_sheet::kCrossingWE, false);
     Fog(picture, theme);
     Dots(picture, land, water, rough, theme);
     return picture;

@@ -347,7 +347,7 @@ void DrawUnitPictures(Image& sheet) {
         for (int colour = 0; colour < kColours; ++colour) {
             Canvas canvas(64, 64);
             DrawUnit(canvas.Cr(), row, PlayerColours(colour));
-            const Rect cell = sheet::Unit(colour, row);
+            const Rect cell = sheet::UnitCell(row, colour);
             PasteKeyed(sheet, canvas, cell.left, cell.top);
         }
 }
