@@ -1,6 +1,6 @@
 #pragma once
-// Writes a picture as an uncompressed 24-bit BMP file, so tests can leave
-// what a screen showed for a person to look at.
+// Writes a picture as an uncompressed 24-bit BMP file: the art generator's
+// pictures, and what a screen showed in a test, for a person to look at.
 #include <cstdint>
 #include <string>
 

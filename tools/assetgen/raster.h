@@ -1,5 +1,5 @@
 #pragma once
-// A plain 24-bit picture and the BMP file format the game reads.
+// A plain 24-bit picture, written and read as BMP files by the game's own code.
 
 #include <cstdint>
 #include <string>
@@ -37,8 +37,9 @@ private:
     std::vector<Rgb> pixels_;
 };
 
+// The picture as the 24-bit BMP file the game's own writer makes.
 bool WriteBmp(const Image& image, const std::string& path);
-// Reads the uncompressed 24-bit pictures WriteBmp makes (bottom-up or top-down).
+// Reads a picture through the game's own reader (every form it takes).
 bool ReadBmp(const std::string& path, Image& image);
 
 // Keeps an opaque colour away from the key: in a 16-bit display mode any
