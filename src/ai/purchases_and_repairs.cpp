@@ -1,7 +1,4 @@
 // Spending energy: one new unit per pass at a base, and repairs of idle units.
-#include <algorithm>
-#include <cstdint>
-
 #include "ai/computer_player.h"
 #include "game/economy.h"
 #include "game/unit_types.h"
@@ -53,14 +50,8 @@ bool BuyUnitNearBase(ComputerTurn& turn) {
 }
 
 void RepairUnit(ComputerTurn& turn, int slot) {
-    Unit& u = turn.game.state.units[slot];
-    Player& payer = turn.game.state.players[turn.player];
-    u.canAttack = 0;
-    const int64_t missing = int64_t{turn.game.state.players[u.owner].powerLevel} - u.health;
-    const int64_t affordable = payer.energy / kRepairPricePerPoint;
-    const int64_t points = std::max<int64_t>(0, std::min(missing, affordable));
-    u.health += static_cast<int>(points);
-    payer.energy -= static_cast<int>(points * kRepairPricePerPoint);
+    turn.game.state.units[slot].canAttack = 0;
+    RepairWithEnergy(turn.game, slot, turn.player);
 }
 
 bool RepairUnits(ComputerTurn& turn) {

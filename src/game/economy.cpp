@@ -1,6 +1,7 @@
 #include "game/economy.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "game/unit_types.h"
 
@@ -42,9 +43,11 @@ bool BuyPowerStep(Game& game, int player) {
 
 int RepairablePoints(const Game& game, int slot, int payer) {
     const Unit& u = game.state.units[slot];
-    const int missing = game.state.players[u.owner].powerLevel - u.health;
-    const int affordable = game.state.players[payer].energy / kRepairPricePerPoint;
-    return std::max(0, std::min(missing, affordable));
+    // In 64 bits: a damaged game's health may be so far below the level that
+    // the difference does not fit an int.
+    const int64_t missing = int64_t{game.state.players[u.owner].powerLevel} - u.health;
+    const int64_t affordable = game.state.players[payer].energy / kRepairPricePerPoint;
+    return static_cast<int>(std::max<int64_t>(0, std::min(missing, affordable)));
 }
 
 int RepairWithEnergy(Game& game, int slot, int payer) {
