@@ -25,3 +25,11 @@ void WorldCache::Regrow(Game& game) {
     size_ = n;
     rngAfter_ = game.rng.state;
 }
+
+void RegrowWorld(Game& game, WorldCache* worlds) {
+    SetScrollLimits(game);
+    if (worlds)
+        worlds->Regrow(game);
+    else
+        GenerateTerrain(game);
+}

@@ -27,3 +27,8 @@ private:
     uint32_t rngAfter_ = 0;
     std::array<std::array<TileLook, kMaxMapSize>, kMaxMapSize> tiles_{};
 };
+
+// What every turn and the game-over view start from: the world of the game's
+// seed grown again (copied from the cache when one is given and holds it) and
+// the map view's scroll limits for its size.
+void RegrowWorld(Game& game, WorldCache* worlds = nullptr);

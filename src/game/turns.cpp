@@ -46,8 +46,6 @@ SeatNext TakeHumanSeat(Game& game, DestroyedNotice* notice) {
 
 void BeginHumanTurn(Game& game) {
     GameState& s = game.state;
-    game.maxScrollX = game.map.mapSize - 13;
-    game.maxScrollY = game.map.mapSize - 12;
     for (auto& column : game.map.tiles) {
         for (Tile& tile : column) {
             tile.reach = -1;

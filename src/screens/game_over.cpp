@@ -3,6 +3,7 @@
 // the game changes and nothing is saved.
 #include <string>
 
+#include "ai/world_cache.h"
 #include "game/turns.h"
 #include "platform/input.h"
 #include "screens/hand_over.h"
@@ -14,7 +15,6 @@
 #include "ui/buttons.h"
 #include "ui/display.h"
 #include "ui/text.h"
-#include "world/terrain.h"
 
 namespace {
 
@@ -22,9 +22,7 @@ namespace {
 // The finished position as it is: no markers, no ready marks, no selection.
 void StillTheBoard() {
     Game& game = theGame;
-    game.maxScrollX = game.map.mapSize - 13;
-    game.maxScrollY = game.map.mapSize - 12;
-    GenerateTerrain(game);
+    RegrowWorld(game);
     for (auto& column : game.map.tiles) {
         for (Tile& tile : column) {
             tile.reach = -1;
