@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "game/turns.h"
+#include "handover/hand_over.h"
 #include "handover/turn_cycle.h"
 #include "platform/files.h"
 #include "save/saved_game.h"
@@ -67,7 +68,7 @@ bool PlaySelfPlayGame(const SelfPlayOptions& options, SelfPlayResult& result, st
     const TurnFile file = TurnFile::InMemory();
     Game game;
     SetUpGame(game, options);
-    if (!EndTurnToFile(game, file, problem)) return false;
+    if (!EndTurn(game, file, problem)) return false;
     const int worldSeed = WorldSeedFor(options.seed);
     const auto worlds = std::make_unique<WorldCache>();
     for (;;) {

@@ -4,22 +4,11 @@
 
 #include "ai/computer_player.h"
 #include "game/turns.h"
+#include "handover/hand_over.h"
 #include "world/starting_units.h"
-#include "world/terrain.h"
-
-namespace {
-
-void Regrow(Game& game, WorldCache* worlds) {
-    if (worlds)
-        worlds->Regrow(game);
-    else
-        GenerateTerrain(game);
-}
-
-}  // namespace
 
 void PlayComputerTurn(Game& game, WorldCache* worlds) {
-    Regrow(game, worlds);
+    RegrowWorld(game, worlds);
     BeginComputerTurn(game);
     RunComputerPlayer(game);
 }
@@ -34,22 +23,15 @@ void SetUpComputerSeat(Game& game) {
 
 HumanTurnStart StartHumanTurn(Game& game, const TurnFile& file, std::optional<int> worldSeed,
                               std::string& problem, WorldCache* worlds) {
-    game.maxScrollX = game.map.mapSize - 13;
-    game.maxScrollY = game.map.mapSize - 12;
     if (game.map.mapSeed == -1) {
         if (!worldSeed) return HumanTurnStart::kNoWorldSeed;
         game.map.mapSeed = *worldSeed;
         PlaceStartingUnits(game);
         if (!file.Save(game, problem)) return HumanTurnStart::kWorldNotSaved;
     }
-    Regrow(game, worlds);
+    RegrowWorld(game, worlds);
     BeginHumanTurn(game);
     return HumanTurnStart::kStarted;
-}
-
-bool EndTurnToFile(Game& game, const TurnFile& file, std::string& problem) {
-    AdvanceSeat(game);
-    return file.Save(game, problem);
 }
 
 bool IsStop(SeatStep step) {
@@ -61,9 +43,9 @@ namespace {
 
 // Plays the seat's part of the step; the caller ends the turn unless the
 // result is a stop.
-SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed, WorldCache* worlds,
-                  SeatStepResult& result) {
-    switch (SeatDestination(game)) {
+SeatStep PlaySeat(Game& game, SeatNext next, const TurnFile& file, std::optional<int> worldSeed,
+                  WorldCache* worlds, SeatStepResult& result) {
+    switch (next) {
         case SeatNext::kGameOver:
             result.winner = Winner(game);
             return SeatStep::kGameOver;
@@ -90,13 +72,14 @@ SeatStep PlaySeat(Game& game, const TurnFile& file, std::optional<int> worldSeed
 SeatStepResult PlaySeatStep(Game& game, const TurnFile& file, std::optional<int> worldSeed,
                             WorldCache* worlds) {
     SeatStepResult result;
-    if (!file.Load(game, result.problem)) {
+    const std::optional<SeatNext> next = HandOver(game, file, result.problem);
+    if (!next) {
         result.step = SeatStep::kFileProblem;
         return result;
     }
     result.seat = game.state.currentPlayer;
-    result.step = PlaySeat(game, file, worldSeed, worlds, result);
+    result.step = PlaySeat(game, *next, file, worldSeed, worlds, result);
     if (IsStop(result.step)) return result;
-    if (!EndTurnToFile(game, file, result.problem)) result.step = SeatStep::kFileProblem;
+    if (!EndTurn(game, file, result.problem)) result.step = SeatStep::kFileProblem;
     return result;
 }

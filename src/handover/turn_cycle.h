@@ -19,10 +19,10 @@ void PlayComputerTurn(Game& game, WorldCache* worlds = nullptr);
 // The set-up turn of a computer seat: it is named after its colour.
 void SetUpComputerSeat(Game& game);
 
-// The start of a human turn as far as the rules go: the scroll limits, a new
-// world when none exists yet (seeded with worldSeed, its starting units
-// placed and the game saved to `file`), the world regrown, and the readying
-// of units, cap, reseeding, income and view of BeginHumanTurn.
+// The start of a human turn as far as the rules go: a new world when none
+// exists yet (seeded with worldSeed, its starting units placed and the game
+// saved to `file`), the world regrown with its scroll limits, and the
+// readying of units, cap, reseeding, income and view of BeginHumanTurn.
 enum class HumanTurnStart { kStarted, kNoWorldSeed, kWorldNotSaved };
 HumanTurnStart StartHumanTurn(Game& game, const TurnFile& file, std::optional<int> worldSeed,
                               std::string& problem, WorldCache* worlds = nullptr);
@@ -54,7 +54,3 @@ struct SeatStepResult {
 // A human seat plays no orders: its turn starts and ends at once.
 SeatStepResult PlaySeatStep(Game& game, const TurnFile& file, std::optional<int> worldSeed,
                             WorldCache* worlds = nullptr);
-
-// The end of a turn: AdvanceSeat, then the save. False when the file could
-// not be written (the game in memory has moved on regardless).
-bool EndTurnToFile(Game& game, const TurnFile& file, std::string& problem);

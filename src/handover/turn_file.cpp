@@ -9,6 +9,12 @@ TurnFile TurnFile::InMemory() {
     return file;
 }
 
+TurnFile TurnFile::GamesOwn() {
+    TurnFile file("(the game's file)");
+    file.gamesOwn_ = true;
+    return file;
+}
+
 const std::string& TurnFile::Bytes() const {
     static const std::string kNone;
     return memory_ ? *memory_ : kNone;
@@ -27,6 +33,11 @@ bool TurnFile::WriteBytes(const std::string& bytes) const {
 }
 
 bool TurnFile::Load(Game& game, std::string& problem) const {
+    if (gamesOwn_) {
+        if (LoadGameFromFile(game)) return true;
+        problem = "cannot read " + SaveGamePath(game) + " (the run log says why)";
+        return false;
+    }
     std::string bytes;
     if (!ReadBytes(bytes)) {
         problem = "cannot read " + path_;
@@ -40,6 +51,11 @@ bool TurnFile::Load(Game& game, std::string& problem) const {
 }
 
 bool TurnFile::Save(Game& game, std::string& problem) const {
+    if (gamesOwn_) {
+        if (SaveGameToFile(game)) return true;
+        problem = "cannot write " + SaveGamePath(game) + " (the run log says why)";
+        return false;
+    }
     Rng rng = game.rng;
     if (!WriteBytes(SavedGameBytes(game, rng))) {
         problem = "cannot write " + path_;

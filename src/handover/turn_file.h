@@ -15,7 +15,10 @@ public:
     // turns whose intermediate files nobody reads (self-play, soak tests).
     static TurnFile InMemory();
 
-    const std::string& Path() const { return path_; }
+    // The current game's own file in its folder of saved games, read and
+    // written as the screens do: a failure leaves its lines in the run log.
+    static TurnFile GamesOwn();
+
     // The bytes of an in-memory file (empty before the first save).
     const std::string& Bytes() const;
 
@@ -34,4 +37,5 @@ private:
 
     std::string path_;
     std::shared_ptr<std::string> memory_;  // set for an in-memory file
+    bool gamesOwn_ = false;
 };
