@@ -30,7 +30,7 @@ public:
     explicit FakeWindow(FakePlatform& platform) : platform_(platform) {}
 
     void PresentPicture(const uint32_t* pixels, int width, int height, int pitch) override;
-    void SetIcon(const uint32_t* pixels, int width, int height) override;
+    void SetIcon(const uint32_t*, int, int) override {}  // nobody looks at a test window's icon
     bool IsMinimised() const override { return minimised_; }
     bool IsDestroyed() const override { return destroyed_; }
     uint32_t LossCount() const override { return lossCount_; }
@@ -46,7 +46,6 @@ public:
     int Pictures() const { return pictures_; }
     // Writes the picture as a 24-bit BMP file at a real path.
     bool SavePictureBmp(const std::string& path) const;
-    int IconWidth() const { return iconWidth_; }
 
     // Window state changes, as the window manager would make them.
     void Minimise();
@@ -63,7 +62,6 @@ private:
     int width_ = 0, height_ = 0;
     std::vector<uint32_t> picture_;
     int pictures_ = 0;
-    int iconWidth_ = 0;
 };
 
 class FakePlatform : public Platform {

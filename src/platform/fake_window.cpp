@@ -25,10 +25,6 @@ void FakeWindow::PresentPicture(const uint32_t* pixels, int width, int height, i
     platform_.OnFramePresented();
 }
 
-void FakeWindow::SetIcon(const uint32_t* pixels, int width, int /*height*/) {
-    if (pixels) iconWidth_ = width;
-}
-
 uint32_t FakeWindow::PixelAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     return picture_[static_cast<size_t>(y) * width_ + x];
