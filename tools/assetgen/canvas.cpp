@@ -26,35 +26,36 @@ Rgb Canvas::ColourAt(int x, int y, int* alpha) const {
     return {un((p >> 16) & 0xFF), un((p >> 8) & 0xFF), un(p & 0xFF)};
 }
 
-void PasteOpaque(Image& into, const Canvas& from, int left, int top) {
+namespace {
+
+// Walks the canvas pixel by pixel, unpremultiplied, and lets `put` decide
+// what lands at each place of the picture.
+template <typename Put>
+void PasteEach(const Canvas& from, int left, int top, Put put) {
     from.Flush();
     for (int y = 0; y < from.Height(); ++y)
         for (int x = 0; x < from.Width(); ++x) {
             int a = 0;
             const Rgb c = from.ColourAt(x, y, &a);
-            into.Set(left + x, top + y, Mix(kKey, c, a / 255.0));
+            put(left + x, top + y, c, a);
         }
+}
+
+}  // namespace
+
+void PasteOpaque(Image& into, const Canvas& from, int left, int top) {
+    PasteEach(from, left, top, [&](int x, int y, Rgb c, int a) { into.Set(x, y, Mix(kKey, c, a / 255.0)); });
 }
 
 void PasteKeyed(Image& into, const Canvas& from, int left, int top) {
-    from.Flush();
-    for (int y = 0; y < from.Height(); ++y)
-        for (int x = 0; x < from.Width(); ++x) {
-            int a = 0;
-            const Rgb c = from.ColourAt(x, y, &a);
-            into.Set(left + x, top + y, a >= 128 ? AwayFromKey(c) : kKey);
-        }
+    PasteEach(from, left, top,
+              [&](int x, int y, Rgb c, int a) { into.Set(x, y, a >= 128 ? AwayFromKey(c) : kKey); });
 }
 
 void PasteOver(Image& into, const Canvas& from, int left, int top) {
-    from.Flush();
-    for (int y = 0; y < from.Height(); ++y)
-        for (int x = 0; x < from.Width(); ++x) {
-            int a = 0;
-            const Rgb c = from.ColourAt(x, y, &a);
-            if (a > 0 && into.Contains(left + x, top + y))
-                into.Set(left + x, top + y, Mix(into.At(left + x, top + y), c, a / 255.0));
-        }
+    PasteEach(from, left, top, [&](int x, int y, Rgb c, int a) {
+        if (a > 0 && into.Contains(x, y)) into.Set(x, y, Mix(into.At(x, y), c, a / 255.0));
+    });
 }
 
 void SetRgb(cairo_t* cr, Rgb c, double alpha) {
