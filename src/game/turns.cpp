@@ -1,6 +1,7 @@
 #include "game/turns.h"
 
 #include "game/economy.h"
+#include "game/markers.h"
 #include "game/orders.h"
 
 DestroyedNotice MakeDestroyedNotice(const Game& game, int loser) {
@@ -46,13 +47,7 @@ SeatNext TakeHumanSeat(Game& game, DestroyedNotice* notice) {
 
 void BeginHumanTurn(Game& game) {
     GameState& s = game.state;
-    for (auto& column : game.map.tiles) {
-        for (Tile& tile : column) {
-            tile.reach = -1;
-            tile.buildMark = 0;
-            tile.attackMark = 0;
-        }
-    }
+    ClearMarkers(game);
     // Every unit on the map is readied, whoever owns it: the computer seats
     // play on these flags too.
     for (Unit& u : s.units) {

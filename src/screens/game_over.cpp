@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ai/world_cache.h"
+#include "game/markers.h"
 #include "game/turns.h"
 #include "platform/input.h"
 #include "screens/hand_over.h"
@@ -23,13 +24,7 @@ namespace {
 void StillTheBoard() {
     Game& game = theGame;
     RegrowWorld(game);
-    for (auto& column : game.map.tiles) {
-        for (Tile& tile : column) {
-            tile.reach = -1;
-            tile.buildMark = 0;
-            tile.attackMark = 0;
-        }
-    }
+    ClearMarkers(game);
     for (Unit& unit : game.state.units) unit.canAttack = unit.canMove = 0;
     game.unitSelected = 0;
     game.fogOfWar = 0;
