@@ -8,8 +8,6 @@
 
 namespace {
 
-const std::string kBuzzer = "Sounds\\Buzzer.wav";
-
 class OrdersTest : public RulesTest {
 protected:
     void SetUp() override {
@@ -120,7 +118,7 @@ TEST_F(OrdersTest, ABaseBuysAStandardUnitBelowTheCapForItsPrice) {
         if (c.refusal) {
             EXPECT_EQ(game.statusMessage, c.refusal) << c.units << " " << c.energy;
             EXPECT_EQ(P(0).energy, c.energy);
-            EXPECT_EQ(sounds, (Sounds{kBuzzer}));
+            EXPECT_EQ(sounds, (Sounds{kBuzzerSound}));
             EXPECT_EQ(game.selectedUnit, ownBase);
             continue;
         }
@@ -234,7 +232,7 @@ TEST_F(OrdersTest, ThePowerButtonOffersTheNextStepUpToTheCeiling) {
             EXPECT_EQ(game.panel.powerLabel, c.label);
         }
         EXPECT_EQ(game.statusMessage, c.refusal ? c.refusal : "");
-        EXPECT_EQ(sounds, c.refusal ? Sounds{kBuzzer} : Sounds{});
+        EXPECT_EQ(sounds, c.refusal ? Sounds{kBuzzerSound} : Sounds{});
     }
     EXPECT_EQ(P(0).score, 0);
 }
@@ -282,7 +280,7 @@ TEST_F(SearchTest, TheSearchesWrapShareTheCursorAndCentreTheView) {
     game.scrollY = 4;
     EXPECT_FALSE(NextMovableUnit(game));
     EXPECT_EQ(game.statusMessage, "ALL UNITS CHECKED");
-    EXPECT_EQ(sounds, (Sounds{kBuzzer}));
+    EXPECT_EQ(sounds, (Sounds{kBuzzerSound}));
     EXPECT_EQ(game.selectedUnit, 0);
     EXPECT_EQ(game.scrollX * 10 + game.scrollY, 34);
 }
