@@ -60,23 +60,25 @@ TEST_F(OrdersTest, ALeftClickSelectsWhatCanBeSeen) {
     EXPECT_EQ(game.map.tiles[2][3].buildMark, 0);
 }
 
-// Every moving type moves once, with its own sound, and keeps its attack;
-// a click on its own tile or past its reach does nothing.
+// Every moving type moves once, with its own sound, as far as its speed or a
+// single step, and keeps its attack; a click on its own tile or one step past
+// its reach does nothing.
 TEST_F(OrdersTest, ARightClickMovesOnceAndLeavesTheAttack) {
-    const std::pair<int, const char*> movers[] = {
-        {kStandard, "Sounds\\Move-Standard.wav"}, {kAir, "Sounds\\Move-Air.wav"}, {kTank, "Sounds\\Move-Tank.wav"}};
-    for (const auto& [type, sound] : movers) {
+    const std::tuple<int, int, const char*> movers[] = {{kStandard, 6, "Sounds\\Move-Standard.wav"},
+                                                        {kAir, 10, "Sounds\\Move-Air.wav"},
+                                                        {kTank, 1, "Sounds\\Move-Tank.wav"}};
+    for (const auto& [type, steps, sound] : movers) {
         const int unit = Place(4, 4, 0, type);
         SelectSlot(unit);
         RightClick(4, 4);
         RightClick(4, 5 + TypeSpeed(type));
         EXPECT_EQ(U(unit).y, 4) << type;
-        RightClick(4, 4 + TypeSpeed(type));
-        EXPECT_EQ(U(unit).y, 4 + TypeSpeed(type)) << type;
+        RightClick(4, 4 + steps);
+        EXPECT_EQ(U(unit).y, 4 + steps) << type;
         EXPECT_EQ(U(unit).canMove + 2 * U(unit).canAttack, 2);
         EXPECT_EQ(sounds, (Sounds{sound}));
-        RightClick(4, 5 + TypeSpeed(type));  // no second move
-        EXPECT_EQ(U(unit).y, 4 + TypeSpeed(type));
+        RightClick(4, 5 + steps);  // no second move
+        EXPECT_EQ(U(unit).y, 4 + steps);
         U(unit).state = kFree;
     }
 }
