@@ -9,6 +9,7 @@ protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         FillBack(kBackground);
+        fake.SetCursor(0, 0);
         button.rect = {400, 100, 640, 132};
         button.label = "OK";
     }
@@ -27,24 +28,20 @@ TEST_F(ButtonsTest, AnActiveButtonLightsUpUnderTheCursor) {
     EXPECT_EQ(BackPixel(640, 131), kBackground);
 }
 
-TEST_F(ButtonsTest, TheLabelIsCentredOnThePlate) {
-    fake.SetCursor(0, 0);
-    DrawButton(button);
-    // "OK" in the large font on a 240 by 32 button: 104 pixels in, flush with the top.
-    EXPECT_EQ(BackPixel(504 + 1, 101), GlyphColour(kLargeFont, 'O' - 32));
-    EXPECT_EQ(BackPixel(520 + 1, 101), GlyphColour(kLargeFont, 'K' - 32));
-    EXPECT_EQ(BackPixel(503, 101), kPlateColour);
-}
-
-TEST_F(ButtonsTest, TextOnlyAndHiddenButtonsDrawNoPlate) {
-    button.state = kButtonTextOnly;
-    DrawButton(button);
-    EXPECT_EQ(BackPixel(400, 100), kBackground);
-    EXPECT_EQ(BackPixel(505, 101), GlyphColour(kLargeFont, 'O' - 32));
-    FillBack(kBackground);
-    button.state = kButtonHidden;
-    DrawButton(button);
-    EXPECT_EQ(BackPixel(505, 101), kBackground);
+// "OK" in the large font on a 240 by 32 button: 104 pixels in, flush with
+// the top; without its plate when text only, not at all when hidden.
+TEST_F(ButtonsTest, TheLabelIsCentredOnThePlateOrAloneOrHidden) {
+    const uint32_t o = GlyphColour(kLargeFont, 'O' - 32), k = GlyphColour(kLargeFont, 'K' - 32);
+    const std::tuple<ButtonState, uint32_t, uint32_t, uint32_t> cases[] = {
+        {kButtonActive, kPlateColour, o, k}, {kButtonTextOnly, kBackground, o, k}, {kButtonHidden, kBackground, kBackground, kBackground}};
+    for (const auto& [state, plate, left, right] : cases) {
+        FillBack(kBackground);
+        button.state = state;
+        DrawButton(button);
+        EXPECT_EQ(BackPixel(503, 101), plate) << state;
+        EXPECT_EQ(BackPixel(504 + 1, 101), left) << state;
+        EXPECT_EQ(BackPixel(520 + 1, 101), right) << state;
+    }
 }
 
 TEST_F(ButtonsTest, AnIconIsCopiedAtItsOffsetWithTheColourKey) {
@@ -53,7 +50,6 @@ TEST_F(ButtonsTest, AnIconIsCopiedAtItsOffsetWithTheColourKey) {
     FillRect(Sheet(), {unit.left, unit.top, unit.left + 4, unit.top + 4}, 0);
     button = buttonTable[kTankIconButton];
     button.iconRect = unit;
-    fake.SetCursor(0, 0);
     DrawButton(button);
     const int x = button.rect.left + button.iconDx, y = button.rect.top + button.iconDy;
     EXPECT_EQ(BackPixel(x + 4, y + 4), 0x0000C0u);

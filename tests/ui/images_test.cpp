@@ -1,3 +1,5 @@
+// Pictures loaded from the game's files; reloading after a minimised window
+// is tried through the pop-up box (popup_test.cpp).
 #include "ui/images.h"
 
 #include <filesystem>
@@ -5,34 +7,28 @@
 
 #include "platform/bmp_writer.h"
 #include "toolkit_fixture.h"
-#include "ui/bmp_decode.h"
 
 namespace {
 
-class ImagesTest : public ToolkitTest {
-protected:
-    void WritePicture(const std::string& path, int width, int height, uint32_t colour) {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, colour);
-        ASSERT_TRUE(WriteBmpFile(path, pixels.data(), width, height, width));
-    }
-    uint32_t SlotPixel(int slot, int x, int y) {
-        DrawSurface* s = display.offscreenSurfaces[slot];
-        return s->Pixels()[y * s->Pitch() + x];
-    }
-};
+using ImagesTest = ToolkitTest;
 
+void WritePicture(const std::string& path, int width, int height, uint32_t colour) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, colour);
+    ASSERT_TRUE(WriteBmpFile(path, pixels.data(), width, height, width));
+}
+
+// Any case of the names finds the file, as on the game's home system.
 TEST_F(ImagesTest, APictureIsCopiedFromTheTopLeftCutToTheSurfaceAndWhatItLacksIsBlack) {
-    FillRect(display.offscreenSurfaces[1], {0, 0, 1024, 768}, 0xFFFFFF);
+    DrawSurface* slot = display.offscreenSurfaces[1];
+    FillRect(slot, {0, 0, 1024, 768}, 0xFFFFFF);
     WritePicture("images/small.bmp", 100, 50, 0x446688);
-    // Any case of the names finds the file, as on the game's home system.
-    ASSERT_TRUE(display.LoadBitmapFile(display.offscreenSurfaces[1], "Images\\SMALL.BMP"));
-    EXPECT_EQ(SlotPixel(1, 99, 49), 0x446688u);
-    EXPECT_EQ(SlotPixel(1, 100, 49), 0u);
-    EXPECT_EQ(SlotPixel(1, 99, 50), 0u);
+    ASSERT_TRUE(display.LoadBitmapFile(slot, "Images\\SMALL.BMP"));
+    const std::pair<Point, uint32_t> expected[] = {{{99, 49}, 0x446688}, {{100, 49}, 0}, {{99, 50}, 0}};
+    for (const auto& [p, colour] : expected) EXPECT_EQ(slot->Pixels()[p.y * slot->Pitch() + p.x], colour) << p.x << "," << p.y;
     WritePicture("Terrain/Big.bmp", 1100, 800, 0x00FF00);
-    ASSERT_TRUE(display.LoadBitmapFile(display.offscreenSurfaces[2], "Terrain\\Big.bmp"));
-    EXPECT_EQ(SlotPixel(2, 1023, 767), 0x00FF00u);
+    ASSERT_TRUE(display.LoadBitmapFile(slot, "Terrain\\Big.bmp"));
+    EXPECT_EQ(slot->Pixels()[767 * slot->Pitch() + 1023], 0x00FF00u);
 }
 
 TEST_F(ImagesTest, AMissingFileOrOneThatIsNoBitmapIsLoggedByItsGameName) {
@@ -42,25 +38,6 @@ TEST_F(ImagesTest, AMissingFileOrOneThatIsNoBitmapIsLoggedByItsGameName) {
     std::ofstream("Images/MainMenu.bmp") << "BM this is not a picture";
     EXPECT_FALSE(display.LoadBitmapFile(display.offscreenSurfaces[1], "Images\\MainMenu.bmp"));
     EXPECT_NE(ReadLog().find("LoadBitmap(\"Images\\MainMenu.bmp\")\n*** FAILED ***\n"), std::string::npos);
-}
-
-TEST_F(ImagesTest, AfterMinimisingTheScreenGetsItsPicturesBack) {
-    WritePicture("Images/Sprites.bmp", 1024, 768, 0x010203);
-    WritePicture("Images/Info.bmp", 1024, 768, 0x040506);
-    const std::vector<ScreenImage> images = {{kSpriteSlot, "Images\\Sprites.bmp"}, {kBackgroundSlot, "Images\\Info.bmp"}};
-    ASSERT_TRUE(LoadScreenImages(images));
-    PictureWatch watch;
-    fake.Fake()->Minimise();
-    fake.Fake()->Restore();
-    EXPECT_TRUE(RecoverDisplay(images, watch));
-    EXPECT_EQ(SlotPixel(0, 5, 5), 0x010203u);
-    EXPECT_EQ(SlotPixel(1, 5, 5), 0x040506u);
-}
-
-TEST_F(ImagesTest, NothingIsRecoveredOnceTheWindowIsGone) {
-    windowState.quitReceived = 1;
-    PictureWatch watch;
-    EXPECT_FALSE(RecoverDisplay({}, watch));
 }
 
 }  // namespace

@@ -24,8 +24,7 @@ protected:
     }
 };
 
-// The typing rules themselves are tried in popup_entry_test; here the keys
-// come through the frame loop.
+// The typing rules are tried in popup_entry_test; here keys come through the frame loop.
 // Keys and clicks from before the box opened are not taken.
 TEST_F(PopupTest, TypedTextStopsAtTheLongestAnswerAndEnterConfirms) {
     input.keyPressed = 1;
@@ -36,8 +35,7 @@ TEST_F(PopupTest, TypedTextStopsAtTheLongestAnswerAndEnterConfirms) {
     TypeSlowly("1\b2a\r");
     EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(popupBox.text, "252");
-    ASSERT_FALSE(fake.sounds.empty());
-    EXPECT_EQ(fake.sounds.back(), "Sounds\\Button-Click.wav");
+    EXPECT_EQ(fake.sounds, (std::vector<std::string>{"Sounds\\Button-Click.wav"}));
 }
 
 TEST_F(PopupTest, EscapeCancels) {
@@ -82,14 +80,12 @@ TEST_F(PopupTest, APasswordShowsOneStarACharacter) {
     popupBox.text.clear();
     popupBox.maxLength = 8;
     popupBox.masked = 1;
-    TypeSlowly("ab", 1);
-    fake.At(4, [&](FakePlatform& p) {
-        // Two glyphs centred on the entry line, both the star's.
-        const int left = CentredTextX("**") + 1;
-        EXPECT_EQ(p.Fake()->PixelAt(left, 296 + 53), GlyphColour(kLargeFont, '*' - 32));
-        EXPECT_EQ(p.Fake()->PixelAt(left + 16, 296 + 53), GlyphColour(kLargeFont, '*' - 32));
-    });
+    TypeSlowly("ab");
     TypeSlowly("\r", 5);
+    fake.At(4, [&](FakePlatform& p) {
+        const int left = CentredTextX("**") + 1;  // two glyphs centred on the entry line
+        for (int x : {left, left + 16}) EXPECT_EQ(p.Fake()->PixelAt(x, 296 + 53), GlyphColour(kLargeFont, '*' - 32)) << x;
+    });
     EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
     EXPECT_EQ(popupBox.text, "AB");
 }
