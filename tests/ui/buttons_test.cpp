@@ -1,6 +1,6 @@
 #include "ui/buttons.h"
 
-#include "toolkit_fixture.h"
+#include "display_fixture.h"
 
 namespace {
 

@@ -15,13 +15,6 @@ void Fill(DrawSurface* surface, uint32_t colour) {
     ASSERT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
 }
 
-// Takes every waiting message, as the shell's pump would, and lets the
-// window manager act on what the game leaves to it.
-void DrainMessages(FakePlatform& platform) {
-    WindowMessage m;
-    while (platform.PeekMessage(m)) platform.DefaultHandling(m);
-}
-
 class DisplayReady : public DisplayTest {
 protected:
     void SetUp() override {
@@ -29,66 +22,64 @@ protected:
         ASSERT_TRUE(screen.Setup());
         StartLog("Korvessa");  // only what follows the set-up is looked at
     }
+    // Takes every waiting message, as the shell's pump would, and lets the
+    // window manager act on what the game leaves to it.
+    void DrainMessages() {
+        WindowMessage m;
+        while (fake.PeekMessage(m)) fake.DefaultHandling(m);
+    }
 };
 
-TEST_F(DisplayReady, PresentFlipsThePagesAndClearScreenBlanksBoth) {
+// The page shown before is drawn into next; a background copy takes black too (no key).
+TEST_F(DisplayReady, PresentFlipsThePagesCopySurfaceTakesEverythingAndClearScreenBlanksBoth) {
     Fill(screen.backSurface, 0x00112233);
     screen.Present();
-    EXPECT_EQ(platform.Fake()->PixelAt(1023, 767), 0x00112233u);
-    Fill(screen.backSurface, 0x00445566);
-    screen.Present();
-    EXPECT_EQ(platform.Fake()->PixelAt(0, 0), 0x00445566u);
-    EXPECT_EQ(screen.backSurface->Pixels()[0], 0x00112233u) << "the page shown before is drawn into next";
-    screen.ClearScreen();
-    EXPECT_EQ(platform.Fake()->PixelAt(100, 100), 0u);
-    EXPECT_EQ(screen.backSurface->Pixels()[1024 * 768 - 1], 0u);
-}
-
-TEST_F(DisplayReady, CopySurfaceMovesTheWholePictureIncludingBlack) {
     Fill(Slot(1), 0x00000000);
     Slot(1)->Pixels()[1024 * 768 - 1] = 0x00010203;
-    Fill(screen.backSurface, 0x00FFFFFF);
     EXPECT_EQ(screen.CopySurface(screen.backSurface, Slot(1)), DD_OK);
-    EXPECT_EQ(screen.backSurface->Pixels()[1024 * 768 - 1], 0x00010203u);
-    EXPECT_EQ(screen.backSurface->Pixels()[0], 0u) << "no colour key: black is copied";
+    screen.Present();
+    EXPECT_EQ(fake.Fake()->PixelAt(1023, 767), 0x00010203u);
+    EXPECT_EQ(fake.Fake()->PixelAt(0, 0), 0u);
+    EXPECT_EQ(screen.backSurface->Pixels()[0], 0x00112233u);
+    screen.ClearScreen();
+    EXPECT_EQ(fake.Fake()->PixelAt(1023, 767), 0u);
+    EXPECT_EQ(screen.backSurface->Pixels()[0], 0u);
 }
 
 TEST_F(DisplayReady, MinimisingLosesEverySurfaceUntilTheWindowIsBack) {
     Fill(Slot(0), 0x00336699);
     EXPECT_TRUE(screen.RestoreSurfaces());
     EXPECT_EQ(Slot(0)->Pixels()[77], 0x00336699u) << "nothing lost, nothing touched";
-    platform.Minimise();
-    DrainMessages(platform);
+    fake.Minimise();
+    DrainMessages();
     EXPECT_EQ(Slot(2)->IsLost(), DDERR_SURFACELOST);
     EXPECT_EQ(screen.CopySurface(screen.backSurface, Slot(0)), DDERR_SURFACELOST);
     EXPECT_EQ(screen.frontSurface->Flip(nullptr, DDFLIP_WAIT), DDERR_SURFACELOST);
     EXPECT_FALSE(screen.RestoreSurfaces()) << "nothing comes back while minimised";
     EXPECT_EQ(ReadLogLines(), (Lines{"Korvessa", "Front->Restore()", "*** FAILED ***", "DDERR_WRONGMODE"}));
-
-    platform.Restore();
-    DrainMessages(platform);
+    fake.Restore();
+    DrainMessages();
     EXPECT_TRUE(screen.RestoreSurfaces());
     for (int slot = 0; slot < 3; ++slot) EXPECT_EQ(Slot(slot)->Pixels()[77], 0u) << "pictures come back black";
     Fill(screen.backSurface, 0x00123456);
     screen.Present();
-    EXPECT_EQ(platform.Fake()->PixelAt(3, 3), 0x00123456u) << "the back buffer comes back with the front";
+    EXPECT_EQ(fake.Fake()->PixelAt(3, 3), 0x00123456u) << "the back buffer comes back with the front";
 }
 
-TEST_F(DisplayTest, APictureSurfaceThatCannotComeBackIsNamedBySlotFromZero) {
-    DeviceTestSeam().restorePictures = DDERR_OUTOFVIDEOMEMORY;
+// A picture that cannot come back is named by its slot, from zero; a closed
+// window (SC_CLOSE, then WM_CLOSE destroys it) makes restoring fail so the screen loop ends.
+TEST_F(DisplayReady, ARestoreThatFailsSaysWhy) {
+    screen.Shutdown();
+    DeviceTestSeam().restorePictures = DDERR_OUTOFVIDEOMEMORY;  // a fault the device is set up with
     ASSERT_TRUE(screen.Setup());
     StartLog("Korvessa");
-    platform.Minimise();
-    platform.Restore();
-    DrainMessages(platform);
+    fake.Minimise();
+    fake.Restore();
+    DrainMessages();
     EXPECT_FALSE(screen.RestoreSurfaces());
-    EXPECT_EQ(ReadLogLines(),
-              (Lines{"Korvessa", "Restore Offscreen Surface 0", "*** FAILED ***", "DDERR_OUTOFVIDEOMEMORY"}));
-}
-
-TEST_F(DisplayReady, ClosingTheWindowMakesRestoreFailSoTheScreenLoopEnds) {
-    platform.Close();
-    DrainMessages(platform);  // SC_CLOSE, then WM_CLOSE destroys the window
+    EXPECT_EQ(ReadLogLines(), (Lines{"Korvessa", "Restore Offscreen Surface 0", "*** FAILED ***", "DDERR_OUTOFVIDEOMEMORY"}));
+    fake.Close();
+    DrainMessages();
     EXPECT_FALSE(screen.RestoreSurfaces());
     EXPECT_EQ(ReadLogLines().back(), "DDERR_NOHWND");
 }

@@ -96,7 +96,7 @@ TEST_F(DisplayTest, PicturesGoToVideoMemoryWhileItLasts) {
         SCOPED_TRACE(c.videoMemory);
         ResetDeviceTestSeam();
         DeviceTestSeam().videoMemory = c.videoMemory;
-        platform.Fake()->accelerated = c.accelerated;
+        fake.Fake()->accelerated = c.accelerated;
         StartLog("Korvessa");
         Display fresh = screen;
         EXPECT_TRUE(fresh.Setup());

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/bmp_writer.h"
-#include "toolkit_fixture.h"
+#include "display_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/text.h"
 
-#include "toolkit_fixture.h"
+#include "display_fixture.h"
 
 namespace {
 
