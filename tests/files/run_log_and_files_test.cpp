@@ -64,6 +64,9 @@ TEST_F(GameFiles, ReplacingAFileIsAllOrNothing) {
     EXPECT_FALSE(ReplaceGameFile("Missing Folder\\X.KV1", "lost"));
     EXPECT_FALSE(ReadGameFile("Missing Folder\\X.KV1", bytes));
     EXPECT_EQ(bytes, "new") << "a failed read leaves the destination alone";
+    std::filesystem::create_directories("Saved Games/Y.KV1/inside");  // written, but cannot take the name
+    EXPECT_FALSE(ReplaceGameFile("Saved Games\\Y.KV1", "lost"));
+    EXPECT_EQ(FindGameFiles("Saved Games\\*.tmp*"), std::vector<std::string>{}) << "nothing left behind";
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
         {"no file", "", "", 15, 32},
         {"only letters raised, values unclamped", "hots-game-01.kv1 (é)\n250\n8\n", "HOTS-GAME-01.KV1 (é)", 250, 8},
         {"numbers read the decimal way", "\n  -12abc\nxyz\n", "", -12, 0},
+        {"signs and spaces", "\n \t+7x\n- 5\n", "", 7, 0},
         {"last line without its end", "SOLO-A.KV1\n20\n24", "SOLO-A.KV1", 20, 24},
         {"missing lines keep their defaults", "SOLO-A.KV1\n", "SOLO-A.KV1", 15, 32},
         {"the other systems' line ends", "PBEM-X.KV1\r\n30\r\n16\r\n--- EOF MARKER : DO NOT REMOVE ---\r\n", "PBEM-X.KV1", 30, 16},
@@ -73,11 +74,6 @@ TEST_F(SettingsFile, FailureToWriteIsReportedInTheLog) {
     EXPECT_FALSE(SaveINI(s, "solo-a.kv1"));
     EXPECT_EQ(s.lastGame, "SOLO-A.KV1");
     EXPECT_EQ(ReadFile("Run.log"), "*ERROR* : SaveINI()\nfopen() == NULL\n");
-}
-
-TEST(Decimal, ReadsLikeTheStandardConversion) {
-    const std::pair<const char*, int> cases[] = {{"42", 42}, {"  \t+7x", 7}, {"-0", 0}, {"", 0}, {"- 5", 0}, {"1 2", 1}};
-    for (const auto& [text, value] : cases) EXPECT_EQ(ParseDecimal(text), value) << '"' << text << '"';
 }
 
 }  // namespace
