@@ -30,8 +30,8 @@ TEST_F(ArtFiles, GeneratorWritesEveryPictureTheGameLoadsAndRepeatsItself) {
     }
     for (const char* folder : {"Terrain", "Sounds"}) EXPECT_FALSE(fs::is_empty(fs::path("one") / folder)) << folder;
     for (const auto& entry : fs::recursive_directory_iterator("one")) {
-        if (entry.is_regular_file())
-            EXPECT_EQ(ReadFile(entry.path()), ReadFile("two" / fs::relative(entry.path(), "one"))) << entry.path() << " differs";
+        if (!entry.is_regular_file()) continue;
+        EXPECT_EQ(ReadFile(entry.path()), ReadFile("two" / fs::relative(entry.path(), "one"))) << entry.path() << " differs";
     }
     std::ofstream("blocked") << "a file where a folder should go";
     EXPECT_FALSE(assetgen::GenerateAll("blocked"));
