@@ -30,7 +30,7 @@ Point TileOnScreen(int x, int y) { return {(x - theGame.scrollX) * 64 + 32, (y -
 
 void GameTest::SetUp() {
     FakeMachineTest::SetUp();
-    fake.frameLimit = 3000;
+    fake.frameLimit = 3000;  // frames without a step before the run is given up
 }
 
 void GameTest::NewSession(const std::string& folder) {
@@ -63,10 +63,6 @@ void GameTest::RunToQuit() {
     RunGame(watched);
     EXPECT_TRUE(player.Done()) << player.Stuck();
     EXPECT_EQ(last, kQuit);
-}
-
-bool GameTest::Seen(int screen) const {
-    return std::find(screensSeen.begin(), screensSeen.end(), screen) != screensSeen.end();
 }
 
 void GameTest::Click(FakePlatform& f, int id) const {

@@ -25,14 +25,11 @@ protected:
     // Runs the program with the script played to its end and the program quit.
     void RunToQuit();
     bool On(int screen) const { return screen_ == screen; }
-    // The program has been on that screen at some time during the run.
-    bool Seen(int screen) const;
     bool ReportShowing() const { return TextShown(30, 30, "SINCE YOUR LAST TURN"); }
 
-    // ---- A player's steps ----------------------------------------------
+    // ---- A player's steps: a click on a button or a key once `ready` holds
     void Click(FakePlatform& f, int id) const;  // the middle of a button
     void ClickWhen(const std::string& what, std::function<bool()> ready, int id);
-    // A key once `ready` holds.
     void KeyWhen(const std::string& what, std::function<bool()> ready, int virtualKey, int character);
     // The button, once the screen shows it.
     void ClickOn(int screen, int id);
@@ -43,7 +40,7 @@ protected:
     // button is clicked once the main menu offers it.
     void ContinueWith(const std::string& fileName);
 
-    std::vector<int> screensSeen;
+    std::vector<int> screensSeen;  // every screen the program ran, in order
 
 private:
     int screen_ = -1;

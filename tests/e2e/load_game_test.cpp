@@ -3,7 +3,6 @@
 // leaving nothing picked, and Enter launching only a picked game.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 
 #include "game_fixture.h"
@@ -13,11 +12,7 @@
 
 namespace {
 
-std::string Numbered(int n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "SOLO-G%02d.KV1", n);
-    return name;
-}
+std::string Numbered(int n) { return std::string("SOLO-G") + (n < 10 ? "0" : "") + std::to_string(n) + ".KV1"; }
 
 int RowY(int row) { return 122 + 20 * row; }
 
@@ -45,16 +40,10 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollWithTheArrowsAndTheWheelAndThePickedOne
         EXPECT_FALSE(LabelShown(kLaunchSavedGameButton));
         f.HoldKey(VK_DOWN, true);
     });
-    AtRow(29, 31, [](FakePlatform& f) {
-        f.HoldKey(VK_DOWN, false);
-        f.Wheel(1, 500, 400);
-    });
+    AtRow(29, 31, [](FakePlatform& f) { f.HoldKey(VK_DOWN, false); f.Wheel(1, 500, 400); });
     AtRow(0, 1, [](FakePlatform& f) { f.Wheel(-1, 500, 400); });
     AtRow(29, 31, [](FakePlatform& f) { f.HoldKey(VK_UP, true); });
-    AtRow(0, 1, [](FakePlatform& f) {
-        f.HoldKey(VK_UP, false);
-        f.Click(100, RowY(3) + 5);
-    });
+    AtRow(0, 1, [](FakePlatform& f) { f.HoldKey(VK_UP, false); f.Click(100, RowY(3) + 5); });
     player.Then("the summary", [this] { return TextShown(340, 120, "GAME NAME   : SOLO-G04"); }, [this] {
         EXPECT_TRUE(LabelShown(kLaunchSavedGameButton));
         EXPECT_NE(Pixel(320, RowY(3) + 8), Pixel(320, RowY(5) + 8));  // lit with the cursor away

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/bmp_writer.h"
 #include "platform/input.h"
 #include "save/saved_game.h"
 #include "shell/settings.h"
@@ -56,24 +55,23 @@ void FakeMachineTest::StartMachine() {
     ResetDeviceTestSeam();
     SetPlatform(&fake);
     ResetSharedObjects();
-    player.onFailedStep = [this](const std::string&) { Keep("failed-step"); };
+    player.onFailedStep = [this](const std::string&) { SavePicture("failed-step"); };
 }
 
 void FakeMachineTest::TearDown() {
-    // KV_KEEP_SCREENSHOTS keeps the pictures of passing tests too, to look at.
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    if (fake.Fake() && (test->result()->Failed() || std::getenv("KV_KEEP_SCREENSHOTS"))) {
-        const fs::path into = fs::path(KV_SCREENSHOT_DIR) / (std::string(test->test_suite_name()) + "." + test->name());
-        fs::create_directories(into);
-        for (size_t n = 0; n < kept_.size(); ++n)
-            WriteBmpFile((into / (std::to_string(n + 1) + "-" + kept_[n].first + ".bmp")).string(),
-                         kept_[n].second.data(), 1024, 768, 1024);
-        fake.Fake()->SavePictureBmp((into / "last.bmp").string());
-        std::printf("The pictures of the test are in %s\n", into.string().c_str());
-    }
+    // KV_KEEP_SCREENSHOTS keeps the last picture of passing tests too, to look at.
+    if (::testing::Test::HasFailure() || std::getenv("KV_KEEP_SCREENSHOTS")) SavePicture("last");
     display.Shutdown();
     SetPlatform(nullptr);
     InTempDir::TearDown();
+}
+
+void FakeMachineTest::SavePicture(const std::string& name) const {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const fs::path into = fs::path(KV_SCREENSHOT_DIR) / (std::string(test->test_suite_name()) + "." + test->name());
+    fs::create_directories(into);
+    if (fake.Fake() && fake.Fake()->SavePictureBmp((into / (name + ".bmp")).string()))
+        std::printf("A picture of the test is in %s\n", (into / (name + ".bmp")).c_str());
 }
 
 double FakeMachineTest::ShareShown(int x, int y, const Rect& source, int slot) const {

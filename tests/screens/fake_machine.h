@@ -2,12 +2,10 @@
 // The game on the fake machine, shared by the screen tests and the
 // end-to-end tests: a fresh data folder holding the generated art, the
 // program's globals as at its start, a scripted player, and ways of looking
-// at the picture shown. The pictures of a failing test are written as BMP
-// files beside its output.
+// at the picture shown. A failing test leaves its pictures beside its output.
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "game/state.h"
@@ -49,13 +47,9 @@ protected:
     bool BoxShows(const std::string& prompt, const std::string& text = "", const std::string& hint = "") const;
     bool PopupShowing() const { return BoxShows(""); }
     uint32_t Pixel(int x, int y) const { return fake.Fake() ? fake.Fake()->PixelAt(x, y) : 0; }
-    void Keep(const std::string& name) {
-        if (fake.Fake()) kept_.emplace_back(name, fake.Fake()->Picture());
-    }
+    // Writes the picture shown as <name>.bmp into the test's own folder of pictures.
+    void SavePicture(const std::string& name) const;
 
     mutable FakePlatform fake;
     ScriptedPlayer player{fake};
-
-private:
-    std::vector<std::pair<std::string, std::vector<uint32_t>>> kept_;
 };

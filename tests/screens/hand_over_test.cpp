@@ -1,6 +1,7 @@
-// The hand-over: where each seat goes, the box naming a hot-seat player,
-// the password asked until it is typed exactly, the saved game read back,
-// and a damaged file told instead of ending the program.
+// The end of a turn and the hand-over: the next seat saved and read back
+// from the file, and a file that cannot be written or read told instead of
+// ending the program. The boxes and passwords of a hot-seat game are
+// played end to end.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -24,42 +25,7 @@ protected:
         PlaceUnit(4, 4, 0, kBase);
         PlaceUnit(20, 20, 1, kBase);
     }
-    int HandOverFromFile() {
-        SaveGame();
-        return HandOverScreen();
-    }
 };
-
-TEST_F(HandOverTest, ASinglePlayerSeatGoesToItsTurnWithoutABoxAndAHotSeatPlayerIsNamed) {
-    theGame.state.gameType = kSinglePlayer;
-    EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
-    EXPECT_EQ(fake.Frames(), 0);
-    theGame.state.gameType = kHotSeat;
-    theGame.state.turn = 3;
-    Then([this] { EXPECT_TRUE(BoxShows("ALICE", "TURN 3")); });
-    TypeKeys("\r");
-    EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
-}
-
-TEST_F(HandOverTest, AWrongPasswordIsToldAndClearedUntilTypedExactlyAndTheTypingIsMasked) {
-    theGame.state.usePasswords = 1;
-    theGame.state.players[0].password = "APPLE";
-    TypeKeys("APP");
-    Then([this] {
-        EXPECT_TRUE(BoxShows("ALICE", "", "ENTER YOUR PASSWORD"));
-        EXPECT_EQ(popupBox.masked, 1);
-    });
-    TypeKeys("LE \r");  // one trailing space too many
-    Then([this] {
-        EXPECT_TRUE(BoxShows("ALICE", "", "WRONG PASSWORD"));
-        EXPECT_EQ(popupBox.text, "");
-        EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
-    });
-    TypeKeys("APPLE\r");
-    EXPECT_EQ(HandOverFromFile(), GoTo(kHumanTurnScreen));
-    EXPECT_TRUE(fake.ScriptDone());
-    EXPECT_EQ(popupBox.masked, 0) << "the boxes after it show what is typed";
-}
 
 TEST_F(HandOverTest, EndOfTurnSavesTheNextSeatForTheHandOverOrTellsItCannot) {
     theGame.state.players[1].isHuman = 0;

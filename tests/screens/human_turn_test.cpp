@@ -97,13 +97,16 @@ TEST_F(HumanTurnTest, LeavingAfterOrdersAsksFirstAndLeavesWithoutSaving) {
     TypeKeys("\x1b");
     Press(VK_F2);
     Then([&] { fake.Close(); });  // the open box gives way to the question
+    int closedAt = 0;
     Then([&] {
         EXPECT_TRUE(asked());
         EXPECT_FALSE(window->IsDestroyed());
-        fake.Close();  // closing again while asked is a yes
+        closedAt = fake.Frames();
+        fake.Close();  // closing again while asked is a yes, at once
     });
     EXPECT_EQ(RunHumanTurn(), kFatal);
     EXPECT_TRUE(window->IsDestroyed());
+    EXPECT_LT(fake.Frames() - closedAt, 10);
     EXPECT_EQ(ReadFile(ResolveGamePath(SaveGamePath(theGame))), before);
 }
 

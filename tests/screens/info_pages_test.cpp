@@ -1,5 +1,5 @@
-// The help page and the details page: their lines where the layout puts
-// them, and leaving them by any key.
+// The details page: its lines and columns where the layout puts them, and
+// leaving it by any key. The help page is opened from the turn screen.
 #include <gtest/gtest.h>
 
 #include "screen_fixture.h"
@@ -13,16 +13,6 @@ class InfoPagesTest : public ScreenTest {
 protected:
     bool LineShown(int i, std::string_view text) const { return TextShown(30, 30 + 20 * i, text); }
 };
-
-TEST_F(InfoPagesTest, TheHelpPageShowsItsTabbedLinesAndAnyKeyLeaves) {
-    Then([&] {
-        EXPECT_TRUE(LineShown(0, HelpLines()[0]));
-        // The tab of the FIREBIRD line is a blank cell: FIREBOMB starts in column 12.
-        EXPECT_TRUE(TextShown(30 + 11 * 8, 30 + 20 * 8, "FIREBOMB"));
-    });
-    TypeKeys("x");
-    EXPECT_EQ(RunHelpScreen(), GoTo(kMainMenuScreen));
-}
 
 TEST_F(InfoPagesTest, TheDetailsPageDescribesTheSeatsAndTheCurrentPlayersIncome) {
     NewGame(kHotSeat, {"ALICE", "BORIS", "CAROL"}, 45);

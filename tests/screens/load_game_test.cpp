@@ -1,13 +1,11 @@
 // The load game screen's parts: where clicks on the list land, the list's
-// position, the game file names, and the summary's lines for games in
-// every state. The screen itself is played end to end.
+// position, and the summary's lines for games in every state. The screen
+// itself, and the game file names, are played end to end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "screen_fixture.h"
-#include "screens/file_drop.h"
-#include "screens/load_game_files.h"
 #include "screens/load_game_list.h"
 #include "screens/load_game_summary.h"
 
@@ -39,14 +37,6 @@ TEST(SavedGameListTest, ThePositionShowsOnlyWhenThereAreMoreGamesThanRowsAndScro
     EXPECT_FALSE(list.ScrollDown());
     EXPECT_EQ(list.PositionText(), "2-31 OF 31");
     EXPECT_EQ(list.IndexAt(100, 719), 30);
-}
-
-TEST(GameFileNamesTest, LabelsAndDroppedNames) {
-    EXPECT_EQ(GameLabel("HOTS-GAME-01.KV1"), "HOTS-GAME-01");
-    EXPECT_EQ(GameLabel(".KV1"), ".KV1");
-    EXPECT_EQ(UpperCaseName("hots-game-01.kv1"), "HOTS-GAME-01.KV1");
-    EXPECT_EQ(DroppedGameName("/home/anna/Downloads/pbem-duel.kv1"), "PBEM-DUEL.KV1");
-    EXPECT_EQ(DroppedGameName("/tmp/pbem-duel.kv1.txt"), "PBEM-DUEL.KV1.KV1");
 }
 
 class GameSummaryTest : public ScreenTest {

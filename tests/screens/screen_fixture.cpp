@@ -51,27 +51,21 @@ void ScreenTest::Then(std::function<void()> action, int settleFrames) {
     }, [action = std::move(action)](FakePlatform&) { action(); });
 }
 
+void ScreenTest::ClickAt(std::function<Point()> where, int button) {
+    Then([this, where, button] { button == 1 ? fake.Click(where().x, where().y) : fake.RightClick(where().x, where().y); });
+}
+
 void ScreenTest::ClickAt(int x, int y, int button) {
-    ClickWhereNow([x, y] { return Point{x, y}; }, button);
+    ClickAt([x, y] { return Point{x, y}; }, button);
 }
 
 void ScreenTest::ClickTile(int x, int y, int button) {
-    ClickWhereNow([x, y] { return Point{(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }, button);
+    ClickAt([x, y] { return Point{(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }, button);
 }
 
 void ScreenTest::ClickButtonId(int id, int button) {
-    ClickWhereNow([id] {
-        const Rect& r = buttonTable[id].rect;
-        return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }, button);
-}
-
-void ScreenTest::ClickWhereNow(std::function<Point()> where, int button) {
-    Then([this, where, button] {
-        const Point at = where();
-        if (button == 1) fake.Click(at.x, at.y);
-        else fake.RightClick(at.x, at.y);
-    });
+    const Rect& r = buttonTable[id].rect;  // read when the click is made: boxes move their buttons
+    ClickAt([&r] { return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }, button);
 }
 
 void ScreenTest::Press(int virtualKey, int character) {

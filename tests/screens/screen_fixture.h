@@ -41,7 +41,7 @@ protected:
     Window* window = nullptr;
 
 private:
-    void ClickWhereNow(std::function<Point()> where, int button);
+    void ClickAt(std::function<Point()> where, int button);
 };
 
 // Seat 0's turn in a single-player game on a 27-tile map: its base at 2,2

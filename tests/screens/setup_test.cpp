@@ -164,16 +164,8 @@ TEST_F(SetupTest, TheFirstSeatChoosesForTheComputersAndALaterSeatOnlyForItself) 
     for (int id : {kSeatKindButton + 2, kSeatKindButton + 3, kPasswordsButton}) EXPECT_EQ(State(id), kButtonTextOnly) << id;
 }
 
-TEST_F(SetupTest, AComputerSeatIsNamedAfterItsColourWithoutAScreen) {
-    NewSetup(kSinglePlayer);
-    S().currentPlayer = 1;
-    S().players[1].colour = kBlue;
-    EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
-    EXPECT_EQ(S().players[1].name, "BLUE COMP");
-    EXPECT_EQ(fake.Frames(), 0);
-}
-
-TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
+// The computer seat that follows is set up without a screen.
+TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrainAndTheComputerSeatIsNamedAfterItsColour) {
     NewSetup(kSinglePlayer);
     Then([this] { EXPECT_TRUE(LabelShown(kTerrainButton, "RANDOM")); });
     ClickButtonId(kSetupLaunchButton);
@@ -181,7 +173,12 @@ TEST_F(SetupTest, LaunchingTheFirstSeatMakesTheGameWithARandomTerrain) {
     EXPECT_EQ(S().players[2].lifeState, kDead);
     EXPECT_NE(std::find(TerrainList.begin() + 1, TerrainList.end(), S().terrainName), TerrainList.end());
     EXPECT_EQ(terrainChoice, 0);  // the draw is not kept as the choice
-    EXPECT_EQ(ReadFile("Korvessa.ini").rfind("SOLO-GAME-01.KV1", 0), 0u);
+    S().currentPlayer = 1;
+    S().players[1].colour = kBlue;
+    const int frames = fake.Frames();
+    EXPECT_EQ(SetupScreen(), GoTo(kEndTurnScreen));
+    EXPECT_EQ(S().players[1].name, "BLUE COMP");
+    EXPECT_EQ(fake.Frames(), frames);
 }
 
 TEST_F(SetupTest, ALaterSeatSeesTheTerrainTheGameWasLaunchedWithAndEscapeLeaves) {
