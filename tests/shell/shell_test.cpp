@@ -63,30 +63,24 @@ TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
     EXPECT_EQ(display.backSurface, nullptr) << "the display is released at the end";
 }
 
-TEST_F(ShellTest, ADisplayThatCannotBeSetUpEndsTheRunWithoutWritingSettings) {
-    DeviceTestSeam().create = DDERR_NODIRECTDRAWHW;
-    bool screensRan = false;
-    ScreenTable table;
-    table.fill([&] {
-        screensRan = true;
-        return static_cast<int>(kQuit);
-    });
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(RunGame(table), kExitFailed);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("display could not be set up"), std::string::npos);
-    EXPECT_FALSE(screensRan);
-    EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
-}
-
-// Without a display the player is told so, and the run fails at once.
-TEST_F(ShellTest, NoWindowIsToldOnStderrAndEndsTheRunBeyondTheFirstLogLines) {
-    fake.windowCreationFails = true;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(RunGame(QuitAtOnce()), kExitFailed);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot open a window"), std::string::npos);
-    const std::string log = ReadFile("Run.log");
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
-    EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
+// Without a window or a display the player is told so, and the run fails
+// at once: no screen, no settings written; without a window the log stops at its first lines.
+TEST_F(ShellTest, NoWindowOrNoDisplayIsToldOnStderrAndEndsTheRunWithoutWritingSettings) {
+    const std::tuple<const char*, void (*)(FakePlatform&), int> cases[] = {
+        {"cannot open a window", [](FakePlatform& f) { f.windowCreationFails = true; }, 2},
+        {"display could not be set up", [](FakePlatform&) { DeviceTestSeam().create = DDERR_NODIRECTDRAWHW; }, -1},
+    };
+    for (const auto& [said, arrange, logLines] : cases) {
+        arrange(fake);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(RunGame(QuitAtOnce()), kExitFailed);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(said), std::string::npos) << said;
+        EXPECT_FALSE(sawDisplay) << said;
+        const std::string log = ReadFile("Run.log");
+        EXPECT_TRUE(logLines < 0 || std::count(log.begin(), log.end(), '\n') == logLines) << log;
+        EXPECT_FALSE(std::filesystem::exists("Korvessa.ini")) << said;
+        fake.windowCreationFails = false;
+    }
 }
 
 // A screen that fails (a missing background, say) still ends the run
