@@ -38,23 +38,19 @@ TEST_F(PopupTest, TypedTextStopsAtTheLongestAnswerAndEnterConfirms) {
     EXPECT_EQ(fake.sounds, (std::vector<std::string>{"Sounds\\Button-Click.wav"}));
 }
 
-TEST_F(PopupTest, EscapeCancels) {
-    TypeSlowly("\x1b");
-    EXPECT_EQ(popupBox.RunPopup(), kCancelled);
-}
-
-TEST_F(PopupTest, TheButtonsSitOnTheBoxAndAMissedClickIsDropped) {
+// The buttons sit on the box, cancel left and OK right; a click beside them
+// is dropped, a hidden button takes none, and escape cancels.
+TEST_F(PopupTest, TheButtonsSitOnTheBoxAndEscapeCancels) {
     fake.Click(100, 100, 1);
     fake.Click(300, 440, 2);
     EXPECT_EQ(popupBox.RunPopup(), kCancelled);
     fake.Click(700, 440, fake.Frames() + 1);
     EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
-}
-
-TEST_F(PopupTest, AHiddenCancelTakesNoClick) {
+    TypeSlowly("\x1b", fake.Frames() + 1);
+    EXPECT_EQ(popupBox.RunPopup(), kCancelled);
     buttonTable[kPopupCancelButton].state = kButtonHidden;
-    fake.Click(300, 440, 1);
-    TypeSlowly("\r", 2);
+    fake.Click(300, 440, fake.Frames() + 1);
+    TypeSlowly("\r", fake.Frames() + 2);
     EXPECT_EQ(popupBox.RunPopup(), kConfirmed);
 }
 
