@@ -128,6 +128,7 @@ TEST_F(SetupTest, LaunchAsksBeforeOverwritingAndAsksForAPasswordUntilOneIsGiven)
     MakeSaveFileName(theGame);
     SaveGameToFile(theGame);
     S().usePasswords = 1;
+    Then([&] { EXPECT_TRUE(BoxShows("OVERWRITE OLD GAME?")); });
     TypeKeys("\x1b");  // keep the old game
     EXPECT_EQ(Click(kSetupLaunchButton), kStay);
     TypeKeys("\r\r");  // overwrite: yes; an empty password: asked again
