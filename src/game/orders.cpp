@@ -107,8 +107,8 @@ bool SelectNext(Game& game, SlotTest test) {
         if (u.state != kActive || u.owner != game.state.currentPlayer || !test(game, slot)) continue;
         game.selectedUnit = game.nextUnitCursor = slot;
         game.unitSelected = 1;
-        game.scrollX = std::min(std::max(u.x - 6, 0), game.maxScrollX);
-        game.scrollY = std::min(std::max(u.y - 6, 0), game.maxScrollY);
+        game.scrollX = ScrollToward(u.x, game.maxScrollX);
+        game.scrollY = ScrollToward(u.y, game.maxScrollY);
         RefreshSelection(game);
         return true;
     }

@@ -1,5 +1,6 @@
 #include "game/state.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -85,6 +86,8 @@ void SetScrollLimits(Game& game) {
     game.maxScrollX = game.map.mapSize - kViewColumns;
     game.maxScrollY = game.map.mapSize - kViewRows;
 }
+
+int ScrollToward(int tile, int maxScroll) { return std::min(std::max(tile - 6, 0), maxScroll); }
 
 int UnitCapForMapSize(int mapSize) {
     switch (mapSize) {

@@ -194,6 +194,10 @@ int UnitCapForMapSize(int mapSize);
 
 // The map view's scroll limits for the map's size: the view stays on the map.
 void SetScrollLimits(Game& game);
+// The scroll position (along one axis) that shows a tile six tiles in from
+// the view's edge, as far as the limits allow: where a selection or a seat's
+// first view puts the map.
+int ScrollToward(int tile, int maxScroll);
 
 // The local date and time in the long form, upper-cased, for example
 // "TUESDAY, MARCH 14, 1995, 12:41:29".

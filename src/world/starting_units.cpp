@@ -1,6 +1,5 @@
 #include "world/starting_units.h"
 
-#include <algorithm>
 #include <array>
 
 void PlaceStartingUnits(Game& game) {
@@ -25,7 +24,7 @@ void PlaceStartingUnits(Game& game) {
         CreateUnit(game, x, y + 2, seat, kStandard);
         CreateUnit(game, x - 2, y, seat, kStandard);
         CreateUnit(game, x + 2, y, seat, kStandard);
-        player.viewX = std::min(std::max(x - 6, 0), game.maxScrollX);
-        player.viewY = std::min(std::max(y - 6, 0), game.maxScrollY);
+        player.viewX = ScrollToward(x, game.maxScrollX);
+        player.viewY = ScrollToward(y, game.maxScrollY);
     }
 }
