@@ -1,10 +1,8 @@
 #include "assetgen/raster.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "platform/bmp_writer.h"
-#include "ui/bmp_decode.h"
 
 namespace assetgen {
 
@@ -33,20 +31,6 @@ bool WriteBmp(const Image& image, const std::string& path) {
             pixels[size_t(y) * image.Width() + x] = uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
         }
     return WriteBmpFile(path, pixels.data(), image.Width(), image.Height(), image.Width());
-}
-
-bool ReadBmp(const std::string& path, Image& image) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    DecodedBitmap bitmap;
-    if (!DecodeBmp(bytes, bitmap)) return false;
-    image = Image(bitmap.width, bitmap.height);
-    for (int y = 0; y < bitmap.height; ++y)
-        for (int x = 0; x < bitmap.width; ++x) {
-            const uint32_t p = bitmap.pixels[size_t(y) * bitmap.width + x];
-            image.Set(x, y, {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
-        }
-    return true;
 }
 
 }  // namespace assetgen

@@ -1,5 +1,5 @@
 #pragma once
-// A plain 24-bit picture, written and read as BMP files by the game's own code.
+// A plain 24-bit picture, written as a BMP file by the game's own writer.
 
 #include <cstdint>
 #include <string>
@@ -39,8 +39,6 @@ private:
 
 // The picture as the 24-bit BMP file the game's own writer makes.
 bool WriteBmp(const Image& image, const std::string& path);
-// Reads a picture through the game's own reader (every form it takes).
-bool ReadBmp(const std::string& path, Image& image);
 
 // Keeps an opaque colour away from the key: in a 16-bit display mode any
 // colour whose channels fall below one step of 5-6-5 would turn into the key.
