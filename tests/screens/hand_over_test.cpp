@@ -55,6 +55,7 @@ TEST_F(HandOverTest, ADamagedFileIsToldAndLeadsBackToTheMainMenuWithTheGameInMem
     Then([this] { EXPECT_TRUE(BoxShows("THIS GAME CANNOT BE READ", "HOTS-TEST", "THE FILE IS MISSING OR DAMAGED")); });
     TypeKeys("\r");
     EXPECT_EQ(HandOverScreen(), GoTo(kMainMenuScreen));
+    EXPECT_TRUE(player.Done()) << "the notice was shown and closed";
     EXPECT_EQ(theGame.state, before);
     EXPECT_NE(ReadFile("Run.log").find("could not be read"), std::string::npos);
 }

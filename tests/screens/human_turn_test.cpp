@@ -70,6 +70,7 @@ TEST_F(HumanTurnTest, ANewWorldThatCannotBeSavedIsReportedAndTheLastGoodFileIsKe
     Then([&] { EXPECT_TRUE(BoxShows("THE GAME COULD NOT BE SAVED", "SOLO-TEST", "THE LAST SAVED TURN IS KEPT")); });
     TypeKeys("\r");
     EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
+    EXPECT_TRUE(player.Done()) << "the notice was shown and closed";
     EXPECT_EQ(ReadFile(path), before);
     EXPECT_NE(ReadFile("Run.log").find("*ERROR* : SaveGameToFile()\nfopen(\"" + SaveGamePath(theGame) + "\") == NULL\n"),
               std::string::npos);
