@@ -1,8 +1,6 @@
-// Hot-seat games: three humans with passwords, each seat's set-up turn, the
-// password box before every turn (a wrong one told and asked again), and an
-// elimination with its notice for the winner at once, for the third player
-// at the start of its turn and for the loser at its hand-over; and the
-// report at each seat's turn of its own units only.
+// Hot-seat games: three humans set up with passwords, a wrong one told, an
+// elimination noticed by the winner, the third player and the loser in turn;
+// and each seat's report of its own units only.
 #include <gtest/gtest.h>
 
 #include "game/unit_types.h"
