@@ -45,9 +45,8 @@ TEST_F(KvtoolCommands, ShowPrintsTheJsonWithPasswordsOnlyWhenAskedAndWriteNeedsT
     EXPECT_NE(refused.err.find("--passwords"), std::string::npos) << refused.err;
 }
 
-// A file it cannot read or write, a world to make without --world-seed, a
-// human seat to set up: exit 1 and a message. Bad arguments: exit 2. Either
-// way the file is left as it was.
+// Exit 1 with a message: a file it cannot read or write, a world to make without --world-seed, a human seat
+// to set up. Exit 2: bad arguments.
 TEST_F(KvtoolCommands, RefusalsExitWithTheirStatusAndLeaveTheFileAlone) {
     nlohmann::json missing = GoldenJson("SOLO-GAME-01"), range = missing;
     missing.erase("turn");

@@ -122,10 +122,7 @@ TEST_F(PumpTest, AKeyNoScreenTakesHoldsTheRestBackOnlyForAWhile) {
     fake.Type("AB");
     fake.Click(30, 40);
     int frames = 0;
-    while (!input.clickPending && frames < 1000) {
-        PumpMessages(watch);
-        ++frames;
-    }
+    for (; !input.clickPending && frames < 1000; ++frames) PumpMessages(watch);
     EXPECT_GT(frames, 30);
     EXPECT_LT(frames, 100);
     EXPECT_EQ(input.typedChar, 'B');

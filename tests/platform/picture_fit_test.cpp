@@ -8,9 +8,7 @@
 namespace {
 
 TEST(PictureFit, ThePictureKeepsItsShapeCentredBetweenBars) {
-    struct Case {
-        int windowWidth, windowHeight, x, y, width, height;
-    };
+    struct Case { int windowWidth, windowHeight, x, y, width, height; };
     const Case cases[] = {
         {1920, 1080, 240, 0, 1440, 1080},  // bars left and right
         {1024, 1000, 0, 116, 1024, 768},   // bars above and below
@@ -26,11 +24,7 @@ TEST(PictureFit, ThePictureKeepsItsShapeCentredBetweenBars) {
 // Positions on the bars are outside, but kept at the picture's edge.
 TEST(PictureFit, WindowPositionsMapBackToPicturePixelsAndBarsAreOutside) {
     const PictureViewport v = FitPicture(1920, 1080);  // the picture from x 240 to 1679, scale 1.40625
-    struct Case {
-        int x, y;
-        bool inside;
-        Point pixel;
-    };
+    struct Case { int x, y; bool inside; Point pixel; };
     const Case cases[] = {
         {240, 0, true, {0, 0}},       {1679, 1079, true, {1023, 767}}, {960, 540, true, {512, 384}},
         {239, 500, false, {0, 355}},  {1680, 0, false, {1023, 0}},     {1679, 1080, false, {1023, 767}},

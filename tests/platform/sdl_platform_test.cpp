@@ -19,8 +19,7 @@ namespace {
 using Messages = std::vector<std::pair<uint32_t, uint64_t>>;  // message and its wParam
 
 SDL_Event Key(SDL_Keycode sym, SDL_Scancode position, Uint16 mod = KMOD_NONE, Uint32 type = SDL_KEYDOWN) {
-    SDL_Event e{};
-    e.type = type;
+    SDL_Event e{.type = type};
     e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = sym;
     e.key.keysym.scancode = position;
@@ -29,8 +28,7 @@ SDL_Event Key(SDL_Keycode sym, SDL_Scancode position, Uint16 mod = KMOD_NONE, Ui
 }
 
 SDL_Event Text(const char* utf8) {
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
+    SDL_Event e{.type = SDL_TEXTINPUT};
     SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
     return e;
 }
@@ -60,8 +58,7 @@ protected:
         return out;
     }
     SDL_Event WindowEvent(Uint8 what) {
-        SDL_Event e{};
-        e.type = SDL_WINDOWEVENT;
+        SDL_Event e{.type = SDL_WINDOWEVENT};
         e.window.windowID = window->Id();
         e.window.event = what;
         return e;
@@ -72,11 +69,7 @@ protected:
 };
 
 TEST_F(SdlEvents, KeysBecomeKeyDownsAndTypedCharacters) {
-    struct Case {
-        const char* what;
-        std::vector<SDL_Event> events;
-        Messages expected;
-    };
+    struct Case { const char* what; std::vector<SDL_Event> events; Messages expected; };
     const Case cases[] = {
         {"letter", {Key(SDLK_a, SDL_SCANCODE_A), Text("a")}, {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}}},
         {"backspace", {Key(SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE)}, {{WM_KEYDOWN, VK_BACK}, {WM_CHAR, 8}}},
@@ -108,8 +101,7 @@ TEST_F(SdlEvents, ClicksArriveInPictureCoordinates) {
     int w = 0, h = 0;
     SDL_GetWindowSize(SDL_GetWindowFromID(window->Id()), &w, &h);
     const PictureViewport v = FitPicture(w, h);
-    SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
+    SDL_Event e{.type = SDL_MOUSEBUTTONDOWN};
     e.button.button = SDL_BUTTON_RIGHT;
     e.button.state = SDL_PRESSED;
     e.button.windowID = window->Id();
@@ -124,8 +116,7 @@ TEST_F(SdlEvents, ClicksArriveInPictureCoordinates) {
 
 // A flipped wheel (natural scrolling) turns the other way.
 TEST_F(SdlEvents, WheelTurnsArriveAsNotchesWithTheirDirection) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEWHEEL;
+    SDL_Event e{.type = SDL_MOUSEWHEEL};
     e.wheel.windowID = window->Id();
     e.wheel.y = 2;
     SDL_Event flipped = e;
@@ -147,11 +138,9 @@ TEST_F(SdlEvents, MinimisingLosesTheSurfacesOnceAndRestoringClearsTheFlag) {
 }
 
 TEST_F(SdlEvents, OneCloseRequestAndADroppedFileWithItsPath) {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
+    SDL_Event quit{.type = SDL_QUIT};
     EXPECT_EQ(Translate({WindowEvent(SDL_WINDOWEVENT_CLOSE), quit}), (Messages{{WM_SYSCOMMAND, SC_CLOSE}}));
-    SDL_Event e{};
-    e.type = SDL_DROPFILE;
+    SDL_Event e{.type = SDL_DROPFILE};
     e.drop.file = SDL_strdup("/home/player/HOTS-GAME-01.KV1");
     e.drop.windowID = window->Id();
     SDL_PushEvent(&e);

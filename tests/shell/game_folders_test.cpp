@@ -15,12 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(StartOptions, ReadTheDataFolderAndHelpAndRefuseAnythingElse) {
-    struct Case {
-        std::vector<std::string> args;
-        bool ok;
-        std::string dataFolder;
-        bool help;
-    };
+    struct Case { std::vector<std::string> args; bool ok; std::string dataFolder; bool help; };
     const Case cases[] = {
         {{}, true, "", false},
         {{"--data", "Games"}, true, "Games", false},
@@ -42,11 +37,7 @@ TEST(StartOptions, ReadTheDataFolderAndHelpAndRefuseAnythingElse) {
 }
 
 TEST(UserDataFolder, FollowsTheDesktopFolderRules) {
-    struct Case {
-        const char* xdg;
-        const char* home;
-        const char* expected;
-    };
+    struct Case { const char* xdg; const char* home; const char* expected; };
     const Case cases[] = {
         {"/x/data", "/home/ann", "/x/data/korvessa"},
         {"relative/data", "/home/ann", "/home/ann/.local/share/korvessa"},
@@ -61,16 +52,14 @@ TEST(UserDataFolder, FollowsTheDesktopFolderRules) {
 class GameFoldersTest : public InTempDir {
 protected:
     static void MakeData(const fs::path& folder, const std::string& sprites = "sheet") {
-        fs::create_directories(folder / "Images");
-        fs::create_directories(folder / "Terrain");
+        for (const char* sub : {"Images", "Terrain"}) fs::create_directories(folder / sub);
         std::ofstream(folder / "Images" / "Sprites.bmp") << sprites;
         std::ofstream(folder / "Terrain" / "DESERT.BMP") << "sand";
         std::ofstream(folder / "KV-MANUAL.HTML") << "manual";
         std::ofstream(folder / "korvessa") << "a program";
     }
     bool Find(const StartOptions& options, const fs::path& user) {
-        return FindGameFolders(options, {dir_ / "bin" / "data", dir_ / "bin", dir_ / "share"}, user, folders,
-                               problem);
+        return FindGameFolders(options, {dir_ / "bin" / "data", dir_ / "bin", dir_ / "share"}, user, folders, problem);
     }
     GameFolders folders;
     std::string problem;
@@ -83,8 +72,7 @@ TEST_F(GameFoldersTest, DataComesFromTheFirstCandidateHoldingItAndTheWorkFolderF
     EXPECT_EQ(folders.data, dir_ / "bin");
     EXPECT_EQ(folders.work, dir_ / "user");
 
-    StartOptions portable;
-    portable.dataFolder = "mine";
+    const StartOptions portable{.dataFolder = "mine"};
     ASSERT_TRUE(Find(portable, dir_ / "user")) << problem;
     EXPECT_EQ(folders.work, dir_ / "mine") << "a relative --data is taken from the starting folder";
     EXPECT_TRUE(Find(portable, fs::path())) << "--data needs no HOME";
@@ -92,9 +80,7 @@ TEST_F(GameFoldersTest, DataComesFromTheFirstCandidateHoldingItAndTheWorkFolderF
 
 TEST_F(GameFoldersTest, APortableFolderMayHoldTheDataItself) {
     MakeData(dir_ / "games");
-    StartOptions options;
-    options.dataFolder = dir_ / "games";
-    ASSERT_TRUE(Find(options, fs::path())) << problem;
+    ASSERT_TRUE(Find({.dataFolder = dir_ / "games"}, fs::path())) << problem;
     EXPECT_EQ(folders.data, dir_ / "games");
     EXPECT_TRUE(PrepareWorkFolder(folders, problem)) << problem;
 }
@@ -128,8 +114,6 @@ TEST_F(GameFoldersTest, TheWorkFolderGetsNewerDataAndKeepsThePlayersOwnFiles) {
     EXPECT_NE(problem.find("cannot create"), std::string::npos) << problem;
 }
 
-// The real program, started from an empty folder on a machine without a
-// display: it says so and fails, and leaves nothing in that folder.
 TEST_F(GameFoldersTest, TheProgramWithoutADisplaySaysSoAndLeavesTheStartingFolderAlone) {
     const fs::path program = KORVESSA_PATH;
     if (!HoldsGameData(program.parent_path() / "data")) GTEST_SKIP() << "the build made no data";

@@ -51,8 +51,6 @@ TEST_F(ScreenLoopTest, ResultsAboveOneHundredNameTheNextScreen) {
     EXPECT_EQ(visited, (std::vector<int>{10, 0, 10, 60, 90, 70, 100, 90, 70, 110, 90, 70, 80, 10, 20}));
 }
 
-// A result naming no screen ends the loop with it; a screen without a
-// function ends it as a failure.
 TEST_F(ScreenLoopTest, AResultNamingNoScreenOrAScreenWithoutAFunctionEndsTheLoop) {
     for (int result : {13, 14, 10, 11, 12, 105, 99, 230, -5}) {
         answers = {result};

@@ -29,19 +29,12 @@ TEST_F(SettingsFile, SavingUpperCasesTheGameNameAndReadsBackTheSame) {
     EXPECT_EQ(ReadFile("Korvessa.ini"), "HOTS-GAME-01.KV1\n40\n16\n--- EOF MARKER : DO NOT REMOVE ---\n");
     Settings back = Defaults();
     LoadINI(back);
-    EXPECT_EQ(back.lastGame, "HOTS-GAME-01.KV1");
-    EXPECT_EQ(back.scrollDelay, 40);
-    EXPECT_EQ(back.colourDepth, 16);
+    EXPECT_EQ(std::tie(back.lastGame, back.scrollDelay, back.colourDepth), std::tuple("HOTS-GAME-01.KV1", 40, 16));
     EXPECT_FALSE(std::filesystem::exists("Run.log")) << "nothing to report";
 }
 
 TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
-    struct Case {
-        const char* what;
-        std::string file;
-        std::string lastGame;
-        int scrollDelay, colourDepth;
-    };
+    struct Case { const char* what; std::string file; std::string lastGame; int scrollDelay, colourDepth; };
     const Case cases[] = {
         {"no file", "", "", 15, 32},
         {"only letters raised, values unclamped", "hots-game-01.kv1 (é)\n250\n8\n", "HOTS-GAME-01.KV1 (é)", 250, 8},
@@ -62,9 +55,7 @@ TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
         if (c.what != std::string("no file")) std::ofstream("Korvessa.ini", std::ios::binary) << c.file;
         Settings s = Defaults();
         LoadINI(s);
-        EXPECT_EQ(s.lastGame, c.lastGame);
-        EXPECT_EQ(s.scrollDelay, c.scrollDelay);
-        EXPECT_EQ(s.colourDepth, c.colourDepth);
+        EXPECT_EQ(std::tie(s.lastGame, s.scrollDelay, s.colourDepth), std::tie(c.lastGame, c.scrollDelay, c.colourDepth));
     }
 }
 

@@ -101,10 +101,7 @@ TEST_F(ShellTest, WhileTheProgramRunsTheGameClockIsThePlatformClockAndAFailingSc
     EXPECT_EQ(gameClock, fake.TickCount());
     EXPECT_EQ(fake.sounds.back(), "Sounds\\Buzzer.wav");
     // Closing the window ends the screens the same way, as the player's way out.
-    table[*ScreenIndex(kMainMenuScreen)] = [&] {
-        fake.Fake()->Destroy();
-        return static_cast<int>(kFatal);
-    };
+    table[*ScreenIndex(kMainMenuScreen)] = [&] { fake.Fake()->Destroy(); return static_cast<int>(kFatal); };
     EXPECT_EQ(RunGame(table), kExitDone);
     // Afterwards the game no longer leans on a platform that may be gone.
     SetPlatform(nullptr);

@@ -28,8 +28,7 @@ std::optional<std::vector<int16_t>> ReadWave(const std::string& path) {
     if (b.size() < 44 || b.compare(0, 4, "RIFF") || b.compare(8, 8, "WAVEfmt ") || b.compare(36, 4, "data") ||
         le(16, 4) != 16 || le(20, 2) != 1 || le(22, 2) != 1 || le(34, 2) != 16 || le(32, 2) != 2 ||
         le(4, 4) != b.size() - 8 || le(40, 4) != b.size() - 44 || le(24, 4) != uint32_t(kSampleRate) ||
-        le(28, 4) != uint32_t(kSampleRate) * 2)
-        return std::nullopt;
+        le(28, 4) != uint32_t(kSampleRate) * 2) return std::nullopt;
     std::vector<int16_t> samples;
     for (size_t at = 44; at + 1 < b.size(); at += 2) samples.push_back(int16_t(le(at, 2)));
     return samples;

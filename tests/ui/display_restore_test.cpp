@@ -10,8 +10,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 void Fill(DrawSurface* surface, uint32_t colour) {
-    DdBltFx fx;
-    fx.fillColor = colour;
+    DdBltFx fx{.fillColor = colour};
     ASSERT_EQ(surface->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
 }
 

@@ -74,12 +74,7 @@ TEST_F(DisplayTest, AFailedStepEndsTheSetUpAndIsNamed) {
 // Pictures live in video memory while it lasts (the primary's two pages come
 // first), in system memory after it or without hardware support.
 TEST_F(DisplayTest, PicturesGoToVideoMemoryWhileItLasts) {
-    struct Case {
-        bool accelerated;
-        uint32_t videoMemory;
-        long inVideo;
-        int used;
-    };
+    struct Case { bool accelerated; uint32_t videoMemory; long inVideo; int used; };
     const Case cases[] = {
         {false, 64u << 20, 0, 0},
         {true, 2 * kScreenBytes, 0, 2 * kScreenBytes},

@@ -16,8 +16,7 @@ protected:
         Paint(back, {0, 0, 1024, 768}, kGround);
     }
     static void Paint(DrawSurface* s, DdRect r, uint32_t colour) {
-        DdBltFx fx;
-        fx.fillColor = colour;
+        DdBltFx fx{.fillColor = colour};
         ASSERT_EQ(s->Blt(&r, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx), DD_OK);
     }
     static uint32_t At(DrawSurface* s, int x, int y) { return s->Pixels()[y * s->Pitch() + x]; }
@@ -46,11 +45,7 @@ TEST_F(Blits, KeyedCopyLeavesOnlyExactBlackTransparentAndPlainCopyNothing) {
 
 // No clipping: a rectangle one pixel outside either surface draws nothing.
 TEST_F(Blits, RectanglesOutsideEitherSurfaceAreRefused) {
-    struct Case {
-        int x, y;
-        DdRect from;
-        HResult result;
-    };
+    struct Case { int x, y; DdRect from; HResult result; };
     const Case cases[] = {
         {0, 0, {1009, 0, 1025, 32}, DDERR_INVALIDRECT},   // one past the sheet's right edge
         {0, 0, {-1, 0, 15, 32}, DDERR_INVALIDRECT},

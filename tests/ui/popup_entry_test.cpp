@@ -10,13 +10,7 @@ std::string Type(std::string text, std::string_view keys, int maxLength, bool sh
 }
 
 TEST(PopupTyping, TypedTextIsRaisedEditedAndLimited) {
-    struct Case {
-        const char* before;
-        std::string keys;
-        int maxLength;
-        bool shown;
-        const char* after;
-    };
+    struct Case { const char* before; std::string keys; int maxLength; bool shown; const char* after; };
     const Case cases[] = {
         {"", "abc", 20, true, "ABC"},
         {"", "\x1f zZ[", 20, true, " ZZ"},   // the first and the last character taken, and either side

@@ -10,13 +10,7 @@ using DrawTextTest = ToolkitTest;
 // nothing spilling below or right; a tab and a lower-case letter leave blank
 // cells; cells off the screen are dropped and the rest of the line drawn.
 TEST_F(DrawTextTest, GlyphsLandCellByCell) {
-    struct Case {
-        int x, y;
-        const char* text;
-        int font;
-        Point probe;
-        uint32_t colour;
-    };
+    struct Case { int x, y; const char* text; int font; Point probe; uint32_t colour; };
     const uint32_t a = GlyphColour(kSmallFont, 'A' - 32), b = GlyphColour(kSmallFont, 'B' - 32);
     const Case cases[] = {
         {100, 200, "AB", kSmallFont, {101, 201}, a}, {100, 200, "AB", kSmallFont, {107, 215}, a},
