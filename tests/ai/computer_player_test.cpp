@@ -79,11 +79,9 @@ TEST(PowerUp, RaisesWhenTheDrawFallsBelowTheLevelsChance) {
         Player& p = game.state.players[1];
         const int unit = CreateUnit(game, 5, 5, 1, kStandard);
         game.state.computerLevel = level;
-        p.energy = energy;
-        p.powerLevel = power;
+        p.energy = energy, p.powerLevel = power;
         uint32_t seed = 0;
-        for (Rng probe; probe.Seed(seed), probe.Below(100) != draw; ++seed) {
-        }
+        for (Rng probe; probe.Seed(seed), probe.Below(100) != draw; ++seed) {}
         Rng drawn;
         drawn.Seed(seed);
         if (raises >= 0) drawn.Draw();

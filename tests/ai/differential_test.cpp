@@ -18,8 +18,7 @@ class SameAsPlainVersion : public ::testing::TestWithParam<int> {};
 
 TEST_P(SameAsPlainVersion, OnRandomGamesOfAllDensities) {
     const int mapSize = GetParam();
-    int turnsCompared = 0;
-    int turnsWithAction = 0;
+    int turnsCompared = 0, turnsWithAction = 0;
     std::array<int, kSeats> turnsByFaction{};
     for (Density density : {Density::kSparse, Density::kMedium, Density::kCrowded}) {
         for (int i = 0; i < kStatesPerDensity; ++i) {

@@ -33,10 +33,7 @@ TEST(DistanceFields, StopAfterTwiceTheMapSizeLevels) {
 }
 
 TEST(NextSteps, PreferNorthThenSouthThenEastThenWestOnATie) {
-    struct Case {
-        int ax, ay, bx, by;  // two enemies the same distance away
-        int stepX, stepY;
-    };
+    struct Case { int ax, ay, bx, by, stepX, stepY; };  // two enemies the same distance away, the step
     const Case cases[] = {
         {10, 7, 10, 13, 10, 9},   // north and south tie: north
         {10, 13, 13, 10, 10, 11}, // south and east tie: south

@@ -9,11 +9,9 @@
 inline Game MakeBoard(int mapSize = 27) {
     Game game = MakeTestGame(kSinglePlayer, mapSize, 0);
     game.map.mapSeed = 1;
-    OpenSeat(game, 2, false);
-    OpenSeat(game, 3, false);
+    OpenSeat(game, 2, false), OpenSeat(game, 3, false);
     for (Player& p : game.state.players) p.energy = 0;
-    game.state.currentPlayer = 1;
-    game.rng.Seed(99);
+    game.state.currentPlayer = 1, game.rng.Seed(99);
     return game;
 }
 

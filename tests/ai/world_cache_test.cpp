@@ -12,8 +12,7 @@ namespace {
 
 Game WithWorld(int seed, int size) {
     Game game;
-    game.map.mapSeed = seed;
-    game.map.mapSize = size;
+    game.map.mapSeed = seed, game.map.mapSize = size;
     return game;
 }
 
@@ -25,15 +24,12 @@ TEST(WorldCache, GivesTheGrownWorldAgainAndFollowsChangesOfSeedOrSize) {
         GenerateTerrain(grown);
         Game copied = WithWorld(seed, size);
         copied.rng.Seed(5);  // whatever came before: growing a world reseeds
-        copied.map.tiles[3][4].reach = 5;
-        copied.map.tiles[3][4].attackMark = 1;
-        copied.map.tiles[3][4].terrain = -7;  // anything the cached world must put right
+        Tile& marked = copied.map.tiles[3][4];
+        marked.reach = 5, marked.attackMark = 1, marked.terrain = -7;  // the terrain the cached world must put right
         cache->Regrow(copied);
         EXPECT_EQ(grown.rng.state, copied.rng.state);
-        EXPECT_EQ(copied.map.tiles[3][4].reach, 5);
-        EXPECT_EQ(copied.map.tiles[3][4].attackMark, 1);
-        copied.map.tiles[3][4].reach = grown.map.tiles[3][4].reach;
-        copied.map.tiles[3][4].attackMark = grown.map.tiles[3][4].attackMark;
+        EXPECT_EQ(marked.reach * 10 + marked.attackMark, 51);
+        marked.reach = grown.map.tiles[3][4].reach, marked.attackMark = grown.map.tiles[3][4].attackMark;
         for (int x = 0; x < size; ++x)
             for (int y = 0; y < size; ++y) ASSERT_EQ(grown.map.tiles[x][y], copied.map.tiles[x][y]) << x << "," << y;
     }

@@ -22,23 +22,18 @@ protected:
     // and a FIREBOMB on `target` coming with the roll's most damage, 8.
     int SeedFirebomb(int target) {
         OpenSeat(2, true);
-        P(0).faction = kFirebird;
-        P(0).powerLevel = 16;
+        P(0).faction = kFirebird, P(0).powerLevel = 16;
         const int bird = Place(9, 9, 0, kStandard);
-        SeedWhere(
-            [=](Game& g) {
-                g.state.units[target].health = 500;
-                g.state.units[target].type = kStandard;
-                Attack(g, bird, target);
-            },
-            Says("* FIREBOMB * : DAMAGE = 8 "));
+        const auto attack = [=](Game& g) {
+            g.state.units[target].health = 500, g.state.units[target].type = kStandard, Attack(g, bird, target);
+        };
+        SeedWhere(attack, Says("* FIREBOMB * : DAMAGE = 8 "));
         return bird;
     }
     int farBase = -1;
 };
 
-// Over many rolls at power level 10 the damage spans half the most to the
-// most; a TANK takes half, and every hit does at least one point.
+// Power level 10, over many rolls.
 TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
     struct Case { int attacker, target, least, most; const char* status; const char* sound; };
     const Case cases[] = {
@@ -61,8 +56,7 @@ TEST_F(CombatTest, TheRollSpansHalfToAllThePowerHalvedByATankAtLeastOne) {
             sounds.clear();
             Attack(game, attacker, target);
             const int damage = 990 - U(target).health;
-            least = std::min(least, damage);
-            most = std::max(most, damage);
+            least = std::min(least, damage), most = std::max(most, damage);
             ASSERT_EQ(game.statusMessage, c.status + std::to_string(damage) + " : AWARD = 10");
             ASSERT_EQ(sounds, (Sounds{c.sound}));
         }
@@ -90,8 +84,7 @@ TEST_F(CombatTest, AUnitAtZeroIsDestroyedAtOneItSurvives) {
     for (const Case& c : cases) {
         const int target = Place(6, 5, 1, kStandard);
         SeedWhere([=](Game& g) { Attack(g, tank, target); }, Says("TANK ATTACK : DAMAGE = 9"));
-        U(target).health = c.health;
-        P(0).isHuman = c.human;
+        U(target).health = c.health, P(0).isHuman = c.human;
         sounds.clear();
         const int energy = P(0).energy;
         Attack(game, tank, target);
@@ -111,8 +104,7 @@ TEST_F(CombatTest, AUnitAtZeroIsDestroyedAtOneItSurvives) {
 TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
     struct Case {
         int faction, health;
-        const char* status;
-        const char* sound;
+        const char *status, *sound;
         bool (*effect)(const Unit& attacker, const Unit& target, const Unit& neighbour);
     };
     const auto healed = [](const Unit& a, const Unit&, const Unit&) { return a.health == 20; };
@@ -128,8 +120,7 @@ TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
         {kFirebird, 10, "* FIREBOMB * : DAMAGE = ", "Sounds\\Special-Firebomb.wav",
          [](const Unit&, const Unit&, const Unit& n) { return n.health < 40; }},
     };
-    P(0).powerLevel = 20;
-    P(1).powerLevel = 40;
+    P(0).powerLevel = 20, P(1).powerLevel = 40;
     for (const Case& c : cases) {
         for (const bool wins : {true, false}) {
             SCOPED_TRACE(std::to_string(c.faction) + (wins ? " wins" : " loses"));
@@ -138,14 +129,9 @@ TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
             const int target = Place(6, 5, 1, kTank);
             const int neighbour = Place(6, 6, 1, kStandard);
             U(target).health = 40;
-            SeedWhere(
-                [=](Game& g) {
-                    g.state.units[attacker].health = 3;
-                    Attack(g, attacker, target);
-                },
-                [=](const Game& g) { return (g.statusMessage[0] == '*') == wins; });
-            U(attacker).health = c.health;
-            U(attacker).canAttack = 0;
+            SeedWhere([=](Game& g) { g.state.units[attacker].health = 3, Attack(g, attacker, target); },
+                      [=](const Game& g) { return (g.statusMessage[0] == '*') == wins; });
+            U(attacker).health = c.health, U(attacker).canAttack = 0;
             sounds.clear();
             const uint32_t after = StateAfter(2);
             Attack(game, attacker, target);
@@ -201,8 +187,7 @@ TEST_F(CombatTest, OneBlastCanDestroyAndEliminateSeveral) {
     const int computerStraggler = Place(20, 20, 2, kTank);
     U(target).health = U(otherBase).health = 1;
     U(neighbour).health = 4;  // the blast of half the roll destroys it exactly
-    U(wreck).state = kDestroyed;
-    U(wreck).explosionFrame = 9;
+    U(wreck).state = kDestroyed, U(wreck).explosionFrame = 9;
     Attack(game, bird, target);
     EXPECT_EQ(U(neighbour).state, kDestroyed);
     EXPECT_EQ(U(wreck).explosionFrame, 9);

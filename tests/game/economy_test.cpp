@@ -26,14 +26,11 @@ TEST_F(EconomyTest, IncomeIsFiftyABaseAndTenAUnitScaledForComputersOnly) {
 }
 
 TEST_F(EconomyTest, ARepairStopsAtFullHealthOrWhenEnergyRunsShort) {
-    const int cases[][4] = {
-        // energy, health before, points healed, energy after (two a point, full at 10)
-        {45, 7, 3, 39}, {2, 5, 1, 0}, {3, 9, 1, 1}, {1, 5, 0, 1}, {100, 10, 0, 100},
-    };
+    // energy, health before, points healed, energy after (two a point, full at 10)
+    const int cases[][4] = {{45, 7, 3, 39}, {2, 5, 1, 0}, {3, 9, 1, 1}, {1, 5, 0, 1}, {100, 10, 0, 100}};
     for (const auto& [energy, health, healed, energyAfter] : cases) {
         const int unit = Place(1, 1, 0, kTank);
-        U(unit).health = health;
-        P(0).energy = energy;
+        U(unit).health = health, P(0).energy = energy;
         EXPECT_EQ(RepairWithEnergy(game, unit, 0), healed) << energy << " " << health;
         EXPECT_EQ(U(unit).health, health + healed);
         EXPECT_EQ(P(0).energy, energyAfter);
@@ -41,13 +38,10 @@ TEST_F(EconomyTest, ARepairStopsAtFullHealthOrWhenEnergyRunsShort) {
     }
 }
 
-// Each map size has its cap, from 20 units on the smallest to 60 on the
-// largest; bases and wrecks do not count.
 TEST_F(EconomyTest, TheCapCountsNonBaseUnitsOnlyAndGrowsWithTheMap) {
     const int caps[][2] = {{27, 20}, {36, 30}, {45, 40}, {54, 50}, {63, 60}};
     for (const auto& [size, cap] : caps) {
-        game.map.mapSize = size;
-        game.unitCap = UnitCapForMapSize(size);
+        game.map.mapSize = size, game.unitCap = UnitCapForMapSize(size);
         for (Unit& u : game.state.units) u.state = kFree;
         for (int i = 0; i < cap - 1; ++i) Place(i % 27, 2 + i / 27, 0, kStandard);
         for (int i = 0; i < 5; ++i) Place(i, 10, 0, kBase);

@@ -83,7 +83,7 @@ TEST_F(OrdersTest, ARightClickMovesOnceAndLeavesTheAttack) {
     }
 }
 
-// An attack draws once (a TANK has no special), spends the attack and keeps the move.
+// One draw: a TANK has no special.
 TEST_F(OrdersTest, AnAttackUsesUpTheAttackButNotTheMove) {
     const int tank = Place(5, 5, 0, kTank);
     const int enemy = Place(6, 6, 1, kStandard);
@@ -106,8 +106,7 @@ TEST_F(OrdersTest, ABaseBuysAStandardUnitBelowTheCapForItsPrice) {
         {39, 99, "NOT ENOUGH ENERGY"}, {39, 100, nullptr}, {40, 5, "MAX UNITS REACHED"},
         {kMaxUnits - 2, 500, "MAX UNITS REACHED"},  // every other slot taken by enemy bases
     };
-    game.map.mapSize = 45;
-    game.unitCap = UnitCapForMapSize(45);
+    game.map.mapSize = 45, game.unitCap = UnitCapForMapSize(45);
     for (const Case& c : cases) {
         for (Unit& u : game.state.units)
             if (&u != &U(ownBase) && &u != &U(enemyBase)) u.state = kFree;
@@ -150,8 +149,7 @@ TEST_F(OrdersTest, EachUnitIsOfferedTheTypesItMayBecome) {
     for (const Case& c : cases) {
         SetTerrain(5, 5, c.terrain);
         const int unit = Place(5, 5, 0, c.type);
-        U(unit).canAttack = c.canAttack;
-        U(unit).health = 3;
+        U(unit).canAttack = c.canAttack, U(unit).health = 3;
         SelectSlot(unit);
         EXPECT_EQ(Offered(), c.offered) << "type " << c.type << " on " << c.terrain;
         EXPECT_EQ(game.panel.repairShown, c.canAttack == 1) << "type " << c.type;
@@ -188,13 +186,11 @@ TEST_F(OrdersTest, RepairIsOfferedAtTheFullPriceAndMayBePartial) {
     const int unit = Place(5, 5, 0, kStandard);
     const int offers[][3] = {{39, 2, 1}, {39, 1, 0}, {40, 100, 0}};  // health, energy, offered
     for (const auto& [health, energy, offered] : offers) {
-        U(unit).health = health;
-        P(0).energy = energy;
+        U(unit).health = health, P(0).energy = energy;
         SelectSlot(unit);
         EXPECT_EQ(game.panel.repairShown, offered == 1) << health << " " << energy;
     }
-    U(unit).health = 10;
-    P(0).energy = 45;
+    U(unit).health = 10, P(0).energy = 45;
     SelectSlot(unit);
     EXPECT_EQ(game.panel.repairLabel, "REPAIR FOR 60");
     Repair(game);
@@ -219,11 +215,9 @@ TEST_F(OrdersTest, ThePowerButtonOffersTheNextStepUpToTheCeiling) {
     const int enemy = Place(8, 5, 1, kStandard);
     U(wreck).state = kDestroyed;
     for (const Case& c : cases) {
-        P(0).powerLevel = c.level;
-        P(0).energy = c.energy;
+        P(0).powerLevel = c.level, P(0).energy = c.energy;
         U(hurt).health = U(wreck).health = U(enemy).health = 4;
-        game.statusMessage.clear();
-        sounds.clear();
+        game.statusMessage.clear(), sounds.clear();
         RaisePower(game);
         const int paid = c.after > c.level ? c.energy : 0;
         EXPECT_EQ(P(0).powerLevel * 100000 + P(0).energy, c.after * 100000 + c.energy - paid) << c.level;
@@ -256,11 +250,9 @@ TEST_F(SearchTest, TheSearchesWrapShareTheCursorAndCentreTheView) {
     PutInSlot(0, 13, 13, 0, kStandard);  // in place of the own base
     PutInSlot(239, 26, 26, 0, kStandard);
     PutInSlot(7, 1, 2, 0, kTank);
-    PutInSlot(8, 21, 20, 0, kBase);
-    U(8).canMove = 1;  // bases are never picked, whatever their flag
+    PutInSlot(8, 21, 20, 0, kBase), U(8).canMove = 1;  // bases are never picked, whatever their flag
     PutInSlot(9, 22, 20, 1, kStandard);
-    PutInSlot(10, 23, 20, 0, kArtillery);
-    U(10).canMove = 1;  // nor is a unit that cannot move
+    PutInSlot(10, 23, 20, 0, kArtillery), U(10).canMove = 1;  // nor is a unit that cannot move
     const int picks[][3] = {{7, 0, 0}, {239, 14, 15}, {0, 7, 7}, {7, 0, 0}};  // slot, view
     for (const auto& [slot, x, y] : picks) {
         EXPECT_TRUE(NextMovableUnit(game));
@@ -278,8 +270,7 @@ TEST_F(SearchTest, TheSearchesWrapShareTheCursorAndCentreTheView) {
     EXPECT_TRUE(sounds.empty());
     // Nothing left to move: the selection and the view stay.
     for (int slot : {0, 7, 239}) U(slot).canMove = 0;
-    game.scrollX = 3;
-    game.scrollY = 4;
+    game.scrollX = 3, game.scrollY = 4;
     EXPECT_FALSE(NextMovableUnit(game));
     EXPECT_EQ(game.statusMessage, "ALL UNITS CHECKED");
     EXPECT_EQ(sounds, (Sounds{kBuzzerSound}));

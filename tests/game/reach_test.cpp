@@ -1,4 +1,5 @@
 // Movement reach, build and attack markers, sight and the unit queries.
+#include <array>
 #include <cstdlib>
 
 #include "game/markers.h"
@@ -17,6 +18,9 @@ protected:
         ComputeMarkers(game);
     }
     int Reach(int x, int y) const { return game.map.tiles[x][y].reach; }
+    void ExpectReach(std::initializer_list<std::array<int, 3>> tiles) const {  // x, y, reach
+        for (const auto& [x, y, reach] : tiles) EXPECT_EQ(Reach(x, y), reach) << x << "," << y;
+    }
     template <typename T>
     int Count(T Tile::*marker) const {
         int n = 0;
@@ -26,22 +30,19 @@ protected:
     }
 };
 
-// On open ground a unit reaches every tile within its speed in steps along
-// the four directions, and the tile's reach is that number of steps.
+// The reach is the number of steps along the four directions.
 TEST_F(ReachTest, OpenGroundGivesADiamondOfTheUnitsSpeed) {
     const int cases[][3] = {  // type, may move, speed
         {kStandard, 1, 6}, {kAir, 1, 10}, {kTank, 1, 2}, {kArtillery, 1, 0}, {kBase, 1, 0}, {kStandard, 0, 0}};
     const int unit = Place(13, 13, 0, kStandard);
     for (const auto& [type, canMove, speed] : cases) {
-        U(unit).type = type;
-        U(unit).canMove = canMove;
+        U(unit).type = type, U(unit).canMove = canMove;
         Select(unit);
-        for (int x = 0; x < 27; ++x) {
+        for (int x = 0; x < 27; ++x)
             for (int y = 0; y < 27; ++y) {
                 const int steps = std::abs(x - 13) + std::abs(y - 13);
                 ASSERT_EQ(Reach(x, y), (steps >= 1 && steps <= speed) ? steps : -1) << type << ": " << x << "," << y;
             }
-        }
     }
 }
 
@@ -49,18 +50,13 @@ TEST_F(ReachTest, AGroundUnitStopsNextToAnEnemyButAirFliesOn) {
     const int mover = Place(5, 13, 0, kStandard);
     const int enemy = Place(8, 13, 1, kStandard);
     Select(mover);
-    EXPECT_EQ(Reach(7, 13), 6);    // entered, at the unit's full speed
-    EXPECT_EQ(Reach(7, 12), 6);    // diagonal neighbours of the enemy count too
-    EXPECT_EQ(Reach(7, 14), 6);
-    EXPECT_EQ(Reach(6, 13), 1);
-    EXPECT_EQ(Reach(8, 13), -1);   // the enemy's own tile
-    EXPECT_EQ(Reach(10, 13), -1);  // five steps away, but only past the enemy
+    // The enemy's neighbours, diagonal ones too, are entered at the full speed; its own tile and the tile five
+    // steps away past it are not.
+    ExpectReach({{7, 13, 6}, {7, 12, 6}, {7, 14, 6}, {6, 13, 1}, {8, 13, -1}, {10, 13, -1}});
     U(mover).type = kAir;
     Select(mover);
-    EXPECT_EQ(Reach(7, 13), 2);
-    EXPECT_EQ(Reach(10, 13), 5);
-    U(mover).type = kStandard;
-    U(enemy).state = kDestroyed;  // a wreck blocks nothing
+    ExpectReach({{7, 13, 2}, {10, 13, 5}});
+    U(mover).type = kStandard, U(enemy).state = kDestroyed;  // a wreck blocks nothing
     Select(mover);
     EXPECT_EQ(Reach(8, 13), 3);
 }
@@ -76,21 +72,14 @@ TEST_F(ReachTest, GroundUnitsCrossOnlyOwnUnitsAndOpenGroundAirStopsOnNoUnit) {
     const int inGap = Place(6, 13, 0, kStandard);
     const int mover = Place(5, 13, 0, kStandard);
     Select(mover);
-    EXPECT_EQ(Reach(6, 13), -1);
-    EXPECT_EQ(Reach(7, 13), 2);
-    EXPECT_EQ(Reach(6, 12), -100);
-    EXPECT_EQ(Reach(5, 12), -100);
-    EXPECT_EQ(Reach(5, 11), 4);  // around the rough tile: two steps lost
-    EXPECT_EQ(Reach(3, 13), 2);
+    ExpectReach({{6, 13, -1}, {7, 13, 2}, {6, 12, -100}, {5, 12, -100}, {5, 11, 4}, {3, 13, 2}});  // round the rough
     U(inGap).owner = 1;
     Select(mover);
     for (int x = 7; x < 27; ++x)
         for (int y = 0; y < 27; ++y) ASSERT_LE(Reach(x, y), 0) << x << "," << y;
     U(mover).type = kAir;
     Select(mover);
-    EXPECT_EQ(Reach(6, 13), -1);
-    EXPECT_EQ(Reach(6, 12), 2);  // hovering over water is allowed
-    EXPECT_EQ(Reach(5, 12), 1);
+    ExpectReach({{6, 13, -1}, {6, 12, 2}, {5, 12, 1}});  // hovering over water is allowed
 }
 
 TEST_F(ReachTest, TheBuildRingSkipsLiveUnitsAndTheMapEdgeButNotWrecksOrWater) {
@@ -114,11 +103,8 @@ TEST_F(ReachTest, TheBuildRingSkipsLiveUnitsAndTheMapEdgeButNotWrecksOrWater) {
 TEST_F(ReachTest, AttackMarkersCoverTheRangeSquareAndOnlyEnemies) {
     OpenSeat(2, true);
     const int unit = Place(10, 10, 0, kTank);
-    Place(12, 12, 1, kStandard);
-    Place(8, 11, 2, kStandard);
-    Place(13, 10, 1, kStandard);
-    Place(11, 10, 0, kStandard);
-    Place(16, 4, 1, kStandard);
+    for (const auto& [x, y, owner] : {std::array{12, 12, 1}, {8, 11, 2}, {13, 10, 1}, {11, 10, 0}, {16, 4, 1}})
+        Place(x, y, owner, kStandard);
     Select(unit);
     EXPECT_EQ(game.map.tiles[12][12].attackMark, 1);
     EXPECT_EQ(game.map.tiles[8][11].attackMark, 1);
@@ -151,8 +137,7 @@ TEST_F(ReachTest, UnitQueriesFindTheLowestSlotAndEnemiesAllAround) {
     EXPECT_FALSE(EnemyNear(game, 10, 10, 1));
 }
 
-// Each type sees a square of its sight range around it, clipped to the map;
-// enemies and wrecks lend no sight.
+// Enemies and wrecks lend no sight.
 TEST_F(ReachTest, SightIsASquareOfTheTypesRange) {
     const int sights[][2] = {{kStandard, 6}, {kAir, 10}, {kTank, 4}, {kArtillery, 6}, {kBase, 4}};
     const int unit = Place(13, 13, 0, kStandard);

@@ -35,10 +35,7 @@ protected:
             probe.hooks.playSound = [](const std::string&) {};
             probe.rng.Seed(seed);
             action(probe);
-            if (wished(probe)) {
-                game.rng.Seed(seed);
-                return;
-            }
+            if (wished(probe)) return game.rng.Seed(seed);
         }
         FAIL() << "no seed gives the wished outcome";
     }

@@ -25,8 +25,7 @@ TEST(ResetGameState, OpensSeatsByGameTypeAndSeedsFromTheClock) {
         Game game;
         game.hooks.tickCount = [] { return 1234u; };
         game.state.gameType = type;
-        game.state.units[5].state = kActive;
-        game.state.players[2].viewX = 9;
+        game.state.units[5].state = kActive, game.state.players[2].viewX = 9;
         ResetGameState(game);
         const auto& p = game.state.players;
         EXPECT_EQ(p[0].seatOpen + p[1].seatOpen + 2 * (p[2].seatOpen + p[3].seatOpen), 2) << type;
@@ -42,19 +41,16 @@ TEST(CreateUnit, ReusesTheLowestSlotThatIsNotActiveAndRefusesWhenNoneIs) {
     Game game = MakeTestGame(kHotSeat);
     game.state.players[1].powerLevel = 17;
     for (int i = 0; i < 6; ++i) EXPECT_EQ(CreateUnit(game, i, 0, 0, kStandard), i);
-    game.state.units[2].state = kDestroyed;  // still exploding: reusable all the same
-    game.state.units[2].explosionFrame = 9;
-    game.state.units[2].canMove = 0;
+    Unit& u = game.state.units[2];
+    u.state = kDestroyed, u.explosionFrame = 9, u.canMove = 0;  // still exploding: reusable all the same
     ASSERT_EQ(CreateUnit(game, 3, 4, 1, kTank), 2);
-    const Unit& u = game.state.units[2];
     EXPECT_EQ(u.state, kActive);
     EXPECT_EQ(u.health, 17);
     EXPECT_EQ(u.explosionFrame, 0);
     EXPECT_EQ(u.x * 10 + u.y, 34);
     EXPECT_EQ(u.canAttack + u.canMove, 2);
 
-    while (CreateUnit(game, 1, 1, 0, kStandard) != -1) {
-    }
+    while (CreateUnit(game, 1, 1, 0, kStandard) != -1) {}
     const GameState before = game.state;
     EXPECT_EQ(CreateUnit(game, 2, 2, 1, kBase), -1);
     EXPECT_EQ(game.state, before);
@@ -62,13 +58,8 @@ TEST(CreateUnit, ReusesTheLowestSlotThatIsNotActiveAndRefusesWhenNoneIs) {
 }
 
 TEST(LongDateText, IsTheLongFormInCapitals) {
-    struct tm when {};
-    when.tm_year = 95;
-    when.tm_mon = 2;
-    when.tm_mday = 1;
-    when.tm_wday = 2;
-    when.tm_hour = 7;
-    when.tm_min = 5;
+    tm when{};
+    when.tm_year = 95, when.tm_mon = 2, when.tm_mday = 1, when.tm_wday = 2, when.tm_hour = 7, when.tm_min = 5;
     EXPECT_EQ(LongDateText(when), "TUESDAY, MARCH 1, 1995, 07:05:00");
 }
 

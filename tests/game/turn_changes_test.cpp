@@ -27,12 +27,7 @@ protected:
 };
 
 TEST_F(TurnChangesTest, EverySlotStoryAsSeatZeroCanKnowIt) {
-    struct News {
-        UnitFate fate;
-        int slot;
-        const char* facets;
-        bool marked;
-    };
+    struct News { UnitFate fate; int slot; const char* facets; bool marked; };
     struct Case {
         const char* name;
         std::function<void(GameState&)> change;
@@ -88,10 +83,8 @@ TEST_F(TurnChangesTest, TheReportGroupsUnitsAndPlayersUnderHeadings) {
     OpenSeat(2, false);
     GameState now = game.state;
     EXPECT_TRUE(TurnChangeLines(CompareTurns(game.state, now, 27, 0, true), now).empty());
-    now.units[1].state = kFree;
-    now.players[1].lifeState = kDying;
-    now.players[2].score += 30;
-    now.players[3].score += 30;
+    now.units[1].state = kFree, now.players[1].lifeState = kDying;
+    now.players[2].score += 30, now.players[3].score += 30;
     EXPECT_EQ(TurnChangeLines(CompareTurns(game.state, now, 27, 0, true), now),
               (std::vector<std::string>{"YOUR UNITS", "YOUR BASE DESTROYED AT 3,3", "", "PLAYERS", "PLAYER 2 IS OUT",
                                         "PLAYER 3 SCORE 0 TO 30"}));

@@ -10,20 +10,16 @@ using TurnsTest = RulesTest;
 TEST_F(TurnsTest, EachSeatGoesWhereItsStateSays) {
     Place(1, 1, 0, kBase);
     Place(20, 20, 1, kBase);
-    OpenSeat(2, false);
-    OpenSeat(3, true);
-    P(3).lifeState = kDead;
-    P(1).setupDone = 0;
+    OpenSeat(2, false), OpenSeat(3, true);
+    P(3).lifeState = kDead, P(1).setupDone = 0;
     const SeatNext expected[] = {SeatNext::kHumanTurn, SeatNext::kSetUp, SeatNext::kComputerTurn, SeatNext::kEndOfTurn};
     for (int seat = 0; seat < kSeats; ++seat) {
         game.state.currentPlayer = seat;
         EXPECT_EQ(SeatDestination(game), expected[seat]) << "seat " << seat;
     }
-    P(2).seatOpen = 0;
-    game.state.currentPlayer = 2;
+    P(2).seatOpen = 0, game.state.currentPlayer = 2;
     EXPECT_EQ(SeatDestination(game), SeatNext::kEndOfTurn);  // closed
-    P(0).lifeState = kDead;
-    P(2).lifeState = kDead;
+    P(0).lifeState = P(2).lifeState = kDead;
     EXPECT_EQ(SeatDestination(game), SeatNext::kGameOver);  // tested before anything else
 
     for (const auto& [type, check] : {std::pair{kSinglePlayer, false}, {kHotSeat, true}, {kPlayByMail, true}}) {
@@ -33,10 +29,8 @@ TEST_F(TurnsTest, EachSeatGoesWhereItsStateSays) {
 }
 
 TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
-    P(0).name = "ANNA";
-    P(1).name = "BORIS";
-    P(1).lifeState = kDying;
-    P(1).destroyer = 0;
+    P(0).name = "ANNA", P(1).name = "BORIS";
+    P(1).lifeState = kDying, P(1).destroyer = 0;
     game.state.currentPlayer = 1;
     DestroyedNotice notice;
     EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kEndOfTurn);
@@ -48,12 +42,9 @@ TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
 }
 
 TEST_F(TurnsTest, PendingNoticesAreShownOnceInSeatOrder) {
-    OpenSeat(2, true);
-    OpenSeat(3, false);
-    P(2).destroyer = 0;
-    P(3).destroyer = 1;
-    P(0).destroyedNotice = {0, 0, 1, 1};
-    P(3).destroyedNotice = {0, 0, 1, 1};
+    OpenSeat(2, true), OpenSeat(3, false);
+    P(2).destroyer = 0, P(3).destroyer = 1;
+    P(0).destroyedNotice = P(3).destroyedNotice = {0, 0, 1, 1};
     const auto notices = ShowPendingNotices(game);
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_EQ(notices[0].loserName + " " + notices[0].destroyerName, "PLAYER 3 PLAYER 1");
@@ -69,15 +60,10 @@ TEST_F(TurnsTest, TheHumanTurnStartReadiesEveryUnitAndPays) {
     const int tank = Place(2, 1, 0, kTank);
     const int enemy = Place(20, 20, 1, kStandard);
     U(tank).canMove = U(tank).canAttack = 0;
-    U(enemy).canMove = 0;
-    U(base).canMove = 1;
+    U(enemy).canMove = 0, U(base).canMove = 1;
     game.map.tiles[4][4].reach = 3;
-    game.unitSelected = 1;
-    game.unitCap = 0;
-    game.nextUnitCursor = 17;
-    game.state.turn = 1;
-    P(0).viewX = 4;
-    P(0).viewY = 9;
+    game.unitSelected = 1, game.unitCap = 0, game.nextUnitCursor = 17, game.state.turn = 1;
+    P(0).viewX = 4, P(0).viewY = 9;
     BeginHumanTurn(game);
     EXPECT_EQ(U(base).canMove + 2 * U(base).canAttack, 2);
     EXPECT_EQ(U(tank).canMove + U(tank).canAttack, 2);
@@ -98,41 +84,22 @@ TEST_F(TurnsTest, TheHumanTurnStartReadiesEveryUnitAndPays) {
 // Seats 0 and 1 play, seats 2 and 3 are closed; the game is won at turn 10
 // or a score of 5000, and seat 0 leads with 300 to 200.
 TEST_F(TurnsTest, TheGameEndsPastItsTargetUnlessTheLeadIsTied) {
-    struct Case {
-        const char* name;
-        void (*set)(Game&);
-        bool over;
-    };
+    struct Case { const char* name; int victory; void (*set)(Game&); bool over; };
     const Case cases[] = {
-        {"at the turn target", [](Game& g) { g.state.turn = 10; }, false},
-        {"past the turn target", [](Game&) {}, true},
-        {"tied lead", [](Game& g) { g.state.players[1].score = 300; }, false},
-        {"a dead seat ties too", [](Game& g) { g.state.players[2].score = 300; }, false},
-        {"at the score target", [](Game& g) { g.state.victoryType = kScoreVictory, g.state.players[0].score = 5000; },
-         false},
-        {"past the score target", [](Game& g) { g.state.victoryType = kScoreVictory, g.state.players[0].score = 5001; },
-         true},
-        {"conquest, a dying seat still plays", [](Game& g) {
-             g.state.victoryType = kConquer;
-             g.state.players[1].lifeState = kDying;
-         }, false},
-        {"conquest, one seat left", [](Game& g) {
-             g.state.victoryType = kConquer;
-             g.state.players[1].lifeState = kDead;
-         }, true},
-        {"conquest, no human left", [](Game& g) {
-             g.state.victoryType = kConquer;
-             g.state.players[0].isHuman = g.state.players[1].isHuman = 0;
-         }, true},
+        {"at the turn target", kTurnVictory, [](Game& g) { g.state.turn = 10; }, false},
+        {"past the turn target", kTurnVictory, [](Game&) {}, true},
+        {"tied lead", kTurnVictory, [](Game& g) { g.state.players[1].score = 300; }, false},
+        {"a dead seat ties too", kTurnVictory, [](Game& g) { g.state.players[2].score = 300; }, false},
+        {"at the score target", kScoreVictory, [](Game& g) { g.state.players[0].score = 5000; }, false},
+        {"past the score target", kScoreVictory, [](Game& g) { g.state.players[0].score = 5001; }, true},
+        {"conquest, a dying seat still plays", kConquer, [](Game& g) { g.state.players[1].lifeState = kDying; }, false},
+        {"conquest, one seat left", kConquer, [](Game& g) { g.state.players[1].lifeState = kDead; }, true},
+        {"no human left", kConquer, [](Game& g) { g.state.players[0].isHuman = g.state.players[1].isHuman = 0; }, true},
     };
     for (const Case& c : cases) {
         Game g = game;
-        g.state.victoryType = kTurnVictory;
-        g.state.victoryTurn = 10;
-        g.state.victoryScore = 5000;
-        g.state.turn = 11;
-        g.state.players[0].score = 300;
-        g.state.players[1].score = 200;
+        g.state.victoryType = c.victory, g.state.victoryTurn = 10, g.state.victoryScore = 5000, g.state.turn = 11;
+        g.state.players[0].score = 300, g.state.players[1].score = 200;
         c.set(g);
         EXPECT_EQ(IsGameOver(g), c.over) << c.name;
     }

@@ -21,8 +21,7 @@ TEST_F(HandOverTest, TheNextSeatStartsFromTheSavedGameOrNotAtAll) {
     CreateUnit(game, 20, 20, 1, kBase);
     game.scrollX = 5;
     ASSERT_TRUE(EndTurn(game));
-    game.state.currentPlayer = 0;
-    game.state.players[0].viewX = 0;
+    game.state.currentPlayer = 0, game.state.players[0].viewX = 0;
     EXPECT_EQ(HandOver(game), SeatNext::kHumanTurn);
     EXPECT_EQ(game.state.currentPlayer, 1);
     EXPECT_EQ(game.state.players[0].viewX, 5);  // the view went into the file

@@ -19,8 +19,7 @@ Game LaunchedGame(bool seat2Human = false) {
     game.state.gameType = kSinglePlayer;
     ResetGameState(game);
     game.map.mapSize = 27;
-    game.state.players[2].seatOpen = 1;
-    game.state.players[2].isHuman = seat2Human;
+    game.state.players[2].seatOpen = 1, game.state.players[2].isHuman = seat2Human;
     for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;
     game.state.players[0].setupDone = 1;
     game.state.currentPlayer = 1;  // seat 0's set-up turn is over
@@ -30,8 +29,7 @@ Game LaunchedGame(bool seat2Human = false) {
 // The same game with every computer seat set up: the first human turn is next.
 Game BeforeFirstHumanTurn() {
     Game game = LaunchedGame();
-    game.state.currentPlayer = 0;
-    game.state.turn = 1;
+    game.state.currentPlayer = 0, game.state.turn = 1;
     for (Player& p : game.state.players) p.setupDone = 1;
     return game;
 }
@@ -66,19 +64,15 @@ protected:
 // that was on screen.
 TEST_F(TurnCycle, EachSeatTakesTheStepItsStateCallsFor) {
     Game setup = LaunchedGame(true);
-    setup.map.mapSeed = 555;
-    setup.state.turn = 5;
+    setup.map.mapSeed = 555, setup.state.turn = 5;
     CreateUnit(setup, 2, 2, 0, kBase);
     CreateUnit(setup, 24, 24, 1, kBase);
     Player& dying = setup.state.players[2];
-    dying.setupDone = 1;
-    dying.lifeState = kDying;
-    dying.destroyer = 1;
+    dying.setupDone = 1, dying.lifeState = kDying, dying.destroyer = 1;
     for (Player& p : setup.state.players) p.destroyedNotice[2] = 1;
     Write(setup);
     Game game = FreshRun();
-    game.scrollX = 7;
-    game.scrollY = 3;
+    game.scrollX = 7, game.scrollY = 3;
     const SeatStep steps[] = {SeatStep::kSetUp, SeatStep::kDyingSeatTold, SeatStep::kPassedOver,
                               SeatStep::kIdleHumanTurn};
     for (const SeatStep expected : steps) EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, expected);
@@ -131,8 +125,7 @@ TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
     EXPECT_EQ(moved(Reread()), 0);
 }
 
-// Step by step, a file kept in memory plays exactly as one on disk, and
-// neither depends on the clock.
+// Neither depends on the clock.
 TEST_F(TurnCycle, AFileKeptInMemoryPlaysExactlyAsOneOnDisk) {
     Game setup = BeforeFirstHumanTurn();
     Game copy = setup;

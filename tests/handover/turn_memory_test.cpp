@@ -16,18 +16,13 @@ class TurnMemoryTest : public InTempDir {
 protected:
     void SetUp() override {
         InTempDir::SetUp();
-        game.state.gameName = "FRIDAY";
-        game.state.startDate = "MONDAY";
-        game.saveFileName = "HOTS-FRIDAY.KV1";
-        game.map.mapSeed = 99;
+        game.state.gameName = "FRIDAY", game.state.startDate = "MONDAY", game.saveFileName = "HOTS-FRIDAY.KV1";
+        game.map.mapSeed = 99, game.state.turn = 3;
         CreateUnit(game, 2, 2, 0, kStandard);
-        game.state.turn = 3;
     }
     Game game = MakeTestGame(kHotSeat);
 };
 
-// The seat's next turn, its unit lost meanwhile, is told of it; a memory of
-// any other game, seat or a later turn is not used.
 TEST_F(TurnMemoryTest, OnlyTheSameSeatOfTheSameGameAtALaterTurnIsTold) {
     const std::vector<Change> cases = {
         {"the same seat's next turn", [](Game&) {}},

@@ -42,8 +42,7 @@ Game SampleGame() {
     game.state.gameName = "NIGHT OWLS";
     game.state.startDate = "TUESDAY, MARCH 14, 1995, 12:41:29";
     game.state.terrainName = "DESERT.BMP";
-    game.map.mapSeed = 123456;
-    game.map.mapSize = 36;
+    game.map.mapSeed = 123456, game.map.mapSize = 36;
     game.state.players[0].name = "ANNA B.";
     for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;  // as launched
     CreateUnit(game, 2, 2, 0, kBase);
@@ -68,8 +67,7 @@ TEST_F(SaveAndLoad, StoresActiveUnitsPackedUnderANewKeyEachTime) {
     Game game = SampleGame();
     EXPECT_EQ(game.saveFileName, "HOTS-NIGHT OWLS.KV1");
     game.state.units[1].state = kDestroyed;  // exploding: not stored
-    game.state.units[5] = game.state.units[2];  // slot 5 packs down after slot 2
-    game.state.units[5].x = 20;
+    game.state.units[5] = game.state.units[2], game.state.units[5].x = 20;  // slot 5 packs down after slot 2
     std::string files[2];
     for (std::string& bytes : files) {
         ASSERT_TRUE(SaveGameToFile(game));
@@ -102,8 +100,7 @@ TEST(Encoding, AKeyOfMoreThanFourDigitsIsRefused) {
 
 TEST(Encoding, AGameWithoutUnitsStoresACountOfZeroAndFreesEverySlot) {
     GameState state;
-    state.gameType = kSinglePlayer;
-    state.computerLevel = kFair;
+    state.gameType = kSinglePlayer, state.computerLevel = kFair;
     for (Player& p : state.players) p.powerLevel = 10;
     Rng rng;
     const std::string bytes = EncodeSavedGame(state, -1, 45, 12, rng);
@@ -141,8 +138,7 @@ TEST_F(SaveAndLoad, AFailedWriteKeepsTheOldFileAndTheGame) {
     EXPECT_EQ(files, 1u) << "no temporary file is left behind";
 }
 
-// Damaged files: every cut of a good file and random bytes are refused
-// without a crash, and the game in memory is left exactly as it was.
+// Without a crash, and the game in memory left exactly as it was.
 TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
     Game game = SampleGame();
     ASSERT_TRUE(SaveGameToFile(game));
@@ -156,8 +152,7 @@ TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
         ASSERT_FALSE(LoadGameFromFile(victim)) << "cut at " << cut;
         ASSERT_EQ(victim.state, before);
     }
-    Rng noise;
-    noise.Seed(1);
+    Rng noise{1};
     for (int round = 0; round < 300; ++round) {
         std::string bytes = good;
         for (int flips = 0; flips < 1 + round % 5; ++flips)
@@ -183,10 +178,7 @@ TEST(Checks, AFileTheRecordsCheckRefusesIsRefusedBothWays) {
     const std::pair<const char*, std::function<void(nlohmann::json&)>> damages[] = {
         {"mapSize", [](nlohmann::json& j) { j["mapSize"] = 44; }},
         {"owner", [](nlohmann::json& j) { j["units"][0]["owner"] = 4; }},
-        {"shares its tile", [](nlohmann::json& j) {
-             j["units"][1]["x"] = j["units"][0]["x"];
-             j["units"][1]["y"] = j["units"][0]["y"];
-         }},
+        {"shares its tile", [](nlohmann::json& j) { for (auto c : {"x", "y"}) j["units"][1][c] = j["units"][0][c]; }},
     };
     for (const auto& [what, apply] : damages) {
         nlohmann::json bad = good;

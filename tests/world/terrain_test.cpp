@@ -12,11 +12,12 @@ namespace {
 
 Game GrowWorld(int seed, int size) {
     Game game;
-    game.map.mapSeed = seed;
-    game.map.mapSize = size;
+    game.map.mapSeed = seed, game.map.mapSize = size;
     GenerateTerrain(game);
     return game;
 }
+
+Tile Ground(int terrain) { Tile tile; tile.terrain = terrain; return tile; }
 
 std::map<int, int> CountTerrain(const GameMap& map) {
     std::map<int, int> counts;
@@ -62,11 +63,8 @@ TEST(GenerateTerrain, TheBorderHoldsNoClearingOrCrossingAndEveryCornerAClearing)
 
 TEST(GenerateTerrain, TilesBeyondTheMapAreNeverWritten) {
     Game game;
-    Tile marker;
-    marker.terrain = 4711;
-    for (auto& column : game.map.tiles) column.fill(marker);
-    game.map.mapSeed = 5;
-    game.map.mapSize = 27;
+    for (auto& column : game.map.tiles) column.fill(Ground(4711));
+    game.map.mapSeed = 5, game.map.mapSize = 27;
     GenerateTerrain(game);
     EXPECT_EQ(game.map.tiles[27][0].terrain, 4711);
     EXPECT_EQ(game.map.tiles[0][27].terrain, 4711);
@@ -76,8 +74,7 @@ TEST(GenerateTerrain, TilesBeyondTheMapAreNeverWritten) {
 TEST(AssignTileImages, PicksCellsBySpecialTerrainOrPosition) {
     GameMap map;
     map.mapSize = 27;
-    for (auto& column : map.tiles)
-        for (Tile& t : column) t.terrain = kLand;
+    for (auto& column : map.tiles) column.fill(Ground(kLand));
     map.tiles[3][4].terrain = kClearing;
     map.tiles[5][5].terrain = kCrossingVertical;
     map.tiles[6][5].terrain = kCrossingHorizontal;
@@ -92,13 +89,11 @@ TEST(AssignTileImages, PicksCellsBySpecialTerrainOrPosition) {
 TEST(AssignCornerOverlays, RoundsWaterAndLandAgainstEachOther) {
     GameMap map;
     map.mapSize = 27;
-    for (auto& column : map.tiles)
-        for (Tile& t : column) t.terrain = kLand;
+    for (auto& column : map.tiles) column.fill(Ground(kLand));
     map.tiles[5][5].terrain = kWater;  // a lone pool: every quarter curved
     map.tiles[0][0].terrain = kRough;  // in the corner: outside counts as land
-    map.tiles[10][9].terrain = kWater; // land (10,10) has water north and west
-    map.tiles[9][10].terrain = kWater;
-    map.tiles[9][9].terrain = kWater;
+    // land (10,10) has water north and west
+    for (const auto& [x, y] : {std::pair{10, 9}, {9, 10}, {9, 9}}) map.tiles[x][y].terrain = kWater;
     AssignCornerOverlays(map);
     EXPECT_EQ(map.tiles[5][5].cornerRect[0], (Rect{64, 384, 96, 416}));
     EXPECT_EQ(map.tiles[5][5].cornerRect[3], (Rect{96, 416, 128, 448}));
