@@ -1,16 +1,7 @@
-// Saved games dropped onto the window: copied into "Saved Games" from the
-// main menu and the load game screen under the game's own file name, damaged
-// files refused, an existing game replaced only after the OVERWRITE question,
-// and nothing dropped during a turn taken later by surprise.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "game_fixture.h"
-#include "platform/input.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 
 namespace fs = std::filesystem;
 
@@ -32,8 +23,9 @@ protected:
         player.When(what, std::move(ready), [path](FakePlatform& f) { f.DropFile(path); });
     }
     bool MenuReady() const { return On(kMainMenuScreen) && !PopupShowing() && LabelShown(kExitGameButton); }
-    void Answer(const std::string& prompt, const std::string& label, const std::string& hint, int key, int character) {
-        KeyWhen(prompt + " " + label, [=, this] { return BoxShows(prompt, label, hint); }, key, character);
+    void Answer(const std::string& prompt, const std::string& label, const std::string& hint, bool yes = true) {
+        KeyWhen(prompt + " " + label, [=, this] { return BoxShows(prompt, label, hint); }, yes ? VK_RETURN : VK_ESCAPE,
+                yes ? 13 : 27);
     }
 };
 
@@ -46,17 +38,16 @@ TEST_F(FileDropTest, GamesDroppedOnTheMainMenuAndTheLoadScreenAreCheckedAndCopie
     // Saved twice by a mail program: the attachment's name carries a count.
     const std::string duel = Received("pbem-duel (1).kv1", "DUEL"), zulu = Received("PBEM-ZULU.KV1", "ZULU");
     Drop("the main menu without saved games", [this] { return MenuReady() && !LabelShown(kLoadGameButton); }, damaged);
-    Answer("NOT A SAVED GAME", "PBEM-DUEL", "NOTHING WAS COPIED", VK_RETURN, 13);
+    Answer("NOT A SAVED GAME", "PBEM-DUEL", "NOTHING WAS COPIED");
     Drop("the main menu, to drop the astray game", [this] { return MenuReady(); }, astray);
-    Answer("NOT A SAVED GAME", "PBEM-ASTRAY", "NOTHING WAS COPIED", VK_RETURN, 13);
+    Answer("NOT A SAVED GAME", "PBEM-ASTRAY", "NOTHING WAS COPIED");
     Drop("the main menu, to drop the good file", [this] { return MenuReady(); }, duel);
     Drop("LOAD GAME, to drop it again", [this] { return MenuReady() && LabelShown(kLoadGameButton); }, duel);
-    Answer("OVERWRITE OLD GAME?", "PBEM-DUEL", "", VK_ESCAPE, 27);
+    Answer("OVERWRITE OLD GAME?", "PBEM-DUEL", "", false);
     ClickOn(kMainMenuScreen, kLoadGameButton);
     Drop("the list of one game", [this] { return On(kLoadGameScreen) && TextShown(16, 122, "PBEM-DUEL.KV1"); }, zulu);
-    KeyWhen("the new game in its row, to leave", [this] { return TextShown(16, 142, "PBEM-ZULU.KV1"); }, VK_ESCAPE, 27);
-    ExitFromMenu();
-    RunToQuit();
+    EscapeWhen("the new game in its row, to leave", [this] { return TextShown(16, 142, "PBEM-ZULU.KV1"); });
+    QuitFromMenu();
     EXPECT_EQ(ReadFile("Saved Games/PBEM-DUEL.KV1"), ReadFile(duel));
     EXPECT_EQ(ReadFile("Saved Games/PBEM-ZULU.KV1"), ReadFile(zulu));
     EXPECT_EQ(std::distance(fs::directory_iterator("Saved Games"), fs::directory_iterator()), 2);
@@ -68,8 +59,7 @@ TEST_F(FileDropTest, AFileDroppedDuringATurnIsNotTakenLaterBySurprise) {
     ContinueWith("SOLO-MINE.KV1");
     Drop("ANNA's turn", [this] { return On(kHumanTurnScreen) && LabelShown(kQuitToMenuButton); }, path);
     ClickWhen("QUIT TO MAIN MENU", [] { return true; }, kQuitToMenuButton);
-    ExitFromMenu();
-    RunToQuit();
+    QuitFromMenu();
     EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
 }
 

@@ -4,12 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "save/saved_game.h"
 #include "screens/screens.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 #include "ui/display.h"
-#include "ui/popup.h"
 #include "world/starting_units.h"
 
 void WriteSavedGame(Game game, const std::string& fileName) {

@@ -7,6 +7,12 @@
 #include <vector>
 
 #include "../screens/fake_machine.h"
+#include "game/unit_types.h"
+#include "platform/input.h"
+#include "save/saved_game.h"
+#include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/popup.h"
 #include "shell/screen_loop.h"
 #include "ui/button_ids.h"
 
@@ -31,9 +37,13 @@ protected:
     void Click(FakePlatform& f, int id) const;  // the middle of a button
     void ClickWhen(const std::string& what, std::function<bool()> ready, int id);
     void KeyWhen(const std::string& what, std::function<bool()> ready, int virtualKey, int character);
+    void EnterWhen(const std::string& what, std::function<bool()> ready) { KeyWhen(what, ready, VK_RETURN, 13); }
+    void EscapeWhen(const std::string& what, std::function<bool()> ready) { KeyWhen(what, ready, VK_ESCAPE, 27); }
     // The button, once the screen shows it.
     void ClickOn(int screen, int id);
     void ExitFromMenu() { ClickOn(kMainMenuScreen, kExitGameButton); }
+    // EXIT GAME once the main menu is back, and the program run to its end.
+    void QuitFromMenu() { ExitFromMenu(); RunToQuit(); }
     // A seat's own set-up turn: the name typed, LAUNCH, the password typed.
     void SetUpSeat(int seat, const std::string& name, const std::string& password);
     // The settings name the game as the last one played; its continue

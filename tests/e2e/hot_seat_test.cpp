@@ -1,26 +1,14 @@
-// Hot-seat games: three humans set up with passwords, a wrong one told, an
-// elimination noticed by the winner, the third player and the loser in turn;
-// and each seat's report of its own units only.
-#include <gtest/gtest.h>
-
-#include "game/unit_types.h"
 #include "game_fixture.h"
-#include "platform/input.h"
-#include "save/saved_game.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
-#include "ui/popup.h"
 
 namespace {
 
 class HotSeatTest : public GameTest {
 protected:
-    void Enter(const std::string& what, std::function<bool()> ready) { KeyWhen(what, std::move(ready), VK_RETURN, 13); }
     void PasswordTurn(const std::string& name, const std::string& password) {
         player.TypeLine(name + "'s password box, masked",
                         [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD") && popupBox.masked; }, password);
     }
-    void Notice(const std::string& what) { Enter(what, [this] { return BoxShows("ANNA", "HAS DESTROYED", "CLARA"); }); }
+    void Notice(const std::string& what) { EnterWhen(what, [this] { return BoxShows("ANNA", "HAS DESTROYED", "CLARA"); }); }
     bool TurnOf(int seat) const {
         return On(kHumanTurnScreen) && !PopupShowing() && LabelShown(kEndTurnButton) && theGame.state.currentPlayer == seat;
     }
@@ -32,9 +20,9 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
     ClickWhen("seat 3 to make human", [this] { return LabelShown(kSeatKindButton + 2, "COMPUTER"); }, kSeatKindButton + 2);
     ClickWhen("passwords on", [] { return theGame.state.players[2].isHuman == 1; }, kPasswordsButton);
     SetUpSeat(0, "ANNA", "APPLE");
-    Enter("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
+    EnterWhen("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
     SetUpSeat(1, "BORIS", "BANANA");
-    Enter("the third seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 3"); });
+    EnterWhen("the third seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 3"); });
     SetUpSeat(2, "CLARA", "CHERRY");
     PasswordTurn("ANNA", "APPLY");  // as long as the right one, one letter off
     player.TypeLine("the box again, telling the password was wrong", [this] {
@@ -60,9 +48,8 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
     ClickWhen("BORIS's END TURN", [this] { return TurnOf(1); }, kEndTurnButton);
     PasswordTurn("CLARA", "CHERRY");
     Notice("CLARA's own notice");
-    KeyWhen("ANNA's second turn, to walk away", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); }, VK_ESCAPE, 27);
-    ExitFromMenu();
-    RunToQuit();
+    EscapeWhen("ANNA's second turn, to walk away", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); });
+    QuitFromMenu();
     Game saved;
     saved.saveFileName = "HOTS-GAME-01.KV1";
     ASSERT_TRUE(LoadGameFromFile(saved));
@@ -77,7 +64,7 @@ TEST_F(HotSeatTest, EachPlayerIsToldOfTheirOwnUnits) {
     for (int turn = 0; turn < 4; ++turn) {
         const int seat = turn % 2;
         const std::string name = seat == 0 ? "ANNA" : "BORIS";
-        Enter(name + "'s box", [this, name, turn] { return BoxShows(name, "TURN " + std::to_string(1 + turn / 2)); });
+        EnterWhen(name + "'s box", [this, name, turn] { return BoxShows(name, "TURN " + std::to_string(1 + turn / 2)); });
         if (turn >= 2) {
             player.When(name + "'s report", [this] { return ReportShowing(); }, [this, seat](FakePlatform& f) {
                 const Unit& base = theGame.state.units[UnitOf(seat, kBase)];
@@ -93,9 +80,8 @@ TEST_F(HotSeatTest, EachPlayerIsToldOfTheirOwnUnits) {
             Click(f, kEndTurnButton);
         });
     }
-    KeyWhen("ANNA's box, to walk away", [this] { return BoxShows("ANNA", "TURN 3"); }, VK_ESCAPE, 27);
-    ExitFromMenu();
-    RunToQuit();
+    EscapeWhen("ANNA's box, to walk away", [this] { return BoxShows("ANNA", "TURN 3"); });
+    QuitFromMenu();
 }
 
 }  // namespace

@@ -1,14 +1,6 @@
-// The load game screen as a player uses it: a long list scrolled with the
-// arrow keys and the wheel, the picked game lit, a damaged file told and
-// leaving nothing picked, and Enter launching only a picked game.
-#include <gtest/gtest.h>
-
 #include <fstream>
 
 #include "game_fixture.h"
-#include "platform/input.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 
 namespace {
 
@@ -55,9 +47,8 @@ TEST_F(LoadGameTest, ThirtyOneGamesScrollWithTheArrowsAndTheWheelAndThePickedOne
         EXPECT_TRUE(LabelShown(kLaunchSavedGameButton));
         EXPECT_NE(Pixel(320, RowY(3) + 8), unlit);  // lit with the pointer away
     });
-    KeyWhen("the summary, to leave", [] { return true; }, VK_ESCAPE, 27);
-    ExitFromMenu();
-    RunToQuit();
+    EscapeWhen("the summary, to leave", [] { return true; });
+    QuitFromMenu();
 }
 
 TEST_F(LoadGameTest, ADamagedFileIsToldAndLeavesNothingPickedAndEnterLaunchesOnlyAPickedGame) {
@@ -65,19 +56,16 @@ TEST_F(LoadGameTest, ADamagedFileIsToldAndLeavesNothingPickedAndEnterLaunchesOnl
     AtRow(2, 2, [](FakePlatform& f) { f.Click(100, RowY(2) + 5); });
     player.When("the summary, to pick the damaged game", [this] { return TextShown(340, 120, "GAME NAME   : SOLO-G02"); },
                 [](FakePlatform& f) { f.Click(100, RowY(0) + 5); });
-    KeyWhen("the notice in a player's words, to close it",
-            [this] { return BoxShows("THIS GAME CANNOT BE READ", "SOLO-A", "THE FILE IS DAMAGED"); }, VK_RETURN, 13);
-    KeyWhen("the list, to press Enter with nothing picked", [this] { return On(kLoadGameScreen) && !PopupShowing(); },
-            VK_RETURN, 13);
+    EnterWhen("the notice, to close it", [this] { return BoxShows("THIS GAME CANNOT BE READ", "SOLO-A", "THE FILE IS DAMAGED"); });
+    EnterWhen("the list, to press Enter with nothing picked", [this] { return On(kLoadGameScreen) && !PopupShowing(); });
     player.Then("nothing picked and nothing launched", [this] { return RowShows(1, 1); }, [this] {
         EXPECT_FALSE(TextShown(340, 120, "GAME NAME   : SOLO-G02"));
         EXPECT_FALSE(LabelShown(kLaunchSavedGameButton));
     });
     AtRow(1, 1, [](FakePlatform& f) { f.Click(100, RowY(1) + 5); });
-    KeyWhen("the summary, to launch with Enter", [this] { return LabelShown(kLaunchSavedGameButton); }, VK_RETURN, 13);
+    EnterWhen("the summary, to launch with Enter", [this] { return LabelShown(kLaunchSavedGameButton); });
     ClickOn(kHumanTurnScreen, kQuitToMenuButton);
-    ExitFromMenu();
-    RunToQuit();
+    QuitFromMenu();
     EXPECT_EQ(ReadFile("Korvessa.ini").rfind(Numbered(1), 0), 0u);
     EXPECT_NE(ReadFile("Run.log").find("SOLO-A.KV1"), std::string::npos);
 }

@@ -1,16 +1,8 @@
-// A game by mail between two installations: every turn ends in the saved
-// game, the player who just played cancels the next password box and
-// quits, and the file travels to the other folder, where it opens from the
-// load game screen or the main menu's continue button.
-#include <gtest/gtest.h>
+// A game by mail between two installations, the file carried from one folder to the other.
 
 #include <filesystem>
 
 #include "game_fixture.h"
-#include "platform/input.h"
-#include "save/saved_game.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 
 namespace fs = std::filesystem;
 
@@ -22,10 +14,8 @@ class PlayByMailTest : public GameTest {
 protected:
     // The next player's password box is cancelled, and the game left.
     void CancelBoxOfAndQuit(const std::string& name) {
-        KeyWhen(name + "'s password box, to cancel", [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD"); },
-                VK_ESCAPE, 27);
-        ExitFromMenu();
-        RunToQuit();
+        EscapeWhen(name + "'s password box, to cancel", [this, name] { return BoxShows(name, "", "ENTER YOUR PASSWORD"); });
+        QuitFromMenu();
     }
     // Mails the game from one folder's "Saved Games" into the other's.
     static void Mail(const fs::path& from, const fs::path& to) {
@@ -44,10 +34,8 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     player.Then("the set-up of a game by mail", [this] { return On(kSetupScreen) && LabelShown(kPasswordsButton); },
                 [] { EXPECT_EQ(buttonTable[kPasswordsButton].state, kButtonTextOnly); });
     SetUpSeat(0, "ANNA", "APPLE");
-    KeyWhen("the second seat's set-up box, to cancel", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); },
-            VK_ESCAPE, 27);
-    ExitFromMenu();
-    RunToQuit();
+    EscapeWhen("the second seat's set-up box, to cancel", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
+    QuitFromMenu();
     Mail(anna, boris);
 
     // BORIS finds it on his load screen, sets up his seat, and mails it back.
@@ -56,7 +44,7 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     player.When("the game in the list", [this] { return On(kLoadGameScreen) && TextShown(16, 122, kGameFile); },
                 [](FakePlatform& f) { f.Click(40, 127); });
     ClickOn(kLoadGameScreen, kLaunchSavedGameButton);
-    KeyWhen("his set-up box", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); }, VK_RETURN, 13);
+    EnterWhen("his set-up box", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
     SetUpSeat(1, "BORIS", "BANANA");
     CancelBoxOfAndQuit("ANNA");
     Mail(boris, anna);
@@ -79,8 +67,7 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
         EXPECT_TRUE(TextShown(838, 530, "BORIS"));
     });
     ClickOn(kHumanTurnScreen, kQuitToMenuButton);
-    ExitFromMenu();
-    RunToQuit();
+    QuitFromMenu();
 }
 
 }  // namespace

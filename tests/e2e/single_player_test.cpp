@@ -1,17 +1,8 @@
-// A single-player game from the main menu: the set-up, a first turn with a
-// move, END TURN, the computer's turn, the report of it and the next turn,
-// then the game continued from the main menu. Each kind of order is given
-// through the turn screen in tests/screens.
-#include <gtest/gtest.h>
+// Each kind of order is given through the turn screen in tests/screens.
 
 #include <algorithm>
 
-#include "game/unit_types.h"
 #include "game_fixture.h"
-#include "platform/input.h"
-#include "save/saved_game.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 
 namespace {
 
@@ -37,7 +28,7 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnTheComputerTurnAnd
         f.RightClick(TileOnScreen(moved.x, moved.y).x, TileOnScreen(moved.x, moved.y).y);
     });
     ClickWhen("END TURN", [] { return theGame.state.units[UnitOf(0, kStandard)].canMove == 0; }, kEndTurnButton);
-    KeyWhen("the report of the computer's turn, to close it", [this] { return ReportShowing(); }, VK_RETURN, 13);
+    EnterWhen("the report of the computer's turn, to close it", [this] { return ReportShowing(); });
     player.Then("the second turn", [this] { return On(kHumanTurnScreen) && LabelShown(kEndTurnButton, "END TURN 2"); },
                 [&] {
         EXPECT_NE(std::find(screensSeen.begin(), screensSeen.end(), kComputerTurnScreen), screensSeen.end());
@@ -45,12 +36,11 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnTheComputerTurnAnd
     });
     ClickOn(kHumanTurnScreen, kQuitToMenuButton);
     ClickOn(kMainMenuScreen, kLastGameButton);
-    KeyWhen("the report again, to close it", [this] { return ReportShowing(); }, VK_RETURN, 13);
+    EnterWhen("the report again, to close it", [this] { return ReportShowing(); });
     player.Then("the turn continued", [this] { return On(kHumanTurnScreen) && LabelShown(kEndTurnButton); },
                 [] { EXPECT_EQ(theGame.state.turn, 2); });
     ClickOn(kHumanTurnScreen, kQuitToMenuButton);
-    ExitFromMenu();
-    RunToQuit();
+    QuitFromMenu();
     EXPECT_EQ(ReadFile("Korvessa.ini").rfind("SOLO-GAME-01.KV1", 0), 0u);
 }
 

@@ -1,21 +1,12 @@
-// A whole single-player game against three computers, played to its end by
-// a player who only ends turns, until the turn limit finishes it.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "game_fixture.h"
-#include "platform/input.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
-#include "ui/popup.h"
 
 namespace {
 
 class WholeGameTest : public GameTest {
 protected:
-    // Ends every turn it is given; notices and reports are read and closed;
-    // the game's end is the last box.
+    // Notices and reports are read and closed; the game's end is the last box.
     void EndTurnsUntilTheGameEnds() {
         player.When("END TURN, a notice or the end of the game", [this] {
             return PopupShowing() || ReportShowing() ||

@@ -1,11 +1,6 @@
-// The computer turn: one centred line while the computer plays, then the
-// end of the turn. What the computer plays is tested in tests/ai.
-#include <gtest/gtest.h>
+// What the computer plays is tested in tests/ai.
 
 #include "screen_fixture.h"
-#include "screens/screens.h"
-#include "shell/shell.h"
-#include "ui/images.h"
 
 namespace {
 

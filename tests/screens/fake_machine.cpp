@@ -79,13 +79,12 @@ double FakeMachineTest::ShareShown(int x, int y, const Rect& source, int slot) c
     const DrawSurface* surface = display.offscreenSurfaces[slot];
     if (!surface || !surface->Pixels()) return 0;
     int lit = 0, matching = 0;
-    for (int sy = source.top; sy < source.bottom; ++sy) {
+    for (int sy = source.top; sy < source.bottom; ++sy)
         for (int sx = source.left; sx < source.right; ++sx) {
             const uint32_t want = surface->Pixels()[sy * surface->Pitch() + sx];
             lit += want != 0;
             matching += want != 0 && Pixel(x + sx - source.left, y + sy - source.top) == want;
         }
-    }
     return lit ? static_cast<double>(matching) / lit : 0;
 }
 

@@ -1,17 +1,10 @@
-// The game-over view: the winner's box, then the whole map without fog from
-// where seat 0 last looked, scrolling, and the way back to the main menu.
 // How a game ends is the rules' business (tests/game).
-#include <gtest/gtest.h>
 
 #include "game/turns.h"
-#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
-#include "screens/screens.h"
 #include "screens/unit_picture.h"
 #include "shell/settings.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 
 namespace {
 
@@ -43,8 +36,7 @@ TEST_F(GameOverTest, TheWholeMapIsShownFromWhereSeatZeroLastLookedAndScrolls) {
         EXPECT_TRUE(TextShown(840, 280, "RED COMP"));
         EXPECT_TRUE(LabelShown(kQuitToMenuButton, "QUIT TO MAIN MENU"));
         EXPECT_TRUE(PictureShown(mini.left + 15, mini.top + 21, sheet::kViewFrame));
-        // No fog: the enemy unit is drawn, on the map and the mini-map; no
-        // ready marks under any unit.
+        // No fog, and no ready marks under any unit.
         EXPECT_TRUE(PictureMostlyShown(64, 2 * 64, sheet::UnitPicture(kStandard, kWasp, kRed)));
         EXPECT_TRUE(PictureShown(mini.left + 3 * 6, mini.top + 3 * 9, sheet::MiniMapDot(kRed)));
         EXPECT_FALSE(PictureShown(2 * 64 + 10, 2 * 64 + 50, sheet::kAttackReadyMark));

@@ -1,17 +1,9 @@
-// The end of a turn and the hand-over: the next seat saved and read back
-// from the file, and a file that cannot be written or read told instead of
-// ending the program. The boxes and passwords of a hot-seat game are
-// played end to end.
-#include <gtest/gtest.h>
+// The boxes and passwords of a hot-seat game are played end to end.
 
 #include <filesystem>
 #include <fstream>
 
 #include "screen_fixture.h"
-#include "screens/screens.h"
-#include "shell/shell.h"
-#include "ui/images.h"
-#include "ui/popup.h"
 
 namespace {
 

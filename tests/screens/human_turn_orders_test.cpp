@@ -1,14 +1,7 @@
-// Orders given with the mouse as the screen shows them: selecting and moving,
-// inspecting an enemy, an attack holding clicks until its explosion is over,
-// and the panel's commands with what they say and cost. What each order does
-// to the game is the rules' business (tests/game).
-#include <gtest/gtest.h>
+// What each order does to the game is the rules' business (tests/game).
 
-#include "game/unit_types.h"
-#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/unit_picture.h"
-#include "ui/button_table.h"
 
 namespace {
 
@@ -74,8 +67,6 @@ TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedButNotOrderedAndAnAttackHoldsEvery
     EndTurn();
 }
 
-// Each panel command once: what it shows before, the order reaching the
-// rules, and what it shows after.
 TEST_F(HumanTurnOrdersTest, ThePanelsCommandsSayWhatTheyCostAndPassTheirOrders) {
     theGame.state.players[0].energy = 620;
     theGame.state.units[other].health = 4;

@@ -1,19 +1,9 @@
-// The turn screen as a turn begins and ends: the panel as the player first
-// sees it, the report of what changed since the seat's last turn, a new
-// world that cannot be saved, and leaving, asked first when orders were given.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <unistd.h>
 
 #include "handover/turn_memory.h"
 #include "platform/files.h"
-#include "platform/input.h"
-#include "save/saved_game.h"
 #include "screen_fixture.h"
-#include "screens/screens.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 #include "ui/sprite_layout.h"
 
 namespace {
@@ -52,10 +42,7 @@ TEST_F(HumanTurnTest, TheReportOpensAtTheStartAgainOnF4AndItsMarksGoWithTheFirst
     Then([&] { EXPECT_TRUE(reportShown()); });
     TypeKeys("\r");
     ClickTile(6, 6);
-    Then([&] {
-        EXPECT_TRUE(TurnShown());
-        EXPECT_FALSE(PictureShown(2 * 64, 4 * 64, sheet::kAttackMarker));
-    });
+    Then([&] { EXPECT_TRUE(TurnShown()); EXPECT_FALSE(PictureShown(2 * 64, 4 * 64, sheet::kAttackMarker)); });
     EndTurn();
 }
 
@@ -76,8 +63,7 @@ TEST_F(HumanTurnTest, ANewWorldThatCannotBeSavedIsReportedAndTheLastGoodFileIsKe
               std::string::npos);
 }
 
-// QUIT TO MAIN MENU and closing the window ask first once an order was
-// given; a selection is no order.
+// A selection is no order.
 TEST_F(HumanTurnTest, LeavingAfterOrdersAsksFirstAndLeavesWithoutSaving) {
     SaveGame();
     const std::string before = ReadFile(ResolveGamePath(SaveGamePath(theGame)));
@@ -90,10 +76,7 @@ TEST_F(HumanTurnTest, LeavingAfterOrdersAsksFirstAndLeavesWithoutSaving) {
     ClickButtonId(kQuitToMenuButton);
     Then([&] { EXPECT_TRUE(asked()); });
     TypeKeys("\x1b");  // the turn goes on
-    Then([&] {
-        EXPECT_TRUE(TurnShown());
-        fake.Close();
-    });
+    Then([&] { EXPECT_TRUE(TurnShown()); fake.Close(); });
     Then([&] { EXPECT_TRUE(asked()); });
     TypeKeys("\x1b");
     Press(VK_F2);

@@ -1,17 +1,9 @@
-// Moving the view: the screen edges, the arrow keys, the wheel and the
-// mini-map, within the map's limits; the fog; the function keys with the
-// pages and box they open; the pictures back after a restore under a box.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <functional>
 
-#include "platform/input.h"
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
 #include "shell/settings.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 
 namespace {
 
@@ -34,10 +26,7 @@ TEST_F(HumanTurnViewTest, TheScreenEdgesScrollWithinTheMapWhileThePointerIsInThe
     StartViewAt(3, 2);
     Then([&] { fake.SetCursor(0, 400); });
     Wait(30);
-    Then([&] {
-        EXPECT_EQ(View(), std::pair(0, 2));
-        fake.SetCursor(1023, 767);
-    });
+    Then([&] { EXPECT_EQ(View(), std::pair(0, 2)); fake.SetCursor(1023, 767); });
     Wait(60);
     Then([&] {
         EXPECT_EQ(View(), std::pair(14, 15));  // 27 tiles, 13 by 12 in view
@@ -62,11 +51,7 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
         for (int tap = 0; tap < 10; ++tap) fake.Key(VK_RIGHT);  // all before the next frame
     });
     Wait(30);
-    Then([&] {
-        EXPECT_EQ(View(), std::pair(10, 1));
-        fake.HoldKey(VK_DOWN, true);
-        fake.Key(VK_DOWN);
-    });
+    Then([&] { EXPECT_EQ(View(), std::pair(10, 1)); fake.HoldKey(VK_DOWN, true); fake.Key(VK_DOWN); });
     Wait(30);
     Then([&] { fake.HoldKey(VK_DOWN, false); });
     Wait(4);
@@ -78,20 +63,13 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
         EXPECT_TRUE(PictureShown(mini.left + 30, mini.top + 3 * held, kMiniFrame));
         fake.Wheel(2, 400, 400);
     });
-    Then([&] {
-        fake.HoldKey(VK_SHIFT, true);
-        fake.Wheel(-1, 400, 400);
-    });
-    Then([&] {
-        fake.HoldKey(VK_SHIFT, false);
-        EXPECT_EQ(View(), std::pair(11, held - 2));
-    });
+    Then([&] { fake.HoldKey(VK_SHIFT, true); fake.Wheel(-1, 400, 400); });
+    Then([&] { fake.HoldKey(VK_SHIFT, false); EXPECT_EQ(View(), std::pair(11, held - 2)); });
     // A click on the mini-map puts the clicked tile six columns in and five
     // rows down, within the map's limits.
-    const struct {
-        int x, y, scrollX, scrollY;
-    } clicks[] = {{mini.left + 3 * 10 + 1, mini.top + 3 * 12 + 2, 4, 7}, {mini.left, mini.top, 0, 0},
-                  {mini.right - 1, mini.bottom - 1, 14, 15}};
+    const struct { int x, y, scrollX, scrollY; } clicks[] = {
+        {mini.left + 3 * 10 + 1, mini.top + 3 * 12 + 2, 4, 7}, {mini.left, mini.top, 0, 0},
+        {mini.right - 1, mini.bottom - 1, 14, 15}};
     for (const auto& c : clicks) {
         ClickAt(c.x, c.y);
         Then([&] { EXPECT_EQ(View(), std::pair(c.scrollX, c.scrollY)); });
@@ -102,14 +80,11 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
 TEST_F(HumanTurnViewTest, F1AndTheColourBoxOpenHelpF3AndTheScoreBoxOpenDetailsAndTheTurnGoesOn) {
     StartViewAt(0, 0);
     const std::string help = "\"KV-MANUAL.HTML\" CONTAINS DETAILED INFORMATION", details = "GAME NAME   : SOLO-TEST";
-    const struct {
-        std::function<void()> open;
-        const std::string& line;
-        std::function<void()> leave;
-    } pages[] = {{[&] { Press(VK_F1); }, help, [&] { TypeKeys("q"); }},
-                 {[&] { ClickAt(900, 570); }, help, [&] { ClickButtonId(kReturnButton); }},
-                 {[&] { Press(VK_F3); }, details, [&] { TypeKeys("\x1b"); }},
-                 {[&] { ClickAt(900, 650); }, details, [&] { TypeKeys("\r"); }}};
+    const struct { std::function<void()> open; const std::string& line; std::function<void()> leave; } pages[] = {
+        {[&] { Press(VK_F1); }, help, [&] { TypeKeys("q"); }},
+        {[&] { ClickAt(900, 570); }, help, [&] { ClickButtonId(kReturnButton); }},
+        {[&] { Press(VK_F3); }, details, [&] { TypeKeys("\x1b"); }},
+        {[&] { ClickAt(900, 650); }, details, [&] { TypeKeys("\r"); }}};
     for (const auto& page : pages) {
         page.open();
         Then([this, &line = page.line] { EXPECT_TRUE(TextShown(30, 30, line)) << line; });
@@ -149,8 +124,7 @@ TEST_F(HumanTurnViewTest, F2ShowsAndSetsTheScrollDelayAndASettingsFileThatCannot
     EXPECT_NE(ReadFile("Run.log").find("*ERROR* : SaveINI()"), std::string::npos);
 }
 
-// The enemy base is in view but far beyond sight: fog on the map, nothing
-// on the mini-map; all of it drawn again after a restore under a box.
+// The enemy base is in view but far beyond sight.
 TEST_F(HumanTurnViewTest, HiddenEnemiesAreNotDrawnAndThePicturesComeBackAfterARestoreUnderABox) {
     StartViewAt(14, 15);
     Press(VK_F2);

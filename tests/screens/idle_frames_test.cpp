@@ -1,8 +1,3 @@
-// An idle turn screen shows its picture once and then nothing new, frame
-// after frame, until something on it changes: a scroll, an explosion, a
-// click that selects a unit, whose cursor then keeps turning.
-#include <gtest/gtest.h>
-
 #include "screen_fixture.h"
 
 namespace {

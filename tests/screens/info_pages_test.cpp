@@ -1,11 +1,7 @@
-// The details page: its lines and columns where the layout puts them, and
-// leaving it by any key. The help page is opened from the turn screen.
-#include <gtest/gtest.h>
+// The help page is opened from the turn screen.
 
 #include "screen_fixture.h"
 #include "screens/info_page.h"
-#include "screens/screens.h"
-#include "shell/shell.h"
 
 namespace {
 

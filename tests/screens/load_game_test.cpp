@@ -1,7 +1,4 @@
-// The load game screen's parts: where clicks on the list land, the list's
-// position, and the summary's lines for games in every state. The screen
-// itself, and the game file names, are played end to end.
-#include <gtest/gtest.h>
+// The screen itself, and the game file names, are played end to end.
 
 #include <algorithm>
 
@@ -19,11 +16,9 @@ SavedGameList ListOf(int count) {
 
 TEST(SavedGameListTest, ClicksLandOnTheRowUnderThemWithinTheClickArea) {
     const SavedGameList list = ListOf(31);
-    const struct {
-        int x, y;
-        std::optional<int> index;
-    } cases[] = {{9, 121, 0},   {319, 139, 0}, {100, 140, 1},          {100, 719, 29},          {8, 130, std::nullopt},
-                 {320, 130, {}}, {100, 120, {}}, {100, 720, std::nullopt}};
+    const struct { int x, y; std::optional<int> index; } cases[] = {
+        {9, 121, 0}, {319, 139, 0}, {100, 140, 1}, {100, 719, 29}, {8, 130, {}}, {320, 130, {}}, {100, 120, {}},
+        {100, 720, {}}};
     for (const auto& c : cases) EXPECT_EQ(list.IndexAt(c.x, c.y), c.index) << c.x << "," << c.y;
     EXPECT_EQ(ListOf(3).IndexAt(100, 190), std::nullopt);  // an empty row below the last game
 }
@@ -57,10 +52,9 @@ TEST_F(GameSummaryTest, AGameUnderWayShowsItsNextPlayerAndItsOpenSeats) {
     theGame.state.currentPlayer = 1;
     theGame.state.players[1].score = 777;
     const auto lines = GameSummaryLines(theGame);
-    EXPECT_TRUE(Has(lines, 340, 220, "POP CAP     : 60"));
-    EXPECT_TRUE(Has(lines, 340, 300, "NEXT PLAYER : BORIS"));
-    EXPECT_TRUE(Has(lines, 356, 360, "ALIVE"));
-    EXPECT_TRUE(Has(lines, 700, 360, "777"));
+    for (auto [x, y, text] :
+         {std::tuple{340, 220, "POP CAP     : 60"}, {340, 300, "NEXT PLAYER : BORIS"}, {356, 360, "ALIVE"}, {700, 360, "777"}})
+        EXPECT_TRUE(Has(lines, x, y, text)) << text;
     for (int y : {380, 400, 500})  // seats 3 and 4 closed, no winner yet
         EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [y](const SummaryText& t) { return t.y == y; })) << y;
 }
@@ -69,9 +63,8 @@ TEST_F(GameSummaryTest, AFinishedGameNamesItsWinnerAndWhoDestroyedWhom) {
     theGame.state.players[1].lifeState = kDead;
     theGame.state.players[1].destroyer = 0;
     const auto lines = GameSummaryLines(theGame);
-    EXPECT_TRUE(Has(lines, 340, 300, "NEXT PLAYER : GAME OVER"));
-    EXPECT_TRUE(Has(lines, 356, 360, "DEAD"));
-    EXPECT_TRUE(Has(lines, 828, 360, "ALICE"));
+    for (auto [x, y, text] : {std::tuple{340, 300, "NEXT PLAYER : GAME OVER"}, {356, 360, "DEAD"}, {828, 360, "ALICE"}})
+        EXPECT_TRUE(Has(lines, x, y, text)) << text;
     EXPECT_TRUE(Has(lines, 350, 500, "ALICE IS VICTORIOUS!", kLargeFont));
 }
 

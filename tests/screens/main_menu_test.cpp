@@ -1,13 +1,10 @@
-// The main menu: which of LOAD GAME and the continue button show, and what
-// the continue button makes current. Where the buttons lead is played end to end.
-#include <gtest/gtest.h>
+// Where the buttons lead is played end to end.
 
 #include <fstream>
 
 #include "screen_fixture.h"
 #include "screens/main_menu.h"
 #include "shell/settings.h"
-#include "ui/button_table.h"
 
 namespace {
 
@@ -19,10 +16,8 @@ TEST_F(MainMenuTest, LoadGameNeedsASavedGameAndContinueNeedsTheLastGamesFile) {
     EXPECT_FALSE(shown(kLoadGameButton));
     std::ofstream("Saved Games/hots-game-01.kv1") << "x";
     theGame.saveFileName = "KEPT.KV1";
-    const struct {
-        const char* lastGame;
-        bool offered;
-    } cases[] = {{"", false}, {"HOTS-GONE.KV1", false}, {"HOTS-GAME-01.KV1", true}};
+    const struct { const char* lastGame; bool offered; } cases[] = {
+        {"", false}, {"HOTS-GONE.KV1", false}, {"HOTS-GAME-01.KV1", true}};
     for (const auto& c : cases) {
         settings.lastGame = c.lastGame;
         ShowMainMenuButtons();

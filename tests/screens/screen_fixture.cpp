@@ -3,14 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/input.h"
-#include "game/unit_types.h"
-#include "save/saved_game.h"
 #include "screens/human_turn.h"
-#include "screens/screens.h"
-#include "shell/shell.h"
 #include "support/fake_display.h"
-#include "ui/button_table.h"
 #include "ui/display.h"
 
 void ScreenTest::SetUp() {
@@ -42,12 +36,9 @@ void ScreenTest::Then(std::function<void()> action, int settleFrames) {
     auto takenAt = std::make_shared<int>(-1);
     player.When("a step of the script", [this, takenAt, settleFrames] {
         if (window->IsMinimised()) return true;  // no frames come until it is restored
-        if (input.clickPending || input.keyPressed || InputWaiting()) {
-            *takenAt = -1;
-            return false;
-        }
-        if (*takenAt < 0) *takenAt = fake.Frames();
-        return fake.Frames() - *takenAt >= settleFrames;
+        if (input.clickPending || input.keyPressed || InputWaiting()) *takenAt = -1;
+        else if (*takenAt < 0) *takenAt = fake.Frames();
+        return *takenAt >= 0 && fake.Frames() - *takenAt >= settleFrames;
     }, [action = std::move(action)](FakePlatform&) { action(); });
 }
 
@@ -55,9 +46,7 @@ void ScreenTest::ClickAt(std::function<Point()> where, int button) {
     Then([this, where, button] { button == 1 ? fake.Click(where().x, where().y) : fake.RightClick(where().x, where().y); });
 }
 
-void ScreenTest::ClickAt(int x, int y, int button) {
-    ClickAt([x, y] { return Point{x, y}; }, button);
-}
+void ScreenTest::ClickAt(int x, int y, int button) { ClickAt([x, y] { return Point{x, y}; }, button); }
 
 void ScreenTest::ClickTile(int x, int y, int button) {
     ClickAt([x, y] { return Point{(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }, button);

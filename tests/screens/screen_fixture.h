@@ -8,7 +8,14 @@
 #include <vector>
 
 #include "fake_machine.h"
+#include "game/unit_types.h"
+#include "platform/input.h"
+#include "save/saved_game.h"
+#include "screens/screens.h"
 #include "shell/shell.h"
+#include "ui/button_table.h"
+#include "ui/images.h"
+#include "ui/popup.h"
 
 class ScreenTest : public FakeMachineTest {
 protected:

@@ -1,22 +1,10 @@
-// The set-up screen: what each button changes and the questions it asks,
-// who may change what, a computer seat's set-up, the launch, and the
-// terrain a later seat sees.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/input.h"
-#include "save/saved_game.h"
 #include "screen_fixture.h"
 #include "screens/commands.h"
-#include "screens/screens.h"
 #include "screens/setup_buttons.h"
-#include "shell/shell.h"
-#include "ui/button_table.h"
 #include "ui/display.h"
-#include "ui/images.h"
-#include "ui/popup.h"
 
 namespace {
 
@@ -42,13 +30,11 @@ protected:
 };
 
 TEST_F(SetupTest, TheMapSizeAndTheComputerLevelCycleBothWays) {
-    const struct {
-        int id, from, button, to;
-        const char* label;
-    } cases[] = {{kMapSizeButton, 63, 1, 27, "TINY"},  {kMapSizeButton, 27, 2, 63, "HUGE"},
-                 {kMapSizeButton, 63, 2, 54, "LARGE"}, {kMapSizeButton, 54, 1, 63, "HUGE"},
-                 {kMapSizeButton, 54, 0, 54, "LARGE"}, {kComputerLevelButton, kFair, 2, kEasy, ""},
-                 {kComputerLevelButton, kEasy, 2, kHard, ""}, {kComputerLevelButton, kHard, 1, kEasy, ""}};
+    const struct { int id, from, button, to; const char* label; } cases[] = {
+        {kMapSizeButton, 63, 1, 27, "TINY"}, {kMapSizeButton, 27, 2, 63, "HUGE"}, {kMapSizeButton, 63, 2, 54, "LARGE"},
+        {kMapSizeButton, 54, 1, 63, "HUGE"}, {kMapSizeButton, 54, 0, 54, "LARGE"},
+        {kComputerLevelButton, kFair, 2, kEasy, ""}, {kComputerLevelButton, kEasy, 2, kHard, ""},
+        {kComputerLevelButton, kHard, 1, kEasy, ""}};
     for (const auto& c : cases) {
         int& value = c.id == kMapSizeButton ? theGame.map.mapSize : S().computerLevel;
         value = c.from;
@@ -62,14 +48,11 @@ TEST_F(SetupTest, TheMapSizeAndTheComputerLevelCycleBothWays) {
 
 TEST_F(SetupTest, VictoryTargetsAndNamesTakeOnlyAnOkAndKeepTargetsWithinTheirRanges) {
     // The score box opens on 20000 and the turn box on 25; Delete empties them.
-    const struct {
-        int id;
-        const char* typed;
-        int kept;
-    } cases[] = {{kScoreVictoryButton, "\x7f" "4999\r", 5000}, {kScoreVictoryButton, "\x7f" "5000\r", 5000},
-                 {kScoreVictoryButton, "\x7f" "50001\r", 50000}, {kTurnVictoryButton, "\x7f" "9\r", 10},
-                 {kTurnVictoryButton, "\x7f" "10\r", 10}, {kTurnVictoryButton, "\x7f" "101\r", 100},
-                 {kTurnVictoryButton, "\r", 25}, {kTurnVictoryButton, "\x7f" "50\x1b", 25}};
+    const struct { int id; const char* typed; int kept; } cases[] = {
+        {kScoreVictoryButton, "\x7f" "4999\r", 5000}, {kScoreVictoryButton, "\x7f" "5000\r", 5000},
+        {kScoreVictoryButton, "\x7f" "50001\r", 50000}, {kTurnVictoryButton, "\x7f" "9\r", 10},
+        {kTurnVictoryButton, "\x7f" "10\r", 10}, {kTurnVictoryButton, "\x7f" "101\r", 100},
+        {kTurnVictoryButton, "\r", 25}, {kTurnVictoryButton, "\x7f" "50\x1b", 25}};
     for (const auto& c : cases) {
         TypeKeys(c.typed);
         EXPECT_EQ(Click(c.id), kStay);
@@ -105,10 +88,8 @@ TEST_F(SetupTest, TheTerrainCyclesThroughItsPicturesAndOneThatCannotBeLoadedFail
     EXPECT_EQ(TerrainList[0], "RANDOM");
     uint32_t& pixel = display.offscreenSurfaces[kTerrainSlot]->Pixels()[0];
     const int last = static_cast<int>(TerrainList.size()) - 1;
-    const struct {
-        int from, button, to;
-        bool loaded;
-    } cases[] = {{0, 1, 1, true}, {last, 1, 0, false}, {0, 2, last, true}};
+    const struct { int from, button, to; bool loaded; } cases[] = {
+        {0, 1, 1, true}, {last, 1, 0, false}, {0, 2, last, true}};
     for (const auto& c : cases) {
         terrainChoice = c.from;
         pixel = 0x123456;

@@ -13,11 +13,7 @@ void ScriptedPlayer::Then(std::string what, Check ready, std::function<void()> l
     // The picture of a frame is drawn before the frame handles its input, so
     // the looks wait for one more frame once the game is ready.
     auto seen = std::make_shared<bool>(false);
-    Check settled = [ready = std::move(ready), seen] {
-        if (*seen) return true;
-        *seen = ready();
-        return false;
-    };
+    Check settled = [ready = std::move(ready), seen] { if (*seen) return true; *seen = ready(); return false; };
     When(std::move(what), std::move(settled), [look = std::move(look)](FakePlatform&) { look(); });
 }
 
@@ -25,8 +21,7 @@ void ScriptedPlayer::TypeLine(std::string what, Check ready, const std::string& 
     // The first key waits for the box; the others follow frame by frame.
     for (size_t i = 0; i < text.size(); ++i) {
         const std::string one(1, text[i]);
-        When(what + " (typing)", i == 0 ? ready : Check([] { return true; }),
-             [one](FakePlatform& f) { f.Type(one); });
+        When(what + " (typing)", i == 0 ? ready : Check([] { return true; }), [one](FakePlatform& f) { f.Type(one); });
     }
     When(what + " (Enter)", text.empty() ? ready : Check([] { return true; }),
          [](FakePlatform& f) { f.Key(VK_RETURN, 13); });

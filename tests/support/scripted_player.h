@@ -36,11 +36,7 @@ public:
     std::function<void(const std::string&)> onFailedStep;
 
 private:
-    struct Step {
-        std::string what;
-        Check ready;
-        Act act;
-    };
+    struct Step { std::string what; Check ready; Act act; };
     void Tick(FakePlatform& fake);
     void Arm();
 
