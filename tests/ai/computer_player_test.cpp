@@ -54,8 +54,7 @@ TEST(Purchases, GoNearestTheTargetForThePriceBelowTheCap) {
     for (const auto& [energy, units, fullTable, buys] : cases) {
         Game game = MakeBoard();
         game.state.players[1].energy = energy;
-        CreateUnit(game, 5, 5, 1, kBase);
-        CreateUnit(game, 15, 15, 1, kBase);
+        CreateUnit(game, 5, 5, 1, kBase), CreateUnit(game, 15, 15, 1, kBase);
         SetTerrain(game, 18, 14, kClearing);  // 2 steps from (16, 14), beside the second base
         for (int i = 0; i < units; ++i) CreateUnit(game, i, 25, 1, kStandard);
         for (int i = 2; fullTable && i < kMaxUnits; ++i) CreateUnit(game, 3 + i % 20, i / 20, 2, kBase);

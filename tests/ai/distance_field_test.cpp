@@ -43,8 +43,7 @@ TEST(NextSteps, PreferNorthThenSouthThenEastThenWestOnATie) {
     for (const Case& c : cases) {
         Game game = MakeBoard();
         const int unit = CreateUnit(game, 10, 10, 1, kStandard);
-        CreateUnit(game, c.ax, c.ay, 2, kStandard);
-        CreateUnit(game, c.bx, c.by, 3, kStandard);
+        CreateUnit(game, c.ax, c.ay, 2, kStandard), CreateUnit(game, c.bx, c.by, 3, kStandard);
         ComputerTurn turn(game);
         BuildDistanceFields(turn);
         EXPECT_EQ(NextGroundStep(turn, unit), (TilePos{c.stepX, c.stepY})) << c.ax << "," << c.ay;

@@ -178,8 +178,7 @@ TEST_F(CombatTest, OneBlastCanDestroyAndEliminateSeveral) {
     const int target = Place(10, 10, 1, kBase);
     const int bird = SeedFirebomb(target);
     P(2).isHuman = 0;
-    OpenSeat(3, true);
-    P(3).lifeState = kDead;  // no base, long gone: not eliminated again
+    OpenSeat(3, true), P(3).lifeState = kDead;  // no base, long gone: not eliminated again
     const int otherBase = Place(11, 11, 2, kBase);
     const int neighbour = Place(10, 11, 1, kStandard);
     const int wreck = Place(11, 9, 1, kStandard);

@@ -8,8 +8,7 @@ using EconomyTest = RulesTest;
 
 TEST_F(EconomyTest, IncomeIsFiftyABaseAndTenAUnitScaledForComputersOnly) {
     for (int seat : {0, 1}) {  // two bases and seven other units each, plus a wreck that earns nothing
-        Place(1, 1 + 5 * seat, seat, kBase);
-        Place(3, 1 + 5 * seat, seat, kBase);
+        Place(1, 1 + 5 * seat, seat, kBase), Place(3, 1 + 5 * seat, seat, kBase);
         for (int i = 0; i < 7; ++i) Place(5 + i, 1 + 5 * seat, seat, i % 2 ? kAir : kStandard);
         U(Place(20, 1 + 5 * seat, seat, kTank)).state = kDestroyed;
     }

@@ -37,9 +37,8 @@ TEST(CheckInvariants, FindsEachKindOfBrokenState) {
         {"energy below zero", [](Game& g) { g.state.players[1].energy = -5; }},
         {"colour shared", [](Game& g) { g.state.players[1].colour = 0; }},
         {"type 3", [](Game& g) { g.state.units[1].type = 3; }},
-        {"more units than the cap", [](Game& g) {
-             for (int i = 0; i < 20; ++i) CreateUnit(g, 5 + i % 10, 10 + i / 10, 0, kAir);
-         }},
+        {"more units than the cap",
+         [](Game& g) { for (int i = 0; i < 20; ++i) CreateUnit(g, 5 + i % 10, 10 + i / 10, 0, kAir); }},
         {"lifeState", [](Game& g) { g.state.players[0].lifeState = 3; }},
         {"currentPlayer", [](Game& g) { g.state.currentPlayer = 4; }},
         {"usePasswords", [](Game& g) { g.state.usePasswords = 2; }},

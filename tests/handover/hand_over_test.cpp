@@ -17,8 +17,7 @@ TEST_F(HandOverTest, TheNextSeatStartsFromTheSavedGameOrNotAtAll) {
     Game game = MakeTestGame(kHotSeat);
     game.map.mapSeed = 4242;
     MakeSaveFileName(game);
-    CreateUnit(game, 1, 1, 0, kBase);
-    CreateUnit(game, 20, 20, 1, kBase);
+    CreateUnit(game, 1, 1, 0, kBase), CreateUnit(game, 20, 20, 1, kBase);
     game.scrollX = 5;
     ASSERT_TRUE(EndTurn(game));
     game.state.currentPlayer = 0, game.state.players[0].viewX = 0;

@@ -65,8 +65,7 @@ protected:
 TEST_F(TurnCycle, EachSeatTakesTheStepItsStateCallsFor) {
     Game setup = LaunchedGame(true);
     setup.map.mapSeed = 555, setup.state.turn = 5;
-    CreateUnit(setup, 2, 2, 0, kBase);
-    CreateUnit(setup, 24, 24, 1, kBase);
+    CreateUnit(setup, 2, 2, 0, kBase), CreateUnit(setup, 24, 24, 1, kBase);
     Player& dying = setup.state.players[2];
     dying.setupDone = 1, dying.lifeState = kDying, dying.destroyer = 1;
     for (Player& p : setup.state.players) p.destroyedNotice[2] = 1;
