@@ -101,8 +101,7 @@ TEST_F(KvtoolCommands, AdvancePlaysAsTheTurnCycleAndReportsAFinishedGame) {
     ASSERT_TRUE(file.Save(game, problem)) << problem;
     const std::string before = ReadFile("cycle.KV1");
     const ProgramResult r = Kvtool("advance cycle.KV1 --seats 5");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "GAME OVER 0\n");
+    EXPECT_EQ(std::pair(r.status, r.out), std::pair(0, std::string("GAME OVER 0\n"))) << r.err;
     EXPECT_EQ(ReadFile("cycle.KV1"), before);
 }
 

@@ -35,9 +35,7 @@ protected:
 TEST_F(WindowProcTest, AKeyClearsTheTypedCharacterUntilItsCharacterArrives) {
     WindowProc(MakeMessage(WM_KEYDOWN, 'A'));
     WindowProc(MakeMessage(WM_CHAR, 'a'));
-    EXPECT_EQ(input.keyPressed, 1);
-    EXPECT_EQ(input.keyCode, 'A');
-    EXPECT_EQ(input.typedChar, 'a');
+    EXPECT_EQ(std::tie(input.keyPressed, input.keyCode, input.typedChar), std::tuple(1, 'A', 'a'));
     WindowProc(MakeMessage(WM_KEYDOWN, VK_F2));
     EXPECT_EQ(input.typedChar, 0);
     WindowProc(MakeMessage(WM_CHAR, 0xE9));

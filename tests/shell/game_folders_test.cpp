@@ -69,8 +69,7 @@ TEST_F(GameFoldersTest, DataComesFromTheFirstCandidateHoldingItAndTheWorkFolderF
     MakeData(dir_ / "bin");
     MakeData(dir_ / "share");
     ASSERT_TRUE(Find({}, dir_ / "user")) << problem;
-    EXPECT_EQ(folders.data, dir_ / "bin");
-    EXPECT_EQ(folders.work, dir_ / "user");
+    EXPECT_EQ(std::pair(folders.data, folders.work), std::pair(dir_ / "bin", dir_ / "user"));
 
     const StartOptions portable{.dataFolder = "mine"};
     ASSERT_TRUE(Find(portable, dir_ / "user")) << problem;
