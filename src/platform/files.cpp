@@ -133,12 +133,14 @@ bool ReplaceGameFile(std::string_view gameName, const std::string& bytes) {
 bool ReadGameFile(std::string_view gameName, std::string& bytes) {
     FILE* file = OpenGameFile(gameName, "rb");
     if (!file) return false;
-    // Pictures run to megabytes: one read into a string of the file's size,
-    // then whatever a growing file may have added.
+    // Pictures run to megabytes: one read into a string of the open file's
+    // size, then whatever a growing file may have added.
     std::string data;
-    std::error_code ec;
-    const auto size = fs::file_size(ResolveGamePath(gameName), ec);
-    if (!ec) data.resize(size);
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        std::rewind(file);
+        if (size > 0) data.resize(static_cast<size_t>(size));
+    }
     data.resize(std::fread(data.data(), 1, data.size(), file));
     char buffer[4096];
     size_t got;

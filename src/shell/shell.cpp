@@ -54,15 +54,12 @@ void ResetSharedObjects() {
 }
 
 void StartUp() {
-    SetDefaultSettings(settings);
-    LoadINI(settings);
+    LoadINI(settings);  // over the defaults ResetSharedObjects put down
     display.screenWidth = kScreenWidth;
     display.screenHeight = kScreenHeight;
     display.bitsPerPixel = settings.colourDepth;
     display.offscreenCount = kOffscreenSurfaces;
     CreateGameFolder(kSavedGamesFolder);  // an existing folder is fine; a failure shows when saving
-    theGame.saveFileName.clear();
-    InitButtons(buttonTable, kFactionNames);
 }
 
 int RunGame(const ScreenTable& screens) {

@@ -17,8 +17,8 @@ inline constexpr const char* kSavedGamesFolder = "Saved Games";
 // plays screens, begins here.
 void ResetSharedObjects();
 
-// The start-up values: settings (defaults, then the file), the display's
-// parameters, the saved-games folder, the shared globals and the buttons.
+// The start-up values after ResetSharedObjects: the settings file over the
+// defaults, the display's parameters and the saved-games folder.
 void StartUp();
 
 // The program's exit statuses.

@@ -130,7 +130,8 @@ struct ZeroedMemory {
         throw std::bad_alloc();
     }
     void deallocate(T* p, size_t) { std::free(p); }
-    // A new element is already zero; anything else is built as usual.
+    // A new element is already zero, since pictures are made once at their
+    // size and never resized; anything else is built as usual.
     template <class U>
     void construct(U*) noexcept {}
     template <class U, class... Args>
