@@ -156,14 +156,32 @@ var Module = typeof Module != 'undefined' ? Module : {};
     watch('truncate', function (path) { return path; });
   }
 
+  // A reload made while the last page was still storing can find the
+  // database in the middle of a change; a second look a moment later reads
+  // it whole. Files that could not be read are never stored over: the store
+  // would delete every saved game the page did not see.
+  var storageReadable = true;
+  function readStoredFiles(triesLeft, done) {
+    FS.syncfs(true, function (err) {
+      if (!err) return done();
+      console.warn('reading the stored files failed: ' + err);
+      if (triesLeft > 1) {
+        setTimeout(function () { readStoredFiles(triesLeft - 1, done); }, 250);
+        return;
+      }
+      storageReadable = false;
+      notice('THIS BROWSER DOES NOT KEEP THE GAME\'S FILES: THEY ARE LOST WHEN THE PAGE CLOSES.');
+      done();
+    });
+  }
+
   function openStorage() {
     FS.mkdir(DATA);
     FS.mount(IDBFS, {}, DATA);
     FS.mkdir(PICKED);
     leaveOutGenerated();
     addRunDependency('kv-storage');
-    FS.syncfs(true, function (err) {
-      if (err) notice('THIS BROWSER DOES NOT KEEP THE GAME\'S FILES: THEY ARE LOST WHEN THE PAGE CLOSES.');
+    readStoredFiles(4, function () {
       FS.chdir(DATA);
       noteWrites();
       reached('storage');
@@ -175,7 +193,7 @@ var Module = typeof Module != 'undefined' ? Module : {};
   // mounted folder once the stored files are back.
   Module.preInit = [openStorage];
 
-  Module.kvFilesChanged = function () { return filesChanged && !storing; };
+  Module.kvFilesChanged = function () { return filesChanged && !storing && storageReadable; };
   Module.kvStoreFiles = function () {
     filesChanged = false;
     storing = true;

@@ -203,6 +203,10 @@ async function main() {
     page = await browser.newPage();
     await page.setViewport({ width: 1280, height: 900 });
     page.on('pageerror', (e) => console.log(`     page error: ${e.message}`));
+    page.on('console', (m) => {
+      // The test's own canvas reads draw the browser's advice; leave it out.
+      if (['warn', 'error'].includes(m.type()) && !m.text().startsWith('Canvas2D')) console.log(`     page ${m.type()}: ${m.text()}`);
+    });
     const downloads = path.join(work, 'downloads');
     fs.mkdirSync(downloads);
     const cdp = await page.createCDPSession();
@@ -250,6 +254,29 @@ async function main() {
       await until('the game', async () => !(await menuShown()), 10);
       await endTurnAndWaitForComputer('SOLO-GAME-01.KV1', 2);
       await quitToMenu();
+    });
+    await step('a page that cannot read the stored files never stores over them', async () => {
+      const noDatabase = await page.evaluateOnNewDocument(() => {
+        // Refused while the page reads the stored files, granted after.
+        const open = indexedDB.open.bind(indexedDB);
+        indexedDB.open = (...args) => {
+          if (!('storage' in Module.kvStats.start)) throw new Error('no database in this test');
+          return open(...args);
+        };
+      });
+      await page.reload();
+      await until('the main menu', menuShown, 30);
+      check(await page.$eval('#kv-notice', (n) => !n.hidden), 'no word that the files are not kept');
+      // A new game written on this page must not replace the stored one.
+      await click(512, 350);
+      await until('the set-up screen', setupShown);
+      await click(896, 696);
+      await until('the new game', async () => (await savedGames()).includes('SOLO-GAME-01.KV1'));
+      await page.removeScriptToEvaluateOnNewDocument(noDatabase.identifier);
+      await page.reload();
+      await until('the main menu', menuShown, 30);
+      const g = await gameInPage('SOLO-GAME-01.KV1');
+      check(g.turn === 3, `the stored game is at turn ${g.turn}, not 3`);
     });
     const downloaded = path.join(downloads, 'SOLO-GAME-01.KV1');
     await step('the saved game downloads and native kvtool reads it', async () => {
