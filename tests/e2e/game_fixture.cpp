@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "screens/screens.h"
+#include "support/fake_display.h"
 #include "ui/display.h"
 #include "world/starting_units.h"
 
@@ -22,16 +23,13 @@ int UnitOf(int owner, int type) {
     return -1;
 }
 
-Point TileOnScreen(int x, int y) { return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }
-
 void GameTest::SetUp() {
     FakeMachineTest::SetUp();
     fake.frameLimit = 3000;  // frames without a step before the run is given up
 }
 
 void GameTest::NewSession(const std::string& folder) {
-    display.Shutdown();
-    SetPlatform(nullptr);
+    LeaveFakePlatform(display);
     // The player holds on to the platform, so both are made again in place.
     player.~ScriptedPlayer();
     fake.~FakePlatform();

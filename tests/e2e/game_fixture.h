@@ -20,8 +20,6 @@
 void WriteSavedGame(Game game, const std::string& fileName);
 // The first active unit of an owner and type in the game, or -1.
 int UnitOf(int owner, int type);
-// The middle of a map tile on the screen, as the view stands.
-Point TileOnScreen(int x, int y);
 
 class GameTest : public FakeMachineTest {
 protected:

@@ -10,6 +10,7 @@
 #include "save/saved_game.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
+#include "support/fake_display.h"
 #include "support/game_builder.h"
 #include "ui/button_table.h"
 #include "ui/display.h"
@@ -61,8 +62,7 @@ void FakeMachineTest::StartMachine() {
 void FakeMachineTest::TearDown() {
     // KV_KEEP_SCREENSHOTS keeps the last picture of passing tests too, to look at.
     if (::testing::Test::HasFailure() || std::getenv("KV_KEEP_SCREENSHOTS")) SavePicture("last");
-    display.Shutdown();
-    SetPlatform(nullptr);
+    LeaveFakePlatform(display);
     InTempDir::TearDown();
 }
 

@@ -10,6 +10,7 @@
 
 #include "game/state.h"
 #include "platform/fake_platform.h"
+#include "shell/shell.h"
 #include "support/read_file.h"
 #include "support/scripted_player.h"
 #include "support/temp_dir.h"
@@ -23,6 +24,8 @@ void MakeGameFolder(const std::string& folder);
 // (a computer seat's name ends in " COMP"), seat 0 in turn on turn 1.
 Game PlayedGame(int gameType, const std::vector<std::string>& names, int mapSize = 27, int mapSeed = 1234);
 
+// The middle of a map tile on the screen, as the view stands.
+inline Point TileOnScreen(int x, int y) { return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }
 // Where a line of large text centred on the screen starts.
 inline int CentredX(std::string_view text) { return (1024 - static_cast<int>(text.size()) * 16) / 2; }
 

@@ -34,38 +34,29 @@ TEST(SavedGameListTest, ThePositionShowsOnlyWhenThereAreMoreGamesThanRowsAndScro
     EXPECT_EQ(list.IndexAt(100, 719), 30);
 }
 
-class GameSummaryTest : public ScreenTest {
-protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        NewGame(kHotSeat, {"ALICE", "BORIS"}, 63);
-        PlaceUnit(4, 4, 0, kBase);
-        PlaceUnit(50, 50, 1, kBase);
-    }
-    static bool Has(const std::vector<SummaryText>& lines, int x, int y, const std::string& text, int size = 0) {
-        return std::any_of(lines.begin(), lines.end(),
-                           [&](const SummaryText& t) { return t.x == x && t.y == y && t.text == text && t.size == size; });
-    }
-};
+bool Has(const std::vector<SummaryText>& lines, int x, int y, const std::string& text, int size = 0) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const SummaryText& t) { return t.x == x && t.y == y && t.text == text && t.size == size; });
+}
 
-TEST_F(GameSummaryTest, AGameUnderWayShowsItsNextPlayerAndItsOpenSeats) {
-    theGame.state.currentPlayer = 1;
-    theGame.state.players[1].score = 777;
-    const auto lines = GameSummaryLines(theGame);
+TEST(GameSummaryTest, AGameUnderWayShowsItsNextPlayerAndOpenSeatsAndAFinishedOneItsWinnerAndWhoDestroyedWhom) {
+    Game game = PlayedGame(kHotSeat, {"ALICE", "BORIS"}, 63);
+    CreateUnit(game, 4, 4, 0, kBase);
+    CreateUnit(game, 50, 50, 1, kBase);
+    game.state.currentPlayer = 1;
+    game.state.players[0].score = 777;
+    const auto lines = GameSummaryLines(game);
     for (auto [x, y, text] :
-         {std::tuple{340, 220, "POP CAP     : 60"}, {340, 300, "NEXT PLAYER : BORIS"}, {356, 360, "ALIVE"}, {700, 360, "777"}})
+         {std::tuple{340, 220, "POP CAP     : 60"}, {340, 300, "NEXT PLAYER : BORIS"}, {356, 360, "ALIVE"}, {700, 340, "777"}})
         EXPECT_TRUE(Has(lines, x, y, text)) << text;
     for (int y : {380, 400, 500})  // seats 3 and 4 closed, no winner yet
         EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [y](const SummaryText& t) { return t.y == y; })) << y;
-}
-
-TEST_F(GameSummaryTest, AFinishedGameNamesItsWinnerAndWhoDestroyedWhom) {
-    theGame.state.players[1].lifeState = kDead;
-    theGame.state.players[1].destroyer = 0;
-    const auto lines = GameSummaryLines(theGame);
+    game.state.players[1].lifeState = kDead;
+    game.state.players[1].destroyer = 0;
+    const auto over = GameSummaryLines(game);
     for (auto [x, y, text] : {std::tuple{340, 300, "NEXT PLAYER : GAME OVER"}, {356, 360, "DEAD"}, {828, 360, "ALICE"}})
-        EXPECT_TRUE(Has(lines, x, y, text)) << text;
-    EXPECT_TRUE(Has(lines, 350, 500, "ALICE IS VICTORIOUS!", kLargeFont));
+        EXPECT_TRUE(Has(over, x, y, text)) << text;
+    EXPECT_TRUE(Has(over, 350, 500, "ALICE IS VICTORIOUS!", kLargeFont));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "screen_fixture.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "screens/human_turn.h"
@@ -26,8 +25,6 @@ void ScreenTest::NewGame(int gameType, const std::vector<std::string>& names, in
     theGame.hooks.playSound = [this](const std::string& file) { fake.PlaySound(file); };
 }
 
-int ScreenTest::PlaceUnit(int x, int y, int owner, int type) { return CreateUnit(theGame, x, y, owner, type); }
-
 void ScreenTest::SaveGame() { ASSERT_TRUE(SaveGameToFile(theGame)); }
 
 void ScreenTest::Then(std::function<void()> action, int settleFrames) {
@@ -49,7 +46,7 @@ void ScreenTest::ClickAt(std::function<Point()> where, int button) {
 void ScreenTest::ClickAt(int x, int y, int button) { ClickAt([x, y] { return Point{x, y}; }, button); }
 
 void ScreenTest::ClickTile(int x, int y, int button) {
-    ClickAt([x, y] { return Point{(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }, button);
+    ClickAt([x, y] { return TileOnScreen(x, y); }, button);
 }
 
 void ScreenTest::ClickButtonId(int id, int button) {
@@ -72,10 +69,10 @@ bool ScreenTest::TurnShown() const {
 void TurnTest::SetUp() {
     ScreenTest::SetUp();
     NewGame();
-    base = PlaceUnit(2, 2, 0, kBase);
-    soldier = PlaceUnit(2, 4, 0, kStandard);
-    other = PlaceUnit(4, 2, 0, kStandard);
-    enemyBase = PlaceUnit(24, 24, 1, kBase);
+    base = CreateUnit(theGame, 2, 2, 0, kBase);
+    soldier = CreateUnit(theGame, 2, 4, 0, kStandard);
+    other = CreateUnit(theGame, 4, 2, 0, kStandard);
+    enemyBase = CreateUnit(theGame, 24, 24, 1, kBase);
 }
 
 void TurnTest::StartViewAt(int x, int y) {
@@ -87,8 +84,4 @@ void TurnTest::StartViewAt(int x, int y) {
 void TurnTest::EndTurn() {
     ClickButtonId(kEndTurnButton);
     EXPECT_EQ(RunHumanTurn(), GoTo(kEndTurnScreen));
-}
-
-bool TurnTest::Played(const std::string& sound) const {
-    return std::find(fake.sounds.begin(), fake.sounds.end(), sound) != fake.sounds.end();
 }

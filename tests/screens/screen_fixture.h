@@ -24,7 +24,6 @@ protected:
     // theGame becomes a PlayedGame with the fake's clock and sounds.
     void NewGame(int gameType = kSinglePlayer, const std::vector<std::string>& names = {"ALICE", "RED COMP"},
                  int mapSize = 27, int mapSeed = 12345);
-    int PlaceUnit(int x, int y, int owner, int type);
     // Writes the game to its file as the hand-over would find it.
     void SaveGame();
 
@@ -40,8 +39,6 @@ protected:
     // Typed text, a key at a time; '\r' is Enter, '\x1b' Escape, '\x7f' Delete.
     void TypeKeys(std::string_view text);
     void Wait(int frames) { Then([] {}, frames); }
-    // A line of large text centred on the screen at y.
-    bool CentredShown(std::string_view line, int y) const { return TextShown(CentredX(line), y, line, kLargeFont); }
     // The seat's name in the panel's colour box: the turn screen is back.
     bool TurnShown() const;
 
@@ -60,6 +57,5 @@ protected:
     void StartViewAt(int x, int y);
     // END TURN, once the script gets there, ends the turn.
     void EndTurn();
-    bool Played(const std::string& sound) const;
     int base = -1, soldier = -1, other = -1, enemyBase = -1;
 };

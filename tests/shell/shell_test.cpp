@@ -11,7 +11,6 @@
 #include "shell/settings.h"
 #include "support/read_file.h"
 #include "support/temp_dir.h"
-#include "ui/button_table.h"
 #include "ui/display.h"
 
 namespace {
@@ -47,13 +46,11 @@ protected:
 TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
     std::ofstream("Korvessa.ini") << "hots-game-01.kv1\n250\n24\n";
     settings.scrollDelay = 1;
-    buttonTable[kExitGameButton].label = "CHANGED";
     theGame.saveFileName = "SOLO-OLD.KV1";
     EXPECT_EQ(RunGame(QuitAtOnce()), 0);
     EXPECT_TRUE(sawDisplay);
     EXPECT_EQ(fake.title, "Korvessa");
     EXPECT_EQ(settings.scrollDelay, 250);
-    EXPECT_EQ(buttonTable[kExitGameButton].label, "EXIT GAME") << "the buttons are laid down afresh";
     const std::string log = ReadFile("Run.log");
     EXPECT_EQ(log.rfind("Korvessa\n", 0), 0u);
     EXPECT_NE(log.find("Requested Bits Per Pixel : 24"), std::string::npos) << "the settings come before the display";
