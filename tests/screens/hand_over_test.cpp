@@ -29,7 +29,7 @@ TEST_F(HandOverTest, AnEndOfTurnThatCannotBeSavedIsToldAndLeadsBackToTheMainMenu
 }
 
 TEST_F(HandOverTest, ADamagedFileIsToldAndLeadsBackToTheMainMenuWithTheGameInMemoryUntouched) {
-    SaveGame();
+    ASSERT_TRUE(SaveGameToFile(theGame));
     const std::string path = "Saved Games/" + theGame.saveFileName;
     const std::string bytes = ReadFile(path);
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes.substr(0, bytes.size() / 2);

@@ -8,7 +8,7 @@ namespace {
 using HumanTurnOrdersTest = TurnTest;
 
 TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsReachAndMarks) {
-    SaveGame();
+    ASSERT_TRUE(SaveGameToFile(theGame));
     ClickTile(2, 4);
     Then([&] {
         EXPECT_EQ(theGame.selectedUnit, soldier);
@@ -35,7 +35,7 @@ TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsReachAndMark
 TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedWithoutCommandsAndAnAttackHoldsEveryClickUntilItsExplosionIsOver) {
     const int victim = CreateUnit(theGame, 3, 4, 1, kStandard);
     theGame.state.units[victim].health = 1;
-    SaveGame();
+    ASSERT_TRUE(SaveGameToFile(theGame));
     int attackFrame = 0;
     ClickTile(3, 4);
     Then([&] {
@@ -63,7 +63,7 @@ TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedWithoutCommandsAndAnAttackHoldsEve
 TEST_F(HumanTurnOrdersTest, ThePanelsCommandsSayWhatTheyCostAndPassTheirOrders) {
     theGame.state.players[0].energy = 620;
     theGame.state.units[other].health = 4;
-    SaveGame();
+    ASSERT_TRUE(SaveGameToFile(theGame));
     const auto pointAt = [this](int id) {
         const Rect& r = buttonTable[id].rect;
         Then([this, r] { fake.SetCursor((r.left + r.right) / 2, (r.top + r.bottom) / 2); });

@@ -25,8 +25,6 @@ void ScreenTest::NewGame(int gameType, const std::vector<std::string>& names, in
     theGame.hooks.playSound = [this](const std::string& file) { fake.PlaySound(file); };
 }
 
-void ScreenTest::SaveGame() { ASSERT_TRUE(SaveGameToFile(theGame)); }
-
 void ScreenTest::Then(std::function<void()> action, int settleFrames) {
     // The picture shown when the input is found taken may still be the one
     // drawn before it was acted on: the frames are counted from then.
@@ -78,7 +76,7 @@ void TurnTest::SetUp() {
 void TurnTest::StartViewAt(int x, int y) {
     theGame.state.players[0].viewX = x;
     theGame.state.players[0].viewY = y;
-    SaveGame();
+    ASSERT_TRUE(SaveGameToFile(theGame));
 }
 
 void TurnTest::EndTurn() {

@@ -24,8 +24,6 @@ protected:
     // theGame becomes a PlayedGame with the fake's clock and sounds.
     void NewGame(int gameType = kSinglePlayer, const std::vector<std::string>& names = {"ALICE", "RED COMP"},
                  int mapSize = 27, int mapSeed = 12345);
-    // Writes the game to its file as the hand-over would find it.
-    void SaveGame();
 
     // Runs once the screen has taken every earlier click and key and drawn
     // at least `settleFrames` frames since.
