@@ -106,7 +106,7 @@ def minimise():
     x11.XSync(dpy, 0)
 
 start = time.monotonic()
-game = subprocess.Popen([os.environ["KV_GAME"]], cwd=os.environ["KV_DATA"],
+game = subprocess.Popen([os.environ["KV_GAME"], "--data", os.environ["KV_DATA"]], cwd=os.environ["KV_DATA"],
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 drawn = None
 while time.monotonic() - start < 30:

@@ -112,7 +112,9 @@ bool PumpMessages(const PictureWatch& watch) {
             }
             WindowProc(message);
         }
-        if (!windowState.appMinimised) break;
+        // A close the screen must first agree to is taken to it at once,
+        // so a minimised game still ends (or asks) when told to close.
+        if (!windowState.appMinimised || input.closeRequested) break;
         platform.WaitMessage(kMinimisedWaitMs);
     }
     return !watch.Lost();

@@ -135,4 +135,15 @@ TEST_F(PumpTest, ClosingEvenAMinimisedWindowEndsEveryLaterFrameToo) {
     EXPECT_FALSE(PumpMessages(watch));
 }
 
+TEST_F(PumpTest, AMinimisedScreenThatMustAgreeToACloseIsAskedAtOnce) {
+    const PictureWatch watch;
+    windowState.closeNeedsConsent = 1;
+    fake.Minimise();
+    fake.Close();
+    PumpMessages(watch);
+    EXPECT_EQ(input.closeRequested, 1);
+    // The fake ends a minimised wait that nothing else would end.
+    EXPECT_EQ(windowState.quitReceived, 0) << "the close waited for a restore";
+}
+
 }  // namespace
