@@ -59,8 +59,8 @@ TEST(CreateUnit, ReusesTheLowestSlotThatIsNotActiveAndRefusesWhenNoneIs) {
 
 TEST(LongDateText, IsTheLongFormInCapitals) {
     tm when{};
-    when.tm_year = 95, when.tm_mon = 2, when.tm_mday = 1, when.tm_wday = 2, when.tm_hour = 7, when.tm_min = 5;
-    EXPECT_EQ(LongDateText(when), "TUESDAY, MARCH 1, 1995, 07:05:00");
+    when.tm_year = 95, when.tm_mon = 2, when.tm_mday = 1, when.tm_wday = 2, when.tm_hour = 19, when.tm_min = 5;
+    EXPECT_EQ(LongDateText(when), "TUESDAY, MARCH 1, 1995, 19:05:00");
 }
 
 }  // namespace

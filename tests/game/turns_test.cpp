@@ -28,19 +28,6 @@ TEST_F(TurnsTest, EachSeatGoesWhereItsStateSays) {
     }
 }
 
-TEST_F(TurnsTest, ADyingSeatIsToldWhoDestroyedItAndDies) {
-    P(0).name = "ANNA", P(1).name = "BORIS";
-    P(1).lifeState = kDying, P(1).destroyer = 0;
-    game.state.currentPlayer = 1;
-    DestroyedNotice notice;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kEndOfTurn);
-    EXPECT_EQ(P(1).lifeState, kDead);
-    EXPECT_EQ(notice.destroyerName + " " + notice.text + " " + notice.loserName, "ANNA HAS DESTROYED BORIS");
-    game.state.currentPlayer = 0;
-    EXPECT_EQ(TakeHumanSeat(game, &notice), SeatNext::kHumanTurn);
-    EXPECT_EQ(P(0).lifeState, kAlive);
-}
-
 TEST_F(TurnsTest, PendingNoticesAreShownOnceInSeatOrder) {
     OpenSeat(2, true), OpenSeat(3, false);
     P(2).destroyer = 0, P(3).destroyer = 1;

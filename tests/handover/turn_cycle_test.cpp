@@ -26,14 +26,6 @@ Game LaunchedGame(bool seat2Human = false) {
     return game;
 }
 
-// The same game with every computer seat set up: the first human turn is next.
-Game BeforeFirstHumanTurn() {
-    Game game = LaunchedGame();
-    game.state.currentPlayer = 0, game.state.turn = 1;
-    for (Player& p : game.state.players) p.setupDone = 1;
-    return game;
-}
-
 // A fresh run of the program, saving with a fixed key.
 Game FreshRun() {
     Game game;
@@ -89,7 +81,9 @@ TEST_F(TurnCycle, EachSeatTakesTheStepItsStateCallsFor) {
 // The first human turn makes the world, but only with a seed; the computer
 // seat after it acts on the flags that turn left, as within one run.
 TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
-    Game setup = BeforeFirstHumanTurn();
+    Game setup = LaunchedGame();  // every computer seat set up: the first human turn is next
+    setup.state.currentPlayer = 0, setup.state.turn = 1;
+    for (Player& p : setup.state.players) p.setupDone = 1;
     Write(setup);
     const std::string before = ReadFile("GAME.KV1");
     Game game = FreshRun();
@@ -122,29 +116,6 @@ TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
     };
     EXPECT_GT(moved(warm), 0);
     EXPECT_EQ(moved(Reread()), 0);
-}
-
-// Neither depends on the clock.
-TEST_F(TurnCycle, AFileKeptInMemoryPlaysExactlyAsOneOnDisk) {
-    Game setup = BeforeFirstHumanTurn();
-    Game copy = setup;
-    Write(setup);
-    const std::string start = ReadFile("GAME.KV1");
-    const TurnFile memory = TurnFile::InMemory();
-    std::string problem;
-    EXPECT_FALSE(memory.Load(copy, problem));  // nothing saved yet
-    ASSERT_TRUE(memory.Save(copy, problem));
-    EXPECT_EQ(memory.Bytes(), start);
-    Game onDisk = FreshRun(), inMemory = FreshRun();
-    onDisk.hooks.tickCount = [n = 0u]() mutable { return n += 17; };
-    inMemory.hooks.tickCount = [n = 5u]() mutable { return n *= 3; };
-    for (int i = 0; i < 30; ++i) {
-        const SeatStep a = PlaySeatStep(onDisk, file, 5151).step;
-        ASSERT_FALSE(IsStop(a));
-        ASSERT_EQ(a, PlaySeatStep(inMemory, memory, 5151).step);
-        ASSERT_EQ(memory.Bytes(), ReadFile("GAME.KV1")) << "step " << i;
-    }
-    EXPECT_NE(memory.Bytes(), start);
 }
 
 }  // namespace

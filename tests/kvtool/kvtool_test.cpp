@@ -29,16 +29,10 @@ protected:
     }
 };
 
-TEST_F(KvtoolCommands, ShowPrintsTheJsonWithPasswordsOnlyWhenAskedAndWriteNeedsThem) {
-    EXPECT_EQ(Kvtool("show --passwords '" + kGolden + "HOTS-FRIDAY NIGHT.KV1'").out, ReadFile(kGolden + "HOTS-FRIDAY NIGHT.json"));
-    nlohmann::json game = GoldenJson("PBEM-LONG WAR");
-    game["players"][1]["password"] = "OPEN SESAME";
-    std::ofstream("game.json") << game.dump();
-    ASSERT_EQ(Kvtool("write war.KV1 --key 3 < game.json").status, 0);
-    const ProgramResult hidden = Kvtool("show war.KV1");
-    ASSERT_EQ(hidden.status, 0);
+TEST_F(KvtoolCommands, ShowPrintsPasswordsOnlyWhenAskedAndWriteNeedsThem) {
+    EXPECT_EQ(Kvtool("show PBEM.KV1 --passwords").out, ReadFile(kGolden + "PBEM-LONG WAR.json"));
+    const ProgramResult hidden = Kvtool("show PBEM.KV1");
     EXPECT_EQ(hidden.out.find("password"), std::string::npos);
-    EXPECT_NE(Kvtool("show war.KV1 --passwords").out.find("OPEN SESAME"), std::string::npos);
     std::ofstream("hidden.json") << hidden.out;
     const ProgramResult refused = Kvtool("write again.KV1 < hidden.json");
     EXPECT_EQ(refused.status, 1);
@@ -46,14 +40,12 @@ TEST_F(KvtoolCommands, ShowPrintsTheJsonWithPasswordsOnlyWhenAskedAndWriteNeedsT
 }
 
 // Exit 1 with a message: a file it cannot read or write, a world to make without --world-seed, a human seat
-// to set up. Exit 2: bad arguments.
+// to set up, two files of different games. Exit 2: bad arguments.
 TEST_F(KvtoolCommands, RefusalsExitWithTheirStatusAndLeaveTheFileAlone) {
-    nlohmann::json missing = GoldenJson("SOLO-GAME-01"), range = missing;
+    nlohmann::json missing = GoldenJson("SOLO-GAME-01");
     missing.erase("turn");
-    range["players"][0]["colour"] = 4;
     std::ofstream("bad.json") << "{\"gameName\": ";
     std::ofstream("missing.json") << missing.dump();
-    std::ofstream("range.json") << range.dump();
     std::ofstream("junk.KV1") << "not a saved game at all";
     Game hot = MakeTestGame(kHotSeat);  // seat 1, a human, not set up yet
     hot.state.players[1].setupDone = 0;
@@ -62,7 +54,7 @@ TEST_F(KvtoolCommands, RefusalsExitWithTheirStatusAndLeaveTheFileAlone) {
     ASSERT_TRUE(TurnFile("hot.KV1").Save(hot, problem)) << problem;
     const std::tuple<const char*, const char*, int> cases[] = {
         {"out.KV1", "write out.KV1 < bad.json", 1}, {"out.KV1", "write out.KV1 < missing.json", 1},
-        {"out.KV1", "write out.KV1 < range.json", 1}, {"out.KV1", "write out.KV1 --key 9999 < solo.json", 1},
+        {"out.KV1", "write out.KV1 --key 9999 < solo.json", 1}, {"PBEM.KV1", "changes SOLO.KV1 PBEM.KV1", 1},
         {"junk.KV1", "show junk.KV1", 1}, {"none.KV1", "show none.KV1", 1}, {"PBEM.KV1", "show PBEM.KV1 --passwords x.KV1", 2},
         {"none.KV1", "terrain 12345 28", 2}, {"none.KV1", "terrain twelve 27", 2},
         {"SOLO.KV1", "advance SOLO.KV1 --seats 1 --key 3", 1}, {"hot.KV1", "advance hot.KV1 --seats 3", 1},
@@ -70,6 +62,7 @@ TEST_F(KvtoolCommands, RefusalsExitWithTheirStatusAndLeaveTheFileAlone) {
         {"PBEM.KV1", "advance PBEM.KV1 --seats 0 --key 9998", 0}, {"PBEM.KV1", "advance PBEM.KV1", 2},
         {"PBEM.KV1", "advance PBEM.KV1 --seats -1", 2}, {"PBEM.KV1", "advance PBEM.KV1 --seats 2 --key 9999", 2},
         {"PBEM.KV1", "advance PBEM.KV1 --seats 2 --world-seed -1", 2}, {"PBEM.KV1", "advance PBEM.KV1 --seats 2 --extra", 2},
+        {"PBEM.KV1", "changes PBEM.KV1 PBEM.KV1 --seat 4", 2},
     };
     std::ofstream("solo.json") << GoldenJson("SOLO-GAME-01").dump();
     for (const auto& [file, args, status] : cases) {
@@ -114,12 +107,11 @@ TEST_F(KvtoolCommands, SelfPlayIsRepeatableAndCountsWinsOverManyGames) {
     const ProgramResult many = Kvtool("selfplay --size 36 --level easy --games 4 --turns 30");
     EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 6) << many.out;
     EXPECT_NE(many.out.find("wins by faction: FIREBIRD "), std::string::npos) << many.out;
-    EXPECT_NE(many.out.find("/4 ("), std::string::npos) << "every faction played four times";
     for (const char* args : {"--size 40 --level 1", "--size 27", "--size 27 --level 4", "--size 27 --level 1 --games 2 --out x.KV1"})
         EXPECT_EQ(Kvtool(std::string("selfplay ") + args).status, 2) << args;
 }
 
-TEST_F(KvtoolCommands, ChangesTellsASeatOfItsDamagedUnitAndRefusesAnotherGame) {
+TEST_F(KvtoolCommands, ChangesTellsASeatOfItsDamagedUnit) {
     const std::string old = "'" + kGolden + "HOTS-FRIDAY NIGHT.KV1'";
     nlohmann::json game = GoldenJson("HOTS-FRIDAY NIGHT");
     ASSERT_EQ(game["units"][1]["owner"], 0);
@@ -133,8 +125,6 @@ TEST_F(KvtoolCommands, ChangesTellsASeatOfItsDamagedUnitAndRefusesAnotherGame) {
     EXPECT_EQ(units[0]["fate"], "changed");
     EXPECT_EQ(units[0]["health"], game["units"][1]["health"]);
     EXPECT_NE(Kvtool("changes " + old + " new.KV1 --seat 0").out.find("DAMAGED"), std::string::npos);
-    EXPECT_EQ(Kvtool("changes " + old + " PBEM.KV1").status, 1);
-    EXPECT_EQ(Kvtool("changes " + old + " new.KV1 --seat 4").status, 2);
 }
 
 }  // namespace
