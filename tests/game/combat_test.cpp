@@ -97,27 +97,27 @@ TEST_F(CombatTest, AUnitAtZeroIsDestroyedAtOneItSurvives) {
     }
 }
 
-// A STANDARD attacker's special draws once after the roll; when the draw wins
-// (and, for a WASP, the unit is hurt) its line, sound and effect replace the
-// plain attack's. Seat 0 has power 20; the target is a TANK of 40 beside
-// another enemy.
+// A STANDARD attacker's special draws a number below 100 after the roll; when
+// it falls below the faction's chance (and, for a WASP, the unit is hurt) its
+// line, sound and effect replace the plain attack's. Seat 0 has power 20; the
+// target is a TANK of 40 beside another enemy.
 TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
     struct Case {
-        int faction, health;
+        int faction, chance, health;
         const char *status, *sound;
         bool (*effect)(const Unit& attacker, const Unit& target, const Unit& neighbour);
     };
     const auto healed = [](const Unit& a, const Unit&, const Unit&) { return a.health == 20; };
     const Case cases[] = {
-        {kWasp, 3, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav", healed},
-        {kWasp, 19, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav", healed},
-        {kWasp, 20, nullptr, nullptr, nullptr},  // nothing to heal: no special
-        {kPanther, 10, "* DIRECT-HIT * : DAMAGE = 40 : AWARD = 60 : * 1 UNITS DESTROYED *",
+        {kWasp, 40, 3, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav", healed},
+        {kWasp, 40, 19, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav", healed},
+        {kWasp, 40, 20, nullptr, nullptr, nullptr},  // nothing to heal: no special
+        {kPanther, 25, 10, "* DIRECT-HIT * : DAMAGE = 40 : AWARD = 60 : * 1 UNITS DESTROYED *",
          "Sounds\\Special-Direct-Hit.wav",
          [](const Unit&, const Unit& t, const Unit&) { return t.state == kDestroyed; }},
-        {kRaptor, 10, "* FREE-ATTACK * : DAMAGE = ", "Sounds\\Special-Free-Attack.wav",
+        {kRaptor, 30, 10, "* FREE-ATTACK * : DAMAGE = ", "Sounds\\Special-Free-Attack.wav",
          [](const Unit& a, const Unit&, const Unit&) { return a.canAttack == 1; }},
-        {kFirebird, 10, "* FIREBOMB * : DAMAGE = ", "Sounds\\Special-Firebomb.wav",
+        {kFirebird, 35, 10, "* FIREBOMB * : DAMAGE = ", "Sounds\\Special-Firebomb.wav",
          [](const Unit&, const Unit&, const Unit& n) { return n.health < 40; }},
     };
     P(0).powerLevel = 20, P(1).powerLevel = 40;
@@ -129,8 +129,10 @@ TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
             const int target = Place(6, 5, 1, kTank);
             const int neighbour = Place(6, 6, 1, kStandard);
             U(target).health = 40;
-            SeedWhere([=](Game& g) { g.state.units[attacker].health = 3, Attack(g, attacker, target); },
-                      [=](const Game& g) { return (g.statusMessage[0] == '*') == wins; });
+            const int draw = wins ? c.chance - 1 : c.chance;  // the last winning draw, the first losing one
+            uint32_t seed = 0;
+            for (Rng probe; probe.Seed(seed), probe.Draw(), probe.Below(100) != draw; ++seed) {}
+            game.rng.Seed(seed);
             U(attacker).health = c.health, U(attacker).canAttack = 0;
             sounds.clear();
             const uint32_t after = StateAfter(2);
