@@ -45,6 +45,8 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
                 [](FakePlatform& f) { f.Click(40, 127); });
     ClickOn(kLoadGameScreen, kLaunchSavedGameButton);
     EnterWhen("his set-up box", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
+    player.Then("his set-up", [this] { return On(kSetupScreen) && !PopupShowing() && LabelShown(kSeatNameButton + 1); },
+                [this] { EXPECT_TRUE(LabelShown(kTerrainButton, theGame.state.terrainName)) << "ANNA's terrain"; });
     SetUpSeat(1, "BORIS", "BANANA");
     CancelBoxOfAndQuit("ANNA");
     Mail(boris, anna);
