@@ -1,6 +1,5 @@
 #include "game_fixture.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 

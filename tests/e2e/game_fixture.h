@@ -10,7 +10,6 @@
 #include "game/unit_types.h"
 #include "platform/input.h"
 #include "save/saved_game.h"
-#include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/popup.h"
 #include "shell/screen_loop.h"

@@ -21,9 +21,9 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
     ClickWhen("passwords on", [] { return theGame.state.players[2].isHuman == 1; }, kPasswordsButton);
     SetUpSeat(0, "ANNA", "APPLE");
     EnterWhen("the second seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
-    SetUpSeat(1, "BORIS", "BANANA");
+    SetUpSeat(1, "BORIS OF TWENTY CHAR", "BANANA");
     EnterWhen("the third seat's hand-over", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 3"); });
-    SetUpSeat(2, "CLARA", "CHERRY");
+    SetUpSeat(2, "CLARA", "TWENTYLETTERPASSWORD");
     PasswordTurn("ANNA", "APPLY");  // as long as the right one, one letter off
     player.TypeLine("the box again, telling the password was wrong", [this] {
         return BoxShows("ANNA", "", "WRONG PASSWORD") && popupBox.text.empty() && !On(kHumanTurnScreen);
@@ -43,17 +43,17 @@ TEST_F(HotSeatTest, ThreeHumansWithPasswordsAWrongPasswordAndAnEliminationWithIt
     });
     Notice("ANNA's notice at once");
     ClickWhen("END TURN", [this] { return TurnOf(0); }, kEndTurnButton);
-    PasswordTurn("BORIS", "BANANA");
+    PasswordTurn("BORIS OF TWENTY CHAR", "BANANA");
     Notice("BORIS's notice at the start of his turn");
     ClickWhen("BORIS's END TURN", [this] { return TurnOf(1); }, kEndTurnButton);
-    PasswordTurn("CLARA", "CHERRY");
+    PasswordTurn("CLARA", "TWENTYLETTERPASSWORD");
     Notice("CLARA's own notice");
     EscapeWhen("ANNA's second turn, to walk away", [this] { return BoxShows("ANNA", "", "ENTER YOUR PASSWORD"); });
     QuitFromMenu();
     Game saved;
     saved.saveFileName = "HOTS-GAME-01.KV1";
     ASSERT_TRUE(LoadGameFromFile(saved));
-    EXPECT_EQ(saved.state.players[2].password, "CHERRY");
+    EXPECT_EQ(saved.state.players[2].password, "TWENTYLETTERPASSWORD");
     EXPECT_EQ(saved.state.players[2].lifeState, kDead);
     EXPECT_EQ(saved.state.turn, 2);
 }

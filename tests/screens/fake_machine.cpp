@@ -6,10 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/input.h"
 #include "save/saved_game.h"
-#include "shell/settings.h"
-#include "shell/shell.h"
 #include "support/fake_display.h"
 #include "support/game_builder.h"
 #include "ui/button_table.h"

@@ -64,6 +64,8 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
     });
     Then([&] { fake.HoldKey(VK_SHIFT, true); fake.Wheel(-1, 400, 400); });
     Then([&] { fake.HoldKey(VK_SHIFT, false); EXPECT_EQ(View(), std::pair(10, held - 2)); });
+    Then([&] { fake.Wheel(1, 832, 400); });
+    Then([&] { EXPECT_EQ(View(), std::pair(10, held - 2)) << "the wheel over the panel"; });
     // A click on the mini-map puts the clicked tile six columns in and five
     // rows down, within the map's limits.
     const struct { int x, y, scrollX, scrollY; } clicks[] = {
@@ -80,11 +82,11 @@ TEST_F(HumanTurnViewTest, F1AndTheColourBoxOpenHelpF3AndTheScoreBoxOpenDetailsAn
     StartViewAt(0, 0);
     // The help page's first line; the details page's income from the seat's one base.
     const std::string help = "\"KV-MANUAL.HTML\" CONTAINS DETAILED INFORMATION", details = "YOUR BASE INCOME : 50";
-    const struct { std::function<void()> open; int y; const std::string& line; std::function<void()> leave; } pages[] = {
-        {[&] { Press(VK_F1); }, 30, help, [&] { TypeKeys("q"); }},
-        {[&] { ClickAt(900, 570); }, 30, help, [&] { ClickButtonId(kReturnButton); }},
-        {[&] { Press(VK_F3); }, 370, details, [&] { TypeKeys("\x1b"); }},
-        {[&] { ClickAt(900, 650); }, 370, details, [&] { TypeKeys("\r"); }}};
+    const struct { std::function<void()> open, leave; int y; const std::string& line; } pages[] = {
+        {[&] { Press(VK_F1); }, [&] { TypeKeys("q"); }, 30, help},
+        {[&] { ClickAt(900, 570); }, [&] { ClickButtonId(kReturnButton); }, 30, help},
+        {[&] { Press(VK_F3); }, [&] { TypeKeys("\x1b"); }, 370, details},
+        {[&] { ClickAt(900, 650); }, [&] { TypeKeys("\r"); }, 370, details}};
     for (const auto& page : pages) {
         page.open();
         Then([this, &page] { EXPECT_TRUE(TextShown(30, page.y, page.line)) << page.line; });

@@ -12,7 +12,6 @@
 #include "platform/input.h"
 #include "save/saved_game.h"
 #include "screens/screens.h"
-#include "shell/shell.h"
 #include "ui/button_table.h"
 #include "ui/images.h"
 #include "ui/popup.h"

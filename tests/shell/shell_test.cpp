@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -59,16 +60,24 @@ TEST_F(ShellTest, ARunLogsItsStartSetsUpTheDisplayAndSavesTheSettingsAtTheEnd) {
     EXPECT_EQ(display.backSurface, nullptr) << "the display is released at the end";
 }
 
-// Without a display the player is told so, and the run fails at once: no
-// screen, no settings written. The program without a window is run in
-// game_folders_test.
-TEST_F(ShellTest, NoDisplayIsToldOnStderrAndEndsTheRunWithoutWritingSettings) {
-    DeviceTestSeam().create = DDERR_NODIRECTDRAWHW;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(RunGame(QuitAtOnce()), kExitFailed);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("display could not be set up"), std::string::npos);
-    EXPECT_FALSE(sawDisplay);
-    EXPECT_FALSE(std::filesystem::exists("Korvessa.ini"));
+// Without a window or a display the player is told so, and the run fails
+// at once: no screen, no settings written; without a window the log stops at its first lines.
+TEST_F(ShellTest, NoWindowOrNoDisplayIsToldOnStderrAndEndsTheRunWithoutWritingSettings) {
+    const std::tuple<const char*, void (*)(FakePlatform&), int> cases[] = {
+        {"cannot open a window", [](FakePlatform& f) { f.windowCreationFails = true; }, 2},
+        {"display could not be set up", [](FakePlatform&) { DeviceTestSeam().create = DDERR_NODIRECTDRAWHW; }, -1},
+    };
+    for (const auto& [said, arrange, logLines] : cases) {
+        arrange(fake);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(RunGame(QuitAtOnce()), kExitFailed);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(said), std::string::npos) << said;
+        EXPECT_FALSE(sawDisplay) << said;
+        const std::string log = ReadFile("Run.log");
+        EXPECT_TRUE(logLines < 0 || std::count(log.begin(), log.end(), '\n') == logLines) << log;
+        EXPECT_FALSE(std::filesystem::exists("Korvessa.ini")) << said;
+        fake.windowCreationFails = false;
+    }
 }
 
 // A screen that fails (a missing background, say) still ends the run
