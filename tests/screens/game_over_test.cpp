@@ -37,7 +37,8 @@ TEST_F(GameOverTest, TheWholeMapIsShownFromWhereSeatZeroLastLookedAndComesBackAf
         EXPECT_FALSE(PictureShown(2 * 64 + 10, 2 * 64 + 50, sheet::kAttackReadyMark));
     });
     ClickTile(7, 9);  // clicks on the map do nothing
-    Then([&] { EXPECT_EQ(theGame.unitSelected, 0); fake.Minimise(); });
+    Then([&] { EXPECT_EQ(theGame.unitSelected, 0); });
+    Then([&] { fake.Minimise(); });
     Then([&] { fake.Restore(); });
     Then([&] { EXPECT_TRUE(PictureShown(mini.left + 3 * 6, mini.top + 3 * 9, sheet::MiniMapDot(kRed))); });
     ClickButtonId(kQuitToMenuButton, 2);  // a right click on the button acts like a left one
