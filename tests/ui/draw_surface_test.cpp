@@ -38,9 +38,6 @@ TEST_F(Blits, KeyedCopyLeavesOnlyExactBlackTransparentAndPlainCopyNothing) {
     ASSERT_EQ(back->BltFast(10, 20, sheet, &cell, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT), DD_OK);
     EXPECT_EQ(At(back, 10, 20), 0u);
     EXPECT_EQ(At(back, 14, 20), kGround) << "nothing beyond the cell";
-    const DdRect whole{0, 0, 1024, 768};
-    EXPECT_EQ(back->BltFast(0, 0, screen.frontSurface, &whole, DDBLTFAST_SRCCOLORKEY), DDERR_NOCOLORKEY)
-        << "the primary has no key to copy with";
 }
 
 // No clipping: a rectangle one pixel outside either surface draws nothing.

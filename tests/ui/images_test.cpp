@@ -7,6 +7,7 @@
 
 #include "platform/bmp_writer.h"
 #include "display_fixture.h"
+#include "support/read_file.h"
 
 namespace {
 
@@ -33,11 +34,11 @@ TEST_F(ImagesTest, APictureIsCopiedFromTheTopLeftCutToTheSurfaceAndWhatItLacksIs
 
 TEST_F(ImagesTest, AMissingFileOrOneThatIsNoBitmapIsLoggedByItsGameName) {
     EXPECT_FALSE(LoadScreenImages({{kSpriteSlot, "Images\\Sprites.bmp"}}));
-    EXPECT_NE(ReadLog().find("LoadBitmap(\"Images\\Sprites.bmp\")\n*** FAILED ***\n"), std::string::npos);
+    EXPECT_NE(ReadFile("Run.log").find("LoadBitmap(\"Images\\Sprites.bmp\")\n*** FAILED ***\n"), std::string::npos);
     std::filesystem::create_directories("Images");
     std::ofstream("Images/MainMenu.bmp") << "BM this is not a picture";
     EXPECT_FALSE(display.LoadBitmapFile(display.offscreenSurfaces[1], "Images\\MainMenu.bmp"));
-    EXPECT_NE(ReadLog().find("LoadBitmap(\"Images\\MainMenu.bmp\")\n*** FAILED ***\n"), std::string::npos);
+    EXPECT_NE(ReadFile("Run.log").find("LoadBitmap(\"Images\\MainMenu.bmp\")\n*** FAILED ***\n"), std::string::npos);
 }
 
 }  // namespace
