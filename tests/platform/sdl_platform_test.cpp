@@ -73,6 +73,7 @@ TEST_F(SdlEvents, KeysBecomeKeyDownsAndTypedCharacters) {
         {"escape", {Key(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE)}, {{WM_KEYDOWN, VK_ESCAPE}, {WM_CHAR, 27}}},
         {"delete", {Key(SDLK_DELETE, SDL_SCANCODE_DELETE)}, {{WM_KEYDOWN, VK_DELETE}, {WM_CHAR, 127}}},
         {"F2 types nothing", {Key(SDLK_F2, SDL_SCANCODE_F2)}, {{WM_KEYDOWN, 0x71}}},
+        {"Alt+Enter switches full-screen, never reaching the game", {Key(SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT)}, {}},
         // The top-left digit key of a French keyboard carries '&'; shifted it types 1.
         {"other layout", {Key(SDLK_AMPERSAND, SDL_SCANCODE_1, KMOD_LSHIFT), Text("1")}, {{WM_KEYDOWN, '1'}, {WM_CHAR, '1'}}},
         {"AltGr", {Key(SDLK_q, SDL_SCANCODE_Q, KMOD_RALT), Text("@")}, {{WM_KEYDOWN, 'Q'}, {WM_CHAR, '@'}}},
@@ -111,7 +112,6 @@ TEST_F(SdlEvents, ClicksArriveInPictureCoordinates) {
 // A flipped wheel (natural scrolling) turns the other way.
 TEST_F(SdlEvents, WheelTurnsArriveAsNotchesWithTheirDirection) {
     SDL_Event e{.type = SDL_MOUSEWHEEL};
-    e.wheel.windowID = window->Id();
     e.wheel.y = 2;
     SDL_Event flipped = e;
     flipped.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;

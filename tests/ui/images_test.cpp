@@ -1,5 +1,4 @@
-// Pictures loaded from the game's files; reloading after a minimised window
-// is tried through the pop-up box (popup_test.cpp).
+// Pictures loaded from the game's files; popup_test.cpp reloads one after a minimise.
 #include "ui/images.h"
 
 #include <filesystem>

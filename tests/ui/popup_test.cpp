@@ -1,7 +1,6 @@
 #include "ui/popup.h"
 
 #include "display_fixture.h"
-#include "ui/images.h"
 #include "ui/popup_entry.h"
 
 namespace {
