@@ -18,7 +18,6 @@ using Messages = std::vector<std::pair<uint32_t, uint64_t>>;  // message and its
 
 SDL_Event Key(SDL_Keycode sym, SDL_Scancode position, Uint16 mod = KMOD_NONE, Uint32 type = SDL_KEYDOWN) {
     SDL_Event e{.type = type};
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = sym;
     e.key.keysym.scancode = position;
     e.key.keysym.mod = mod;
@@ -99,8 +98,6 @@ TEST_F(SdlEvents, ClicksArriveInPictureCoordinates) {
     const PictureViewport v = FitPicture(w, h);
     SDL_Event e{.type = SDL_MOUSEBUTTONDOWN};
     e.button.button = SDL_BUTTON_RIGHT;
-    e.button.state = SDL_PRESSED;
-    e.button.windowID = window->Id();
     e.button.x = v.x + v.width / 2;
     e.button.y = v.y + v.height / 4;
     SDL_PushEvent(&e);
@@ -134,7 +131,6 @@ TEST_F(SdlEvents, OneCloseRequestAndADroppedFileWithItsPath) {
     EXPECT_EQ(Translate({WindowEvent(SDL_WINDOWEVENT_CLOSE), quit}), (Messages{{WM_SYSCOMMAND, SC_CLOSE}}));
     SDL_Event e{.type = SDL_DROPFILE};
     e.drop.file = SDL_strdup("/home/player/HOTS-GAME-01.KV1");
-    e.drop.windowID = window->Id();
     SDL_PushEvent(&e);
     const auto got = Drain();
     ASSERT_EQ(got.size(), 1u);
