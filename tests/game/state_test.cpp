@@ -7,18 +7,6 @@
 
 namespace {
 
-TEST(Rng, MatchesTheClassicSequenceAndBelowStaysInRange) {
-    Rng rng;
-    rng.Seed(1);
-    for (int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(rng.Draw(), expected);
-    rng.Seed(0);
-    for (int expected : {38, 7719, 21238}) EXPECT_EQ(rng.Draw(), expected);
-    for (int i = 0; i < 10000; ++i) {
-        const int v = rng.Below(3);
-        ASSERT_TRUE(v >= 0 && v < 3) << v;
-    }
-}
-
 TEST(ResetGameState, OpensSeatsByGameTypeAndSeedsFromTheClock) {
     const std::tuple<int, int, int> types[] = {{kSinglePlayer, 1, 0}, {kHotSeat, 2, 0}, {kPlayByMail, 2, 1}};
     for (const auto& [type, humans, passwords] : types) {
