@@ -7,6 +7,21 @@
 
 namespace {
 
+// A draw below n is the integer part of r * n / 32768 for a draw r of
+// 0..32767: each of the n equal slices begins at its own draw, and the top
+// draw stays below n. (The worlds' check values follow the draws themselves.)
+TEST(Rng, BelowSplitsTheDrawsIntoEqualSlices) {
+    const int cases[][3] = {  // draw, n, below
+        {0, 3, 0}, {10922, 3, 0}, {10923, 3, 1}, {21845, 3, 1}, {21846, 3, 2}, {32767, 3, 2}, {16383, 2, 0}, {16384, 2, 1}};
+    for (const auto& [draw, n, below] : cases) {
+        uint32_t seed = 0;
+        for (Rng probe; probe.Seed(seed), probe.Draw() != draw; ++seed) {}
+        Rng rng;
+        rng.Seed(seed);
+        EXPECT_EQ(rng.Below(n), below) << draw << " below " << n;
+    }
+}
+
 TEST(ResetGameState, OpensSeatsByGameTypeAndSeedsFromTheClock) {
     const std::tuple<int, int, int> types[] = {{kSinglePlayer, 1, 0}, {kHotSeat, 2, 0}, {kPlayByMail, 2, 1}};
     for (const auto& [type, humans, passwords] : types) {
