@@ -85,6 +85,7 @@ TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
     setup.state.currentPlayer = 0, setup.state.turn = 1;
     for (Player& p : setup.state.players) p.setupDone = 1;
     Write(setup);
+    EXPECT_EQ(Reread().rng.state, setup.rng.state);  // the saving draws carry on in the game
     const std::string before = ReadFile("GAME.KV1");
     Game game = FreshRun();
     EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, SeatStep::kNoWorldSeed);
