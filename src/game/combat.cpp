@@ -38,14 +38,11 @@ bool IsShown(const Game& game) {
 int RollDamage(Game& game, int attacker) {
     const int most = UnitMaxDamage(game, attacker);
     const int least = most / 2;
-    const int r = game.rng.Draw();
-    return least + static_cast<int>(static_cast<double>(r) * (most - least + 1) / 32768.0);
+    return least + game.rng.Below(most - least + 1);
 }
 
-bool WinsChance(Game& game, int chance) {
-    const int r = game.rng.Draw();
-    return static_cast<int>(static_cast<double>(r) * 100 / 32768.0) < chance;
-}
+// A chance in percent: won when a draw below 100 falls under it.
+bool WinsChance(Game& game, int chance) { return game.rng.Below(100) < chance; }
 
 void Announce(Game& game, Outcome& out, const char* text, const char* sound) {
     game.statusMessage = text;
