@@ -28,6 +28,14 @@ TEST_F(WindowProcTest, AKeyClearsTheTypedCharacterUntilItsCharacterArrives) {
     EXPECT_EQ(input.typedChar, 0);
 }
 
+// A fast spin sends several wheel messages within one frame.
+TEST_F(WindowProcTest, WheelNotchesOfOneFrameAddUpWithTheCursorWhereTheLastCame) {
+    WindowProc(MakeMessage(WM_MOUSEWHEEL, MakeWheelWord(2 * kWheelNotch), MakePositionWord(5, 6)));
+    WindowProc(MakeMessage(WM_MOUSEWHEEL, MakeWheelWord(-3 * kWheelNotch), MakePositionWord(50, 60)));
+    EXPECT_EQ(input.wheelNotches, -1);
+    EXPECT_EQ((Point{input.wheelX, input.wheelY}), (Point{50, 60}));
+}
+
 // Minimise, maximise and the menu key do nothing; a guarded close (its low
 // bits belong to the window manager) only asks.
 TEST_F(WindowProcTest, SystemCommandsOtherThanCloseAreSwallowedAndAGuardedCloseOnlyAsks) {
