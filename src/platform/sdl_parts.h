@@ -27,6 +27,9 @@ int ControlCharacterFor(SDL_Keycode key);
 // ---- The window's emblem (window_icon.cpp): size x size, 0xAARRGGBB.
 std::vector<uint32_t> GameEmblem(int size);
 
+// ---- Whether a window manager runs on the window's desktop (sdl_window_manager.cpp)
+bool DesktopHasWindowManager(SDL_Window* window);
+
 // ---- The window (sdl_window.cpp)
 class SdlWindow : public Window {
 public:

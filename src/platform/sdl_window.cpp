@@ -34,9 +34,12 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const std::string& title) {
         desktop.h = kPictureHeight;
     }
     w->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                  desktop.w, desktop.h,
-                                  SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
+                                  desktop.w, desktop.h, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!w->window_) return nullptr;
+    // Asked to fill the screen before it is first shown, so it never flashes
+    // up as a framed window.
+    if (DesktopHasWindowManager(w->window_)) SDL_SetWindowFullscreen(w->window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_ShowWindow(w->window_);
     w->id_ = SDL_GetWindowID(w->window_);
     w->renderer_ = SDL_CreateRenderer(w->window_, -1,
                                       SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
@@ -126,7 +129,13 @@ void SdlWindow::SetIcon(const uint32_t* pixels, int width, int height) {
 
 void SdlWindow::ToggleFullScreen() {
     if (!window_) return;
-    const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    // Where no window manager runs, covering the screen is being full screen.
+    SDL_Rect screen{}, shown{};
+    const bool known = SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &screen) == 0;
+    SDL_GetWindowPosition(window_, &shown.x, &shown.y);
+    SDL_GetWindowSize(window_, &shown.w, &shown.h);
+    const bool covering = known && SDL_RectEquals(&screen, &shown);
+    const bool full = covering || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
     if (full) {
         SDL_SetWindowFullscreen(window_, 0);
         SDL_SetWindowSize(window_, kPictureWidth, kPictureHeight);
@@ -134,8 +143,7 @@ void SdlWindow::ToggleFullScreen() {
     } else {
         // Covering the screen first makes it full screen also where no
         // window manager carries out the request.
-        SDL_Rect screen{};
-        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &screen) == 0) {
+        if (known) {
             SDL_SetWindowPosition(window_, screen.x, screen.y);
             SDL_SetWindowSize(window_, screen.w, screen.h);
         }

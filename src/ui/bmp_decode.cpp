@@ -113,11 +113,13 @@ bool DecodeBmp(const std::string& bytes, DecodedBitmap& out) {
     if (h.pixelOffset > bytes.size() || stride * h.height > bytes.size() - h.pixelOffset) return false;
     out.width = h.width;
     out.height = h.height;
-    out.pixels.assign(static_cast<size_t>(h.width) * h.height, 0);
+    // Filled as decoded, without zeroing megabytes first.
+    out.pixels.clear();
+    out.pixels.reserve(static_cast<size_t>(h.width) * h.height);
     for (int y = 0; y < h.height; ++y) {
         const int fileRow = h.topDown ? y : h.height - 1 - y;
         const size_t row = h.pixelOffset + stride * fileRow;
-        for (int x = 0; x < h.width; ++x) out.pixels[static_cast<size_t>(y) * h.width + x] = PixelAt(bytes, row, x, h, palette);
+        for (int x = 0; x < h.width; ++x) out.pixels.push_back(PixelAt(bytes, row, x, h, palette));
     }
     return true;
 }
