@@ -7,6 +7,7 @@
 
 #include "game/state.h"
 #include "ui/images.h"
+#include "world/terrain_sheet.h"
 
 // The frame of the animated selection cursor (0..3); it keeps counting
 // across screens.
@@ -16,8 +17,9 @@ extern int cursorFrame;
 extern Rect miniMapRect;
 
 inline constexpr int kMapViewWidth = 832;  // pixels; the panel lies right of it
-inline constexpr int kTilePixels = 64;
-inline constexpr int kMiniMapDot = 3;
+// A map tile and a mini-map dot are drawn at the size the terrain picture has them.
+inline constexpr int kTilePixels = terrain_sheet::kCell;
+inline constexpr int kMiniMapDot = terrain_sheet::kDotSize;
 
 // The offset that centres the mini-map: (60 - mapSize) * 3 / 2.
 int MiniMapOffset(int mapSize);
