@@ -6,6 +6,7 @@
 #include "game_json.h"
 #include "platform/files.h"
 #include "save/saved_game.h"
+#include "support/game_builder.h"
 #include "support/read_file.h"
 #include "support/temp_dir.h"
 
@@ -35,16 +36,12 @@ TEST(GoldenFiles, ReadToTheirJsonAndWriteBackToTheSameBytes) {
 
 // A small game of two seats with a few units, as the end of a turn holds it.
 Game SampleGame() {
-    Game game;
-    game.hooks.tickCount = [] { return 4242u; };
-    game.state.gameType = kHotSeat;
-    ResetGameState(game);
+    Game game = MakeTestGame(kHotSeat, 36, 4242);
     game.state.gameName = "NIGHT OWLS";
     game.state.startDate = "TUESDAY, MARCH 14, 1995, 12:41:29";
     game.state.terrainName = "DESERT.BMP";
-    game.map.mapSeed = 123456, game.map.mapSize = 36;
+    game.map.mapSeed = 123456;
     game.state.players[0].name = "ANNA B.";
-    for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;  // as launched
     CreateUnit(game, 2, 2, 0, kBase);
     CreateUnit(game, 2, 4, 0, kStandard);
     CreateUnit(game, 33, 33, 1, kTank);
@@ -139,7 +136,7 @@ TEST_F(SaveAndLoad, AFailedWriteKeepsTheOldFileAndTheGame) {
 }
 
 // Without a crash, and the game in memory left exactly as it was.
-TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
+TEST_F(SaveAndLoad, TruncatedFilesAreRefusedCleanly) {
     Game game = SampleGame();
     ASSERT_TRUE(SaveGameToFile(game));
     const std::string good = ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1");
@@ -151,21 +148,6 @@ TEST_F(SaveAndLoad, TruncatedAndRandomFilesAreRefusedCleanly) {
         victim.saveFileName = "CUT.KV1";
         ASSERT_FALSE(LoadGameFromFile(victim)) << "cut at " << cut;
         ASSERT_EQ(victim.state, before);
-    }
-    Rng noise{1};
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes = good;
-        for (int flips = 0; flips < 1 + round % 5; ++flips)
-            bytes[noise.Below(static_cast<int>(bytes.size()))] = static_cast<char>(noise.Below(256));
-        LoadedGame loaded;
-        std::string problem;
-        if (DecodeSavedGame(bytes, loaded, problem)) {
-            for (const Unit& u : loaded.state.units) {
-                if (u.state != kActive) continue;
-                ASSERT_TRUE(IsValidUnitType(u.type));
-                ASSERT_TRUE(u.x >= 0 && u.x < loaded.mapSize && u.y >= 0 && u.y < loaded.mapSize);
-            }
-        }
     }
 }
 

@@ -10,14 +10,16 @@
 
 namespace {
 
+Tile Ground(int terrain) { Tile tile; tile.terrain = terrain; return tile; }
+
+// Every tile is marked beforehand, so that one beyond the map shows if it was written.
 Game GrowWorld(int seed, int size) {
     Game game;
+    for (auto& column : game.map.tiles) column.fill(Ground(4711));
     game.map.mapSeed = seed, game.map.mapSize = size;
     GenerateTerrain(game);
     return game;
 }
-
-Tile Ground(int terrain) { Tile tile; tile.terrain = terrain; return tile; }
 
 std::map<int, int> CountTerrain(const GameMap& map) {
     std::map<int, int> counts;
@@ -26,26 +28,24 @@ std::map<int, int> CountTerrain(const GameMap& map) {
     return counts;
 }
 
-TEST(GenerateTerrain, TinyWorldOfSeed12345MatchesItsCheckValues) {
-    const Game game = GrowWorld(12345, 27);
-    const std::map<int, int> expected = {{kClearing, 12}, {kLand, 559}, {kWater, 53}, {kRough, 104},
-                                         {kCrossingVertical, 1}};
-    EXPECT_EQ(CountTerrain(game.map), expected);
-    EXPECT_EQ(game.rng.state, 3877015868u);
+TEST(GenerateTerrain, WorldsMatchTheirCheckValuesAndStayOnTheMap) {
+    struct World { int seed, size; std::map<int, int> counts; };
+    const World worlds[] = {
+        {12345, 27, {{kClearing, 12}, {kLand, 559}, {kWater, 53}, {kRough, 104}, {kCrossingVertical, 1}}},
+        {777, 54, {{kClearing, 24}, {kLand, 1886}, {kWater, 720}, {kRough, 276}, {kCrossingVertical, 4},
+                   {kCrossingHorizontal, 6}}},
+        {1, 63, {{kClearing, 26}, {kLand, 2471}, {kWater, 927}, {kRough, 529}, {kCrossingVertical, 7},
+                 {kCrossingHorizontal, 9}}},
+    };
+    for (const World& w : worlds) EXPECT_EQ(CountTerrain(GrowWorld(w.seed, w.size).map), w.counts) << w.size;
+    const Game tiny = GrowWorld(12345, 27);
+    EXPECT_EQ(tiny.rng.state, 3877015868u);
+    for (const auto& [x, y] : {std::pair{27, 0}, {0, 27}, {62, 62}}) EXPECT_EQ(tiny.map.tiles[x][y].terrain, 4711);
     for (int x = 0; x < 27; ++x) {
-        const int t = game.map.tiles[x][2].terrain;
+        const int t = tiny.map.tiles[x][2].terrain;
         EXPECT_EQ(t == kClearing, x == 2 || x == 24) << "x=" << x;
         EXPECT_EQ(t == kRough, x == 6 || x == 7) << "x=" << x;
     }
-}
-
-TEST(GenerateTerrain, LargerWorldsMatchTheirCheckValues) {
-    const std::map<int, int> huge = {{kClearing, 26}, {kLand, 2471}, {kWater, 927}, {kRough, 529},
-                                     {kCrossingVertical, 7}, {kCrossingHorizontal, 9}};
-    EXPECT_EQ(CountTerrain(GrowWorld(1, 63).map), huge);
-    const std::map<int, int> large = {{kClearing, 24}, {kLand, 1886}, {kWater, 720}, {kRough, 276},
-                                      {kCrossingVertical, 4}, {kCrossingHorizontal, 6}};
-    EXPECT_EQ(CountTerrain(GrowWorld(777, 54).map), large);
 }
 
 TEST(GenerateTerrain, TheBorderHoldsNoClearingOrCrossingAndEveryCornerAClearing) {
@@ -61,42 +61,27 @@ TEST(GenerateTerrain, TheBorderHoldsNoClearingOrCrossingAndEveryCornerAClearing)
     }
 }
 
-TEST(GenerateTerrain, TilesBeyondTheMapAreNeverWritten) {
-    Game game;
-    for (auto& column : game.map.tiles) column.fill(Ground(4711));
-    game.map.mapSeed = 5, game.map.mapSize = 27;
-    GenerateTerrain(game);
-    EXPECT_EQ(game.map.tiles[27][0].terrain, 4711);
-    EXPECT_EQ(game.map.tiles[0][27].terrain, 4711);
-    EXPECT_EQ(game.map.tiles[62][62].terrain, 4711);
-}
-
-TEST(AssignTileImages, PicksCellsBySpecialTerrainOrPosition) {
+// Special terrain has its own cell, other tiles take the ground's cell by
+// position; water and land round off against each other in the corners.
+TEST(AssignTileImages, PicksCellsAndCornersByTerrainAndPosition) {
     GameMap map;
     map.mapSize = 27;
     for (auto& column : map.tiles) column.fill(Ground(kLand));
     map.tiles[3][4].terrain = kClearing;
     map.tiles[5][5].terrain = kCrossingVertical;
     map.tiles[6][5].terrain = kCrossingHorizontal;
-    map.tiles[13][8].terrain = kWater;
+    map.tiles[13][8].terrain = kWater;  // a lone pool: every quarter curved
+    map.tiles[0][0].terrain = kRough;   // in the corner: outside counts as land
+    // land (10,10) has water north and west
+    for (const auto& [x, y] : {std::pair{10, 9}, {9, 10}, {9, 9}}) map.tiles[x][y].terrain = kWater;
     AssignTileImages(map);
+    AssignCornerOverlays(map);
     EXPECT_EQ(map.tiles[3][4].imageRect, (Rect{0, 448, 64, 512}));
     EXPECT_EQ(map.tiles[5][5].imageRect, (Rect{64, 448, 128, 512}));
     EXPECT_EQ(map.tiles[6][5].imageRect, (Rect{128, 448, 192, 512}));
     EXPECT_EQ(map.tiles[13][8].imageRect, (Rect{64, 128, 128, 192}));
-}
-
-TEST(AssignCornerOverlays, RoundsWaterAndLandAgainstEachOther) {
-    GameMap map;
-    map.mapSize = 27;
-    for (auto& column : map.tiles) column.fill(Ground(kLand));
-    map.tiles[5][5].terrain = kWater;  // a lone pool: every quarter curved
-    map.tiles[0][0].terrain = kRough;  // in the corner: outside counts as land
-    // land (10,10) has water north and west
-    for (const auto& [x, y] : {std::pair{10, 9}, {9, 10}, {9, 9}}) map.tiles[x][y].terrain = kWater;
-    AssignCornerOverlays(map);
-    EXPECT_EQ(map.tiles[5][5].cornerRect[0], (Rect{64, 384, 96, 416}));
-    EXPECT_EQ(map.tiles[5][5].cornerRect[3], (Rect{96, 416, 128, 448}));
+    EXPECT_EQ(map.tiles[13][8].cornerRect[0], (Rect{64, 384, 96, 416}));
+    EXPECT_EQ(map.tiles[13][8].cornerRect[3], (Rect{96, 416, 128, 448}));
     EXPECT_EQ(map.tiles[0][0].cornerRect[0], (Rect{256, 384, 288, 416}));
     EXPECT_EQ(map.tiles[10][10].cornerRect[0], (Rect{0, 384, 32, 416}));
     EXPECT_EQ(map.tiles[10][10].cornerRect[1], (Rect{-1, -1, -1, -1}));
@@ -111,24 +96,18 @@ TEST(PlaceStartingUnits, FillsOnlyOpenSeatsCornersOnLand) {
     game.rng.Seed(2024);
     PlaceStartingUnits(game);
     // Each open seat's base with a STANDARD unit two tiles off on every side.
+    std::map<int, Unit> baseOf;                  // by owner
     std::set<std::tuple<int, int, int>> placed;  // owner, x offset, y offset
-    int bases = 0;
-    for (const Unit& u : game.state.units) {
-        if (u.state != kActive || u.type == kBase) continue;
-        for (const Unit& base : game.state.units)
-            if (base.state == kActive && base.type == kBase && base.owner == u.owner)
-                placed.insert({u.owner, u.x - base.x, u.y - base.y});
-    }
-    for (const Unit& u : game.state.units) bases += u.state == kActive && u.type == kBase;
-    EXPECT_EQ(bases, 2);
+    for (const Unit& u : game.state.units)
+        if (u.state == kActive && u.type == kBase) baseOf[u.owner] = u;
+    for (const Unit& u : game.state.units)
+        if (u.state == kActive && u.type != kBase)
+            placed.insert({u.owner, u.x - baseOf[u.owner].x, u.y - baseOf[u.owner].y});
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(CountBases(game, seat), seat < 2 ? 1 : 0) << seat;
     EXPECT_EQ(placed, (std::set<std::tuple<int, int, int>>{{0, 0, -2}, {0, 0, 2}, {0, -2, 0}, {0, 2, 0},
                                                           {1, 0, -2}, {1, 0, 2}, {1, -2, 0}, {1, 2, 0}}));
     // The view of a corner stops at the map's border: 0 on the left, 27 - 13 on the right.
-    for (const Unit& base : game.state.units) {
-        if (base.state == kActive && base.type == kBase) {
-            EXPECT_EQ(game.state.players[base.owner].viewX, base.x == 2 ? 0 : 14);
-        }
-    }
+    for (const auto& [owner, base] : baseOf) EXPECT_EQ(game.state.players[owner].viewX, base.x == 2 ? 0 : 14);
 
     game.map.mapSeed = 8;
     GenerateTerrain(game);

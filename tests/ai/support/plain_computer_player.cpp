@@ -145,10 +145,9 @@ bool MoveUnits(Game& g) {
             if (!(f[next.x][next.y] < cur)) break;
             u.x = next.x;
             u.y = next.y;
-            const int before = f[next.x][next.y];
+            cur = f[next.x][next.y];
             groundDist[next.x][next.y] = kBlocked;
             airDist[next.x][next.y] = kBlocked;
-            cur = before;
             changed = true;
         }
         u.canMove = 0;
@@ -194,24 +193,10 @@ bool BuyUnitNearBase(Game& g) {
     Player& p = g.state.players[Me(g)];
     if (p.energy < 100 || CountUnits(g, Me(g)) >= g.unitCap) return false;
     const Tile2 tile = FindPlacementTile(g);
-    if (tile.x == -1) return false;
     // A full unit table refuses the purchase, as the cap does.
-    bool slotFree = false;
-    for (const Unit& u : g.state.units) slotFree = slotFree || u.state != kActive;
-    if (!slotFree) return false;
+    if (tile.x == -1 || CreateUnit(g, tile.x, tile.y, Me(g), kStandard) == -1) return false;
     p.energy -= 100;
-    CreateUnit(g, tile.x, tile.y, Me(g), kStandard);
     return true;
-}
-
-void RepairUnit(Game& g, int i) {
-    Unit& u = g.state.units[i];
-    Player& p = g.state.players[Me(g)];
-    u.canAttack = 0;
-    while (u.health < g.state.players[u.owner].powerLevel && p.energy >= 2) {
-        p.energy -= 2;
-        u.health += 1;
-    }
 }
 
 bool RepairUnits(Game& g) {
@@ -221,7 +206,8 @@ bool RepairUnits(Game& g) {
         if (!Own(g, u) || !u.canAttack) continue;
         if (FindEnemyInRange(g, i, UnitRange(g, i)) != -1) continue;
         if (u.health >= g.state.players[u.owner].powerLevel) continue;
-        RepairUnit(g, i);
+        u.canAttack = 0;
+        RepairWithEnergy(g, i, Me(g));
         changed = true;
     }
     return changed;

@@ -33,12 +33,8 @@ void MakePlayers(Game& game, Random& random) {
 }
 
 int UnitCount(Random& random, Density density) {
-    switch (density) {
-        case Density::kSparse: return Pick(random, 2, 30);
-        case Density::kMedium: return Pick(random, 40, 120);
-        case Density::kCrowded: return Pick(random, 190, 240);
-    }
-    return 0;
+    const int counts[][2] = {{2, 30}, {40, 120}, {190, 240}};  // sparse, medium, crowded
+    return Pick(random, counts[static_cast<int>(density)][0], counts[static_cast<int>(density)][1]);
 }
 
 int RandomType(Random& random) {
