@@ -3,17 +3,8 @@
 // program from its main menu to its end, and looks at the game, the files
 // and the pictures shown.
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "../screens/fake_machine.h"
-#include "game/unit_types.h"
-#include "platform/input.h"
-#include "save/saved_game.h"
-#include "ui/button_table.h"
-#include "ui/popup.h"
-#include "shell/screen_loop.h"
-#include "ui/button_ids.h"
 
 // Writes a game as "Saved Games\<fileName>" with its world's starting units.
 void WriteSavedGame(Game game, const std::string& fileName);

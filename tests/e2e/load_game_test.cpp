@@ -26,31 +26,6 @@ protected:
     }
 };
 
-TEST_F(LoadGameTest, ThirtyOneGamesScrollWithTheArrowsAndTheWheelAndThePickedOneStaysLit) {
-    AtRow(0, 1, [this](FakePlatform& f) {
-        EXPECT_TRUE(TextShown(16, 736, "1-30 OF 31"));
-        EXPECT_FALSE(LabelShown(kLaunchSavedGameButton));
-        f.HoldKey(VK_DOWN, true);
-    });
-    AtRow(29, 31, [](FakePlatform& f) { f.HoldKey(VK_DOWN, false); f.Wheel(1, 500, 400); });
-    AtRow(0, 1, [](FakePlatform& f) { f.Wheel(-1, 500, 400); });
-    AtRow(29, 31, [](FakePlatform& f) { f.HoldKey(VK_UP, true); });
-    uint32_t unlit = 0;
-    AtRow(0, 1, [&](FakePlatform& f) {
-        unlit = Pixel(320, RowY(3) + 8);
-        f.HoldKey(VK_UP, false);
-        f.Click(100, RowY(3) + 5);
-    });
-    player.When("the summary, to point away from the row", [this] { return TextShown(340, 120, "GAME NAME   : SOLO-G04"); },
-                [](FakePlatform& f) { f.SetCursor(700, 700); });
-    player.Then("the summary", [] { return true; }, [this, &unlit] {
-        EXPECT_TRUE(LabelShown(kLaunchSavedGameButton));
-        EXPECT_NE(Pixel(320, RowY(3) + 8), unlit);  // lit with the pointer away
-    });
-    EscapeWhen("the summary, to leave", [] { return true; });
-    QuitFromMenu();
-}
-
 TEST_F(LoadGameTest, ADamagedFileIsToldAndLeavesNothingPickedAndEnterLaunchesOnlyAPickedGame) {
     std::ofstream("Saved Games/SOLO-A.KV1") << "\x02" "12not a saved game at all";  // listed first
     AtRow(2, 2, [](FakePlatform& f) { f.Click(100, RowY(2) + 5); });

@@ -6,14 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "save/saved_game.h"
 #include "support/fake_display.h"
 #include "support/game_builder.h"
-#include "ui/button_table.h"
-#include "ui/display.h"
-#include "ui/popup.h"
-#include "ui/sprite_layout.h"
-#include "ui/text_layout.h"
 #include "world/terrain.h"
 
 namespace fs = std::filesystem;
@@ -57,6 +51,7 @@ void FakeMachineTest::StartMachine() {
 }
 
 void FakeMachineTest::TearDown() {
+    EXPECT_TRUE(player.Done()) << "the script was not played to its end " << player.Stuck();
     // KV_KEEP_SCREENSHOTS keeps the last picture of passing tests too, to look at.
     if (::testing::Test::HasFailure() || std::getenv("KV_KEEP_SCREENSHOTS")) SavePicture("last");
     LeaveFakePlatform(display);

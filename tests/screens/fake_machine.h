@@ -8,12 +8,16 @@
 #include <string_view>
 #include <vector>
 
-#include "game/state.h"
+#include "game/unit_types.h"
 #include "platform/fake_platform.h"
+#include "platform/input.h"
+#include "save/saved_game.h"
 #include "shell/shell.h"
 #include "support/read_file.h"
 #include "support/scripted_player.h"
 #include "support/temp_dir.h"
+#include "ui/button_table.h"
+#include "ui/popup.h"
 #include "ui/text_layout.h"
 
 // A data folder holding the generated art and an empty "Saved Games".
@@ -32,6 +36,7 @@ inline int CentredX(std::string_view text) { return (1024 - static_cast<int>(tex
 class FakeMachineTest : public InTempDir {
 protected:
     void SetUp() override;
+    // Every test plays its script to the end.
     void TearDown() override;
     // The program's globals as at its start, on the fake machine.
     void StartMachine();

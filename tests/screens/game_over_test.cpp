@@ -9,7 +9,7 @@ namespace {
 
 using GameOverTest = ScreenTest;
 
-TEST_F(GameOverTest, TheWholeMapIsShownFromWhereSeatZeroLastLookedAndComesBackAfterARestore) {
+TEST_F(GameOverTest, TheWholeMapIsShownFromWhereSeatZeroLastLooked) {
     NewGame();
     CreateUnit(theGame, 2, 2, 0, kBase);
     CreateUnit(theGame, 24, 24, 1, kBase);
@@ -38,10 +38,7 @@ TEST_F(GameOverTest, TheWholeMapIsShownFromWhereSeatZeroLastLookedAndComesBackAf
     });
     ClickTile(7, 9);  // clicks on the map do nothing
     Then([&] { EXPECT_EQ(theGame.unitSelected, 0); });
-    Then([&] { fake.Minimise(); });
-    Then([&] { fake.Restore(); });
-    Then([&] { EXPECT_TRUE(PictureShown(mini.left + 3 * 6, mini.top + 3 * 9, sheet::MiniMapDot(kRed))); });
-    ClickButtonId(kQuitToMenuButton, 2);  // a right click on the button acts like a left one
+    ClickButtonId(kQuitToMenuButton);
     EXPECT_EQ(RunGameOver(), GoTo(kMainMenuScreen));
 }
 

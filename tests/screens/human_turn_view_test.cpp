@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <functional>
 
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
@@ -74,24 +73,6 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
     for (const auto& c : clicks) {
         ClickAt(c.x, c.y);
         Then([&] { EXPECT_EQ(View(), std::pair(c.scrollX, c.scrollY)); });
-    }
-    EndTurn();
-}
-
-TEST_F(HumanTurnViewTest, F1AndTheColourBoxOpenHelpF3AndTheScoreBoxOpenDetailsAndTheTurnGoesOn) {
-    StartViewAt(0, 0);
-    // The help page's first line; the details page's income from the seat's one base.
-    const std::string help = "\"KV-MANUAL.HTML\" CONTAINS DETAILED INFORMATION", details = "YOUR BASE INCOME : 50";
-    const struct { std::function<void()> open, leave; int y; const std::string& line; } pages[] = {
-        {[&] { Press(VK_F1); }, [&] { TypeKeys("q"); }, 30, help},
-        {[&] { ClickAt(900, 570); }, [&] { ClickButtonId(kReturnButton); }, 30, help},
-        {[&] { Press(VK_F3); }, [&] { TypeKeys("\x1b"); }, 370, details},
-        {[&] { ClickAt(900, 650); }, [&] { TypeKeys("\r"); }, 370, details}};
-    for (const auto& page : pages) {
-        page.open();
-        Then([this, &page] { EXPECT_TRUE(TextShown(30, page.y, page.line)) << page.line; });
-        page.leave();
-        Then([&] { EXPECT_TRUE(TurnShown()); });
     }
     EndTurn();
 }

@@ -1,6 +1,7 @@
 // The screen itself, and the game file names, are played end to end.
 
 #include <algorithm>
+#include <fstream>
 
 #include "screen_fixture.h"
 #include "screens/load_game_list.h"
@@ -32,6 +33,23 @@ TEST(SavedGameListTest, ThePositionShowsOnlyWhenThereAreMoreGamesThanRowsAndScro
     EXPECT_FALSE(list.ScrollDown());
     EXPECT_EQ(list.PositionText(), "2-31 OF 31");
     EXPECT_EQ(list.IndexAt(100, 719), 30);
+}
+
+using LoadGameScreenTest = ScreenTest;
+
+// Forty games in thirty rows: a notch of the wheel scrolls three rows, a held arrow a row a frame.
+TEST_F(LoadGameScreenTest, TheWheelAndTheArrowsScrollTheListBothWays) {
+    for (int n = 10; n < 50; ++n) std::ofstream("Saved Games/G" + std::to_string(n) + ".KV1");
+    const auto top = [this](int n) {
+        return [this, n] { return TextShown(kRowLeft, kRowTop, "G" + std::to_string(n) + ".KV1"); };
+    };
+    player.When("the list and its position", [&] { return top(10)() && TextShown(kRowLeft, 736, "1-30 OF 40"); },
+                [](FakePlatform& f) { f.Wheel(-1, 500, 400); });
+    player.When("a notch down", top(13), [](FakePlatform& f) { f.HoldKey(VK_DOWN, true); });
+    player.When("its end, held down", top(20), [](FakePlatform& f) { f.HoldKey(VK_DOWN, false); f.Wheel(1, 500, 400); });
+    player.When("a notch up", top(17), [](FakePlatform& f) { f.HoldKey(VK_UP, true); });
+    player.When("its top, held up", top(10), [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
+    EXPECT_EQ(LoadGameScreen(), GoTo(kMainMenuScreen));
 }
 
 bool Has(const std::vector<SummaryText>& lines, int x, int y, const std::string& text, int size = 0) {

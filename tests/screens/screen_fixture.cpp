@@ -4,7 +4,6 @@
 
 #include "screens/human_turn.h"
 #include "support/fake_display.h"
-#include "ui/display.h"
 
 void ScreenTest::SetUp() {
     FakeMachineTest::SetUp();

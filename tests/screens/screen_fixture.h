@@ -3,18 +3,10 @@
 // script that acts as a player would: each action waits until the screen
 // has taken the previous click or key and drawn a few frames since.
 #include <functional>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "fake_machine.h"
-#include "game/unit_types.h"
-#include "platform/input.h"
-#include "save/saved_game.h"
 #include "screens/screens.h"
-#include "ui/button_table.h"
 #include "ui/images.h"
-#include "ui/popup.h"
 
 class ScreenTest : public FakeMachineTest {
 protected:

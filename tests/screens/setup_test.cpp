@@ -4,7 +4,6 @@
 #include "screen_fixture.h"
 #include "screens/commands.h"
 #include "screens/setup_buttons.h"
-#include "ui/display.h"
 
 namespace {
 
@@ -66,21 +65,6 @@ TEST_F(SetupTest, VictoryTargetsAndNamesTakeOnlyAnOkAndKeepTargetsWithinTheirRan
         EXPECT_EQ(buttonTable[kSeatNameButton + 1].label, "BOB") << typed;
     }
     EXPECT_EQ(S().players[1].name, "BOB");
-}
-
-TEST_F(SetupTest, AColourChoiceKeepsTheEarlierSeatsAndGivesTheLaterOnesTheColoursLeft) {
-    const auto colours = [this] {
-        return std::vector<int>{S().players[0].colour, S().players[1].colour, S().players[2].colour, S().players[3].colour};
-    };
-    S().currentPlayer = 2;
-    Click(kColourButton + 2);
-    EXPECT_EQ(colours(), (std::vector<int>{0, 1, 3, 2}));
-    S().currentPlayer = 0;
-    Click(kColourButton, 2);
-    EXPECT_EQ(colours(), (std::vector<int>{3, 0, 1, 2}));
-    S().currentPlayer = 3;  // the last seat has no choice
-    Click(kColourButton + 2);
-    EXPECT_EQ(colours(), (std::vector<int>{3, 0, 1, 2}));
 }
 
 // Choosing a terrain is played end to end.

@@ -65,23 +65,17 @@ protected:
     std::string problem;
 };
 
-TEST_F(GameFoldersTest, DataComesFromTheFirstCandidateHoldingItAndTheWorkFolderFromTheOptions) {
+TEST_F(GameFoldersTest, DataComesFromTheFirstCandidateHoldingItElseThePortableFolderAndTheWorkFolderFromTheOptions) {
+    MakeData(dir_ / "mine");  // without a candidate, a portable folder may hold the data itself
+    ASSERT_TRUE(Find({.dataFolder = "mine"}, fs::path())) << problem << " (--data needs no HOME)";
+    EXPECT_EQ(std::pair(folders.data, folders.work), std::pair(dir_ / "mine", dir_ / "mine"))
+        << "a relative --data is taken from the starting folder";
+    EXPECT_TRUE(PrepareWorkFolder(folders, problem)) << problem;
+
     MakeData(dir_ / "bin");
     MakeData(dir_ / "share");
     ASSERT_TRUE(Find({}, dir_ / "user")) << problem;
     EXPECT_EQ(std::pair(folders.data, folders.work), std::pair(dir_ / "bin", dir_ / "user"));
-
-    const StartOptions portable{.dataFolder = "mine"};
-    ASSERT_TRUE(Find(portable, dir_ / "user")) << problem;
-    EXPECT_EQ(folders.work, dir_ / "mine") << "a relative --data is taken from the starting folder";
-    EXPECT_TRUE(Find(portable, fs::path())) << "--data needs no HOME";
-}
-
-TEST_F(GameFoldersTest, APortableFolderMayHoldTheDataItself) {
-    MakeData(dir_ / "games");
-    ASSERT_TRUE(Find({.dataFolder = dir_ / "games"}, fs::path())) << problem;
-    EXPECT_EQ(folders.data, dir_ / "games");
-    EXPECT_TRUE(PrepareWorkFolder(folders, problem)) << problem;
 }
 
 TEST_F(GameFoldersTest, MissingDataOrNoHomeIsExplained) {

@@ -13,13 +13,6 @@ namespace {
 
 using SettingsFile = InTempDir;
 
-Settings Defaults() {
-    Settings s;
-    s.lastGame = "SOMETHING";
-    SetDefaultSettings(s);
-    return s;
-}
-
 TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
     struct Case { const char* what; std::string file; std::string lastGame; int scrollDelay, colourDepth; };
     const Case cases[] = {
@@ -40,7 +33,7 @@ TEST_F(SettingsFile, HandEditedFilesAreReadLineByLine) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove("Korvessa.ini");
         if (c.what != std::string("no file")) std::ofstream("Korvessa.ini", std::ios::binary) << c.file;
-        Settings s = Defaults();
+        Settings s;  // the defaults
         LoadINI(s);
         EXPECT_EQ(std::tie(s.lastGame, s.scrollDelay, s.colourDepth), std::tie(c.lastGame, c.scrollDelay, c.colourDepth));
     }

@@ -6,12 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/fake_platform.h"
-#include "platform/input.h"
 #include "shell/settings.h"
+#include "support/fake_display.h"
 #include "support/read_file.h"
 #include "support/temp_dir.h"
-#include "ui/display.h"
 
 namespace {
 
@@ -24,9 +22,7 @@ protected:
         display = Display{};
     }
     void TearDown() override {
-        display.Shutdown();
-        ResetDeviceTestSeam();
-        SetPlatform(nullptr);
+        LeaveFakePlatform(display);
         InTempDir::TearDown();
     }
     // Screens that only note the display and the start-up values they found.
