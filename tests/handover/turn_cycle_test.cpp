@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "handover/turn_cycle.h"
+#include "support/game_builder.h"
 #include "support/read_file.h"
 #include "support/temp_dir.h"
 
@@ -13,15 +14,10 @@ namespace {
 // set up, seat 1 a computer whose set-up turn is next, seat 2 open (a
 // computer unless the test says otherwise), seat 3 closed.
 Game LaunchedGame(bool seat2Human = false) {
-    Game game;
-    game.hooks.tickCount = [] { return 77u; };
+    Game game = MakeTestGame(kSinglePlayer, 27, 77);
     game.hooks.fixedSaveKey = 1234;
-    game.state.gameType = kSinglePlayer;
-    ResetGameState(game);
-    game.map.mapSize = 27;
-    game.state.players[2].seatOpen = 1, game.state.players[2].isHuman = seat2Human;
-    for (Player& p : game.state.players) p.lifeState = p.seatOpen ? kAlive : kDead;
-    game.state.players[0].setupDone = 1;
+    OpenSeat(game, 2, seat2Human);
+    game.state.players[1].setupDone = 0;
     game.state.currentPlayer = 1;  // seat 0's set-up turn is over
     return game;
 }
@@ -52,8 +48,7 @@ protected:
 
 // Seat by seat: a computer seat's set-up turn names it, a dying human seat is
 // told and dies, a closed seat is passed over, and an idle human turn clears
-// the human's notices (a computer keeps its own). Every seat's view is the one
-// that was on screen.
+// the human's notices (a computer keeps its own).
 TEST_F(TurnCycle, EachSeatTakesTheStepItsStateCallsFor) {
     Game setup = LaunchedGame(true);
     setup.map.mapSeed = 555, setup.state.turn = 5;
@@ -63,7 +58,6 @@ TEST_F(TurnCycle, EachSeatTakesTheStepItsStateCallsFor) {
     for (Player& p : setup.state.players) p.destroyedNotice[2] = 1;
     Write(setup);
     Game game = FreshRun();
-    game.scrollX = 7, game.scrollY = 3;
     const SeatStep steps[] = {SeatStep::kSetUp, SeatStep::kDyingSeatTold, SeatStep::kPassedOver,
                               SeatStep::kIdleHumanTurn};
     for (const SeatStep expected : steps) EXPECT_EQ(PlaySeatStep(game, file, std::nullopt).step, expected);
@@ -75,7 +69,6 @@ TEST_F(TurnCycle, EachSeatTakesTheStepItsStateCallsFor) {
     EXPECT_EQ(saved.state.currentPlayer, 1);
     EXPECT_EQ(saved.state.players[0].destroyedNotice[2], 0);
     EXPECT_EQ(saved.state.players[1].destroyedNotice[2], 1);
-    EXPECT_EQ(saved.state.players[3].viewX * 10 + saved.state.players[3].viewY, 73);
 }
 
 // The first human turn makes the world, but only with a seed; the computer
@@ -97,7 +90,6 @@ TEST_F(TurnCycle, FirstHumanTurnMakesTheWorldAndTheComputerActsOnItsFlags) {
     EXPECT_EQ(start.map.mapSeed, 4321);
     EXPECT_EQ(start.state.currentPlayer, 1);
     EXPECT_EQ(start.state.players[0].energy, 10 + 90);  // the income of its base and four units
-    EXPECT_EQ(start.state.players[0].viewX, game.scrollX);  // its view went back into the file
 
     ASSERT_EQ(PlaySeatStep(game, file, 4321).step, SeatStep::kComputerTurn);
     const Game warm = Reread();

@@ -65,7 +65,7 @@ protected:
     SdlWindow* window = nullptr;
 };
 
-TEST_F(SdlEvents, KeysBecomeKeyDownsAndTypedCharacters) {
+TEST_F(SdlEvents, KeysAndACloseBecomeTheMessagesTheGameExpects) {
     struct Case { const char* what; std::vector<SDL_Event> events; Messages expected; };
     const Case cases[] = {
         {"backspace", {Key(SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE)}, {{WM_KEYDOWN, VK_BACK}, {WM_CHAR, 8}}},
@@ -81,6 +81,7 @@ TEST_F(SdlEvents, KeysBecomeKeyDownsAndTypedCharacters) {
         // mark: characters beyond the first of a key press come with a key down of their own.
         {"accents", {Text("\xC3\xA9\xE2\x82\xAC!")}, {{WM_KEYDOWN, VK_OEM_8}, {WM_CHAR, 0xE9}, {WM_KEYDOWN, VK_OEM_8}, {WM_CHAR, '!'}}},
         {"two from one key", {Key(SDLK_a, SDL_SCANCODE_A), Text("ab")}, {{WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYDOWN, VK_OEM_8}, {WM_CHAR, 'b'}}},
+        {"one close request", {WindowEvent(SDL_WINDOWEVENT_CLOSE), SDL_Event{.type = SDL_QUIT}}, {{WM_SYSCOMMAND, SC_CLOSE}}},
     };
     for (const Case& c : cases) EXPECT_EQ(Translate(c.events), c.expected) << c.what;
 }
@@ -126,9 +127,7 @@ TEST_F(SdlEvents, MinimisingLosesTheSurfacesOnceAndRestoringClearsTheFlag) {
     EXPECT_EQ(Translate({WindowEvent(SDL_WINDOWEVENT_RESTORED)}), (Messages{{WM_ACTIVATE, MakeActivateWord(WA_ACTIVE, false)}}));
 }
 
-TEST_F(SdlEvents, OneCloseRequestAndADroppedFileWithItsPath) {
-    SDL_Event quit{.type = SDL_QUIT};
-    EXPECT_EQ(Translate({WindowEvent(SDL_WINDOWEVENT_CLOSE), quit}), (Messages{{WM_SYSCOMMAND, SC_CLOSE}}));
+TEST_F(SdlEvents, ADroppedFileArrivesWithItsPath) {
     SDL_Event e{.type = SDL_DROPFILE};
     e.drop.file = SDL_strdup("/home/player/HOTS-GAME-01.KV1");
     SDL_PushEvent(&e);

@@ -80,8 +80,6 @@ TEST(Soak, ManyGamesKeepTheirInvariantsAndSaveFaithfully) {
     EXPECT_EQ(totals.games, games);
     std::printf("soak: %d games (%d ended by the rules), %d turns, %d seat turns\n", totals.games,
                 totals.gamesOver, totals.turns, totals.seatTurns);
-    RecordProperty("games", totals.games);
-    RecordProperty("seatTurns", totals.seatTurns);
 }
 
 // Heap in use after warming up stays put over many more games: nothing the

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "display_fixture.h"
 #include "platform/run_log.h"
@@ -11,6 +12,13 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+
+Lines ReadLogLines() {
+    Lines lines;
+    std::ifstream in("Run.log");
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
 
 constexpr int kScreenBytes = 1024 * 768 * 4;
 

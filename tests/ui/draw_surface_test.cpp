@@ -11,7 +11,7 @@ protected:
     void SetUp() override {
         DisplayTest::SetUp();
         ASSERT_TRUE(screen.Setup());
-        sheet = Slot(0);
+        sheet = screen.offscreenSurfaces.at(0);
         back = screen.backSurface;
         Paint(back, {0, 0, 1024, 768}, kGround);
     }

@@ -1,6 +1,9 @@
 #include "ui/popup.h"
 
+#include <filesystem>
+
 #include "display_fixture.h"
+#include "platform/bmp_writer.h"
 #include "ui/popup_entry.h"
 
 namespace {
@@ -48,7 +51,8 @@ TEST_F(PopupTest, TheButtonsSitOnTheBox) {
 
 // Even after the window was minimised and restored, with every picture lost.
 TEST_F(PopupTest, TheBoxIsDrawnOverAFrozenCopyOfTheScreen) {
-    WriteSheetFile();
+    std::filesystem::create_directories("Images");  // the sheet to reload
+    ASSERT_TRUE(WriteBmpFile("Images/Sprites.bmp", Sheet()->Pixels(), 1024, 768, Sheet()->Pitch()));
     FillBack(kBackground);
     display.Present();
     fake.Minimise(1);
