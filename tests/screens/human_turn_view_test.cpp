@@ -3,11 +3,9 @@
 #include "screen_fixture.h"
 #include "screens/human_turn.h"
 #include "shell/settings.h"
+#include "world/terrain_sheet.h"
 
 namespace {
-
-constexpr Rect kMiniFrame{848, 32, 887, 68};  // the view's frame on the mini-map
-constexpr Rect kGreenDot{848, 96, 851, 99};   // a GREEN unit's mini-map dot
 
 class HumanTurnViewTest : public TurnTest {
 protected:
@@ -58,7 +56,7 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
     Then([&] {
         EXPECT_GT(held, 3) << "a held key repeats";
         EXPECT_EQ(theGame.scrollY, held);  // and stops when released
-        EXPECT_TRUE(PictureShown(mini.left + 3 * 9, mini.top + 3 * held, kMiniFrame));
+        EXPECT_TRUE(PictureShown(mini.left + 3 * 9, mini.top + 3 * held, sheet::kViewFrame));
         fake.Wheel(2, 400, 400);
     });
     Then([&] { fake.HoldKey(VK_SHIFT, true); fake.Wheel(-1, 400, 400); });
@@ -116,10 +114,10 @@ TEST_F(HumanTurnViewTest, HiddenEnemiesAreNotDrawnAndThePicturesComeBackAfterARe
     TypeKeys("\x1b");
     Then([&] {
         EXPECT_TRUE(TurnShown());
-        EXPECT_TRUE(PictureShown((24 - 14) * 64, (24 - 15) * 64, {192, 448, 256, 512}, 2));  // the fog tile
+        EXPECT_TRUE(PictureShown((24 - 14) * 64, (24 - 15) * 64, terrain_sheet::kFog, 2));
         EXPECT_EQ(Pixel(mini.left + 3 * 24 + 1, mini.top + 3 * 24 + 1), 0u);
-        EXPECT_TRUE(PictureShown(mini.left + 3 * 2, mini.top + 3 * 4, kGreenDot));  // an own unit's dot
-        EXPECT_TRUE(PictureShown(mini.left + 3 * 14, mini.top + 3 * 15, kMiniFrame));
+        EXPECT_TRUE(PictureShown(mini.left + 3 * 2, mini.top + 3 * 4, sheet::MiniMapDot(kGreen)));  // an own unit's dot
+        EXPECT_TRUE(PictureShown(mini.left + 3 * 14, mini.top + 3 * 15, sheet::kViewFrame));
     });
     EndTurn();
 }
