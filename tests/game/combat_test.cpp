@@ -102,11 +102,8 @@ TEST_F(CombatTest, AUnitAtZeroIsDestroyedAtOneItSurvives) {
 // line, sound and effect replace the plain attack's. Seat 0 has power 20; the
 // target is a TANK of 40 beside another enemy.
 TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
-    struct Case {
-        int faction, chance, health;
-        const char *status, *sound;
-        bool (*effect)(const Unit& attacker, const Unit& target, const Unit& neighbour);
-    };
+    using Effect = bool (*)(const Unit& attacker, const Unit& target, const Unit& neighbour);
+    struct Case { int faction, chance, health; const char *status, *sound; Effect effect; };
     const auto healed = [](const Unit& a, const Unit&, const Unit&) { return a.health == 20; };
     const Case cases[] = {
         {kWasp, 40, 3, "* STINGER * : DAMAGE = ", "Sounds\\Special-Stinger.wav", healed},

@@ -118,19 +118,6 @@ TEST_F(ReachTest, AttackMarkersCoverTheRangeSquareAndOnlyEnemies) {
     EXPECT_EQ(Count(&Tile::attackMark), 0);
 }
 
-TEST_F(ReachTest, UnitQueriesFindTheLowestSlotAndCountNoBases) {
-    const int first = Place(4, 4, 1, kStandard);
-    const int second = Place(4, 4, 0, kTank);
-    Place(5, 4, 0, kBase);
-    EXPECT_EQ(UnitAt(game, 4, 4), first);
-    U(first).state = kDestroyed;
-    EXPECT_EQ(UnitAt(game, 4, 4), first);  // exploding or not
-    EXPECT_EQ(CountUnits(game, 1), 0);
-    EXPECT_EQ(CountUnits(game, 0), 1);  // bases left out
-    U(first).state = kFree;
-    EXPECT_EQ(UnitAt(game, 4, 4), second);
-}
-
 // Enemies and wrecks lend no sight.
 TEST_F(ReachTest, SightIsASquareOfTheTypesRange) {
     const int sights[][2] = {{kStandard, 6}, {kAir, 10}, {kTank, 4}, {kArtillery, 6}, {kBase, 4}};

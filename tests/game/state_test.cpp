@@ -47,11 +47,7 @@ TEST(CreateUnit, ReusesTheLowestSlotThatIsNotActiveAndRefusesWhenNoneIs) {
     Unit& u = game.state.units[2];
     u.state = kDestroyed, u.explosionFrame = 9, u.canMove = 0;  // still exploding: reusable all the same
     ASSERT_EQ(CreateUnit(game, 3, 4, 1, kTank), 2);
-    EXPECT_EQ(u.state, kActive);
-    EXPECT_EQ(u.health, 17);
-    EXPECT_EQ(u.explosionFrame, 0);
-    EXPECT_EQ(u.x * 10 + u.y, 34);
-    EXPECT_EQ(u.canAttack + u.canMove, 2);
+    EXPECT_EQ(u, (Unit{kActive, kTank, 1, 17, 3, 4, 0, 1, 1}));  // at the owner's power level, ready to act
 
     while (CreateUnit(game, 1, 1, 0, kStandard) != -1) {}
     const GameState before = game.state;

@@ -28,10 +28,8 @@ void Flood(int f[kMaxMapSize][kMaxMapSize], int n) {
             for (int y = 0; y < n; ++y) {
                 if (f[x][y] != d) continue;
                 const Tile2 around[4] = {{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}};
-                for (const Tile2& t : around) {
-                    if (t.x < 0 || t.y < 0 || t.x >= n || t.y >= n) continue;
-                    if (f[t.x][t.y] == kUnreached) f[t.x][t.y] = d + 1;
-                }
+                for (const Tile2& t : around)
+                    if (t.x >= 0 && t.y >= 0 && t.x < n && t.y < n && f[t.x][t.y] == kUnreached) f[t.x][t.y] = d + 1;
             }
         }
     }
@@ -40,18 +38,11 @@ void Flood(int f[kMaxMapSize][kMaxMapSize], int n) {
 Tile2 NextStep(const Game& g, int f[kMaxMapSize][kMaxMapSize], int slot) {
     const int n = g.map.mapSize;
     const int x = g.state.units[slot].x, y = g.state.units[slot].y;
-    int best = f[x][y];
     Tile2 answer{x, y};
-    auto consider = [&](int tx, int ty) {
-        if (f[tx][ty] < best) {
-            best = f[tx][ty];
-            answer = {tx, ty};
-        }
-    };
-    if (y > 0) consider(x, y - 1);
-    if (y < n - 1) consider(x, y + 1);
-    if (x < n - 1) consider(x + 1, y);
-    if (x > 0) consider(x - 1, y);
+    // North, south, east, west: of two equal steps the first wins.
+    const Tile2 around[4] = {{x, y - 1}, {x, y + 1}, {x + 1, y}, {x - 1, y}};
+    for (const Tile2& t : around)
+        if (t.x >= 0 && t.y >= 0 && t.x < n && t.y < n && f[t.x][t.y] < f[answer.x][answer.y]) answer = t;
     return answer;
 }
 
