@@ -81,8 +81,7 @@ TEST(PowerUp, RaisesWhenTheDrawFallsBelowTheLevelsChance) {
         p.energy = energy, p.powerLevel = power;
         uint32_t seed = 0;
         for (Rng probe; probe.Seed(seed), probe.Below(100) != draw; ++seed) {}
-        Rng drawn;
-        drawn.Seed(seed);
+        Rng drawn{seed};
         if (raises >= 0) drawn.Draw();
         game.rng.Seed(seed);
         ConsiderPowerUp(game);

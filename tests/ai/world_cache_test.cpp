@@ -10,19 +10,14 @@
 
 namespace {
 
-Game WithWorld(int seed, int size) {
-    Game game;
-    game.map.mapSeed = seed, game.map.mapSize = size;
-    return game;
-}
-
 TEST(WorldCache, GivesTheGrownWorldAgainAndFollowsChangesOfSeedOrSize) {
     const auto cache = std::make_unique<WorldCache>();
     const int worlds[][2] = {{12345, 27}, {12345, 27}, {12345, 63}, {777, 63}, {777, 63}, {12345, 27}};
     for (const auto& [seed, size] : worlds) {
-        Game grown = WithWorld(seed, size);
+        Game grown;
+        grown.map.mapSeed = seed, grown.map.mapSize = size;
+        Game copied = grown;
         GenerateTerrain(grown);
-        Game copied = WithWorld(seed, size);
         copied.rng.Seed(5);  // whatever came before: growing a world reseeds
         Tile& marked = copied.map.tiles[3][4];
         marked.reach = 5, marked.attackMark = 1, marked.terrain = -7;  // the terrain the cached world must put right

@@ -16,8 +16,7 @@ TEST(Rng, BelowSplitsTheDrawsIntoEqualSlices) {
     for (const auto& [draw, n, below] : cases) {
         uint32_t seed = 0;
         for (Rng probe; probe.Seed(seed), probe.Draw() != draw; ++seed) {}
-        Rng rng;
-        rng.Seed(seed);
+        Rng rng{seed};
         EXPECT_EQ(rng.Below(n), below) << draw << " below " << n;
     }
 }

@@ -70,7 +70,6 @@ TEST_F(SaveAndLoad, StoresActiveUnitsPackedUnderANewKeyEachTime) {
         ASSERT_TRUE(SaveGameToFile(game));
         bytes = ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1");
         Game loaded;
-        for (Unit& u : loaded.state.units) u.state = kActive;  // slots past the stored units are freed
         loaded.saveFileName = game.saveFileName;
         ASSERT_TRUE(LoadGameFromFile(loaded));
         EXPECT_EQ(loaded.rng.state, game.rng.state);
@@ -94,6 +93,18 @@ TEST(Encoding, AKeyOfMoreThanFourDigitsIsRefused) {
     LoadedGame loaded;
     std::string problem;
     EXPECT_FALSE(DecodeSavedGame(padded, loaded, problem));
+}
+
+// A game just set up (no world yet, no units) stores a count of zero, and
+// reading it over another game frees every slot.
+TEST(Encoding, AGameWithoutUnitsReadsBackWithEverySlotFree) {
+    const Game game = MakeTestGame(kSinglePlayer, 45);
+    Rng rng;
+    LoadedGame loaded;
+    for (Unit& u : loaded.state.units) u.state = kActive;
+    std::string problem;
+    ASSERT_TRUE(DecodeSavedGame(EncodeSavedGame(game.state, -1, 45, 12, rng), loaded, problem)) << problem;
+    for (const Unit& u : loaded.state.units) EXPECT_EQ(u.state, kFree);
 }
 
 TEST_F(SaveAndLoad, AMissingFileIsLoggedAndChangesNothing) {
