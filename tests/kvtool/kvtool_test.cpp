@@ -78,7 +78,7 @@ TEST_F(KvtoolCommands, RefusalsExitWithTheirStatusAndLeaveTheFileAlone) {
     EXPECT_EQ(nlohmann::json::parse(Kvtool("terrain 12345 27").out)["terrain"].size(), 27u);
 }
 
-TEST_F(KvtoolCommands, AdvancePlaysAsTheTurnCycleAndReportsAFinishedGame) {
+TEST_F(KvtoolCommands, AdvancePlaysAsTheTurnCycleChangesTellWhatItDidAndAFinishedGameIsReported) {
     std::filesystem::copy_file("PBEM.KV1", "cycle.KV1");
     ASSERT_EQ(Kvtool("advance PBEM.KV1 --seats 9 --key 7").status, 0);
     Game game;  // one run: the action flags carry over from step to step
@@ -86,6 +86,12 @@ TEST_F(KvtoolCommands, AdvancePlaysAsTheTurnCycleAndReportsAFinishedGame) {
     const TurnFile file("cycle.KV1");
     for (int i = 0; i < 9; ++i) ASSERT_FALSE(IsStop(PlaySeatStep(game, file, std::nullopt).step));
     EXPECT_EQ(ReadFile("PBEM.KV1"), ReadFile("cycle.KV1"));
+    // What changed is worked out by the rules and tested with them; kvtool passes it on.
+    const ProgramResult changes = Kvtool("changes '" + kGolden + "PBEM-LONG WAR.KV1' PBEM.KV1 --seat 0 --json");
+    ASSERT_EQ(changes.status, 0) << changes.err;
+    const nlohmann::json seats = nlohmann::json::parse(changes.out)["seats"];
+    ASSERT_FALSE(seats.empty()) << changes.out;
+    EXPECT_NE(seats[0]["score"], seats[0]["oldScore"]);
 
     std::string problem;
     ASSERT_TRUE(file.Load(game, problem)) << problem;
@@ -98,33 +104,14 @@ TEST_F(KvtoolCommands, AdvancePlaysAsTheTurnCycleAndReportsAFinishedGame) {
     EXPECT_EQ(ReadFile("cycle.KV1"), before);
 }
 
-TEST_F(KvtoolCommands, SelfPlayIsRepeatableAndCountsWinsOverManyGames) {
+TEST_F(KvtoolCommands, SelfPlayIsRepeatable) {
     const ProgramResult first = Kvtool("selfplay --size 27 --level 3 --seed 5 --turns 40 --out kept.KV1");
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out.rfind("seed 5: ", 0), 0u) << first.out;
     EXPECT_EQ(Kvtool("show kept.KV1").status, 0);
     EXPECT_EQ(Kvtool("selfplay --size 27 --level HARD --seed 5 --turns 40").out, first.out);
-    const ProgramResult many = Kvtool("selfplay --size 36 --level easy --games 4 --turns 30");
-    EXPECT_EQ(std::count(many.out.begin(), many.out.end(), '\n'), 6) << many.out;
-    EXPECT_NE(many.out.find("wins by faction: FIREBIRD "), std::string::npos) << many.out;
     for (const char* args : {"--size 40 --level 1", "--size 27", "--size 27 --level 4", "--size 27 --level 1 --games 2 --out x.KV1"})
         EXPECT_EQ(Kvtool(std::string("selfplay ") + args).status, 2) << args;
-}
-
-TEST_F(KvtoolCommands, ChangesTellsASeatOfItsDamagedUnit) {
-    const std::string old = "'" + kGolden + "HOTS-FRIDAY NIGHT.KV1'";
-    nlohmann::json game = GoldenJson("HOTS-FRIDAY NIGHT");
-    ASSERT_EQ(game["units"][1]["owner"], 0);
-    game["units"][1]["health"] = game["units"][1]["health"].get<int>() - 1;
-    std::ofstream("new.json") << game.dump();
-    ASSERT_EQ(Kvtool("write new.KV1 < new.json").status, 0);
-    const ProgramResult json = Kvtool("changes " + old + " new.KV1 --seat 0 --json");
-    ASSERT_EQ(json.status, 0);
-    const nlohmann::json units = nlohmann::json::parse(json.out)["units"];
-    ASSERT_EQ(units.size(), 1u);
-    EXPECT_EQ(units[0]["fate"], "changed");
-    EXPECT_EQ(units[0]["health"], game["units"][1]["health"]);
-    EXPECT_NE(Kvtool("changes " + old + " new.KV1 --seat 0").out.find("DAMAGED"), std::string::npos);
 }
 
 }  // namespace

@@ -83,26 +83,4 @@ TEST_F(Blits, StretchingScalesEachSourcePixelAndShrinkingKeepsTheKey) {
     for (const auto& [p, colour] : expected) EXPECT_EQ(At(back, p.x, p.y), colour) << p.x << "," << p.y;
 }
 
-// Every pixel of a block moved within one surface, in both directions.
-TEST_F(Blits, OverlappingCopiesWithinOneSurfaceReadThePictureAsItWas) {
-    const auto paintBlock = [&] {
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 3; ++x) Paint(sheet, {100 + x, 200 + y, 101 + x, 201 + y}, 10u * y + x + 1);
-    };
-    for (int step : {1, -1}) {
-        paintBlock();
-        const DdRect block{100, 200, 103, 203};
-        ASSERT_EQ(sheet->BltFast(100 + step, 200 + step, sheet, &block, 0), DD_OK);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 3; ++x) EXPECT_EQ(At(sheet, 100 + step + x, 200 + step + y), 10u * y + x + 1) << step;
-    }
-    paintBlock();
-    const DdRect grown{100, 200, 106, 206};
-    const DdRect corner{101, 201, 103, 203};
-    ASSERT_EQ(sheet->Blt(&grown, sheet, &corner, DDBLT_WAIT, nullptr), DD_OK);
-    EXPECT_EQ(At(sheet, 100, 200), 12u);
-    EXPECT_EQ(At(sheet, 103, 200), 13u);
-    EXPECT_EQ(At(sheet, 105, 205), 23u);
-}
-
 }  // namespace
