@@ -1,4 +1,4 @@
-// The screen itself, and the game file names, are played end to end.
+// Picking and launching a game, and the game file names, are played end to end.
 
 #include <algorithm>
 #include <fstream>
