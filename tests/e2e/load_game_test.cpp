@@ -17,9 +17,16 @@ TEST_F(LoadGameTest, ADamagedFileIsToldAndLeavesNothingPickedAndEnterLaunchesOnl
     const auto clickRow = [](int row) { return [row](FakePlatform& f) { f.Click(100, 127 + 20 * row); }; };
     const auto listed = [this] { return On(kLoadGameScreen) && TextShown(16, 162, "SOLO-G02.KV1"); };
     ClickOn(kMainMenuScreen, kLoadGameButton);
-    player.When("the list, to pick SOLO-G02", listed, clickRow(2));
-    player.When("the summary, to pick the damaged game", [this] { return TextShown(340, 120, "GAME NAME   : SOLO-G02"); },
-                clickRow(0));
+    uint32_t unlit = 0;
+    player.When("the list, to pick SOLO-G02", listed, [&](FakePlatform& f) {
+        unlit = Pixel(320, 170);
+        clickRow(2)(f);
+    });
+    const auto summary = [this] { return TextShown(340, 120, "GAME NAME   : SOLO-G02"); };
+    player.When("the summary, to point away from the list", summary, [](FakePlatform& f) { f.SetCursor(700, 700); });
+    // The picked game's row stays lit when the pointer leaves it.
+    player.Then("the pointer away", summary, [&] { EXPECT_NE(Pixel(320, 170), unlit); });
+    player.When("the summary, to pick the damaged game", summary, clickRow(0));
     EnterWhen("the notice, to close it", [this] { return BoxShows("THIS GAME CANNOT BE READ", "SOLO-A", "THE FILE IS DAMAGED"); });
     EnterWhen("the list, to press Enter with nothing picked", [this] { return On(kLoadGameScreen) && !PopupShowing(); });
     player.Then("nothing picked and nothing launched", listed, [this] {
