@@ -26,6 +26,13 @@ inline constexpr Rect kLargeFontStrip{0, kLargeFontTop, (kLargeLastChar - 31) * 
                                       kLargeFontTop + kLargeCellHeight};
 inline constexpr Rect kSmallFontStrip{0, kSmallFontTop, (kSmallLastChar - 31) * kSmallCellWidth,
                                       kSmallFontTop + kSmallCellHeight};
+// The cell of character `code` (from the space to the font's last character).
+constexpr Rect GlyphCell(int code, bool small) {
+    const int width = small ? kSmallCellWidth : kLargeCellWidth;
+    const int top = small ? kSmallFontTop : kLargeFontTop;
+    const int left = (code - 32) * width;
+    return {left, top, left + width, top + (small ? kSmallCellHeight : kLargeCellHeight)};
+}
 
 inline constexpr Rect kButtonPlate{0, 48, 184, 80};
 inline constexpr Rect kButtonPlateLit{184, 48, 368, 80};

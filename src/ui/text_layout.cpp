@@ -15,8 +15,5 @@ std::optional<Rect> GlyphSource(char c, int size) {
     const bool small = size == kSmallFont;
     const int last = small ? sheet::kSmallLastChar : sheet::kLargeLastChar;
     if (code < 32 || code > last) return std::nullopt;
-    const int width = FontCellWidth(size);
-    const int top = small ? sheet::kSmallFontTop : sheet::kLargeFontTop;
-    const int left = (code - 32) * width;
-    return Rect{left, top, left + width, top + FontCellHeight(size)};
+    return sheet::GlyphCell(code, small);
 }

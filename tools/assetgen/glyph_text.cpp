@@ -37,12 +37,14 @@ void DrawSheetFonts(Image& sheet) {
     const PsfFont& small = SmallFont();
     for (const Rect& strip : {sheet::kLargeFontStrip, sheet::kSmallFontStrip})
         sheet.Fill(strip.left, strip.top, strip.right, strip.bottom, kKey);
-    for (int code = 32; code <= sheet::kLargeLastChar; ++code)
-        DrawCell(sheet, large, char32_t(code), (code - 32) * sheet::kLargeCellWidth, sheet::kLargeFontTop,
-                 {255, 252, 240}, {232, 204, 140}, {34, 28, 24});
-    for (int code = 32; code <= sheet::kSmallLastChar; ++code)
-        DrawCell(sheet, small, char32_t(code), (code - 32) * sheet::kSmallCellWidth, sheet::kSmallFontTop,
-                 {246, 246, 240}, {214, 218, 226}, {24, 24, 30});
+    for (int code = 32; code <= sheet::kLargeLastChar; ++code) {
+        const Rect cell = sheet::GlyphCell(code, false);
+        DrawCell(sheet, large, char32_t(code), cell.left, cell.top, {255, 252, 240}, {232, 204, 140}, {34, 28, 24});
+    }
+    for (int code = 32; code <= sheet::kSmallLastChar; ++code) {
+        const Rect cell = sheet::GlyphCell(code, true);
+        DrawCell(sheet, small, char32_t(code), cell.left, cell.top, {246, 246, 240}, {214, 218, 226}, {24, 24, 30});
+    }
 }
 
 int TextWidth(const PsfFont& font, const std::string& text, int scale) {
