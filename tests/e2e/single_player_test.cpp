@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game_fixture.h"
+#include "ui/sprite_layout.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ TEST_F(SinglePlayerTest, FromTheMainMenuThroughSetUpAFirstTurnTheComputerTurnAnd
     ClickWhen("the set-up, to choose a terrain", [this] { return On(kSetupScreen) && LabelShown(kTerrainButton); },
               kTerrainButton);
     player.Then("the terrain's preview", [this] { return !LabelShown(kTerrainButton, "RANDOM") && LabelShown(kTerrainButton); },
-                [this] { EXPECT_TRUE(PictureShown(808, 472, {0, 352, 64, 416})); });  // its GREEN BASE
+                [this] { EXPECT_TRUE(PictureShown(808, 472, sheet::UnitCell(sheet::kBaseRow, kGreen))); });
     ClickOn(kSetupScreen, kSetupLaunchButton);
     ClickWhen("END TURN", [this] { return On(kHumanTurnScreen) && TextShown(16, 730, "PRESS F1 FOR HELP"); }, kEndTurnButton);
     EnterWhen("the report of the computer's turn, to close it", [this] { return ReportShowing(); });

@@ -46,7 +46,10 @@ TEST_F(LoadGameScreenTest, TheWheelAndTheArrowsScrollTheListBothWays) {
     player.When("the list and its position", [&] { return top(10)() && TextShown(kRowLeft, 736, "1-30 OF 40"); },
                 [](FakePlatform& f) { f.Wheel(-1, 500, 400); });
     player.When("a notch down", top(13), [](FakePlatform& f) { f.HoldKey(VK_DOWN, true); });
-    player.When("its end, held down", top(20), [](FakePlatform& f) { f.HoldKey(VK_DOWN, false); f.Wheel(1, 500, 400); });
+    player.When("its end, held down", top(20), [](FakePlatform& f) {
+        f.HoldKey(VK_DOWN, false);
+        f.Wheel(1, 500, 400);
+    });
     player.When("a notch up", top(17), [](FakePlatform& f) { f.HoldKey(VK_UP, true); });
     player.When("its top, held up", top(10), [](FakePlatform& f) { f.Key(VK_ESCAPE, 27); });
     EXPECT_EQ(LoadGameScreen(), GoTo(kMainMenuScreen));

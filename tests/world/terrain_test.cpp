@@ -10,7 +10,11 @@
 
 namespace {
 
-Tile Ground(int terrain) { Tile tile; tile.terrain = terrain; return tile; }
+Tile Ground(int terrain) {
+    Tile tile;
+    tile.terrain = terrain;
+    return tile;
+}
 
 // Every tile is marked beforehand, so that one beyond the map shows if it was written.
 Game GrowWorld(int seed, int size) {
