@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/computer_player.h"
+#include "support/seeds.h"
 #include "test_board.h"
 
 namespace {
@@ -79,8 +80,7 @@ TEST(PowerUp, RaisesWhenTheDrawFallsBelowTheLevelsChance) {
         const int unit = CreateUnit(game, 5, 5, 1, kStandard);
         game.state.computerLevel = level;
         p.energy = energy, p.powerLevel = power;
-        uint32_t seed = 0;
-        for (Rng probe; probe.Seed(seed), probe.Below(100) != draw; ++seed) {}
+        const uint32_t seed = FirstSeed([draw](Rng& r) { return r.Below(100) == draw; });
         Rng drawn{seed};
         if (raises >= 0) drawn.Draw();
         game.rng.Seed(seed);

@@ -3,6 +3,7 @@
 #include "game/combat.h"
 #include "game/unit_types.h"
 #include "rules_fixture.h"
+#include "support/seeds.h"
 
 namespace {
 
@@ -127,9 +128,10 @@ TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
             const int neighbour = Place(6, 6, 1, kStandard);
             U(target).health = 40;
             const int draw = wins ? c.chance - 1 : c.chance;  // the last winning draw, the first losing one
-            uint32_t seed = 0;
-            for (Rng probe; probe.Seed(seed), probe.Draw(), probe.Below(100) != draw; ++seed) {}
-            game.rng.Seed(seed);
+            game.rng.Seed(FirstSeed([draw](Rng& r) {
+                r.Draw();  // the damage roll comes first
+                return r.Below(100) == draw;
+            }));
             U(attacker).health = c.health, U(attacker).canAttack = 0;
             sounds.clear();
             const uint32_t after = StateAfter(2);

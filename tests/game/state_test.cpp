@@ -4,6 +4,7 @@
 
 #include "game/state.h"
 #include "support/game_builder.h"
+#include "support/seeds.h"
 
 namespace {
 
@@ -14,9 +15,7 @@ TEST(Rng, BelowSplitsTheDrawsIntoEqualSlices) {
     const int cases[][3] = {  // draw, n, below
         {0, 3, 0}, {10922, 3, 0}, {10923, 3, 1}, {21845, 3, 1}, {21846, 3, 2}, {32767, 3, 2}, {16383, 2, 0}, {16384, 2, 1}};
     for (const auto& [draw, n, below] : cases) {
-        uint32_t seed = 0;
-        for (Rng probe; probe.Seed(seed), probe.Draw() != draw; ++seed) {}
-        Rng rng{seed};
+        Rng rng{FirstSeed([draw](Rng& r) { return r.Draw() == draw; })};
         EXPECT_EQ(rng.Below(n), below) << draw << " below " << n;
     }
 }

@@ -12,6 +12,7 @@
 #include "platform/fake_platform.h"
 #include "platform/input.h"
 #include "save/saved_game.h"
+#include "screens/human_turn.h"
 #include "shell/shell.h"
 #include "support/read_file.h"
 #include "support/scripted_player.h"
@@ -29,7 +30,9 @@ void MakeGameFolder(const std::string& folder);
 Game PlayedGame(int gameType, const std::vector<std::string>& names, int mapSize = 27, int mapSeed = 1234);
 
 // The middle of a map tile on the screen, as the view stands.
-inline Point TileOnScreen(int x, int y) { return {(x - theGame.scrollX) * 64 + 32, (y - theGame.scrollY) * 64 + 32}; }
+inline Point TileOnScreen(int x, int y) {
+    return {(x - theGame.scrollX) * kTilePixels + kTilePixels / 2, (y - theGame.scrollY) * kTilePixels + kTilePixels / 2};
+}
 // Where a line of large text centred on the screen starts.
 inline int CentredX(std::string_view text) { return (1024 - static_cast<int>(text.size()) * 16) / 2; }
 

@@ -18,6 +18,7 @@ struct Tile2 {
     int x, y;
 };
 
+bool OnMap(const Tile2& t, int n) { return t.x >= 0 && t.y >= 0 && t.x < n && t.y < n; }
 int Me(const Game& g) { return g.state.currentPlayer; }
 int Terrain(const Game& g, int x, int y) { return g.map.tiles[x][y].terrain; }
 bool Own(const Game& g, const Unit& u) { return u.state == kActive && u.owner == Me(g); }
@@ -29,7 +30,7 @@ void Flood(int f[kMaxMapSize][kMaxMapSize], int n) {
                 if (f[x][y] != d) continue;
                 const Tile2 around[4] = {{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}};
                 for (const Tile2& t : around)
-                    if (t.x >= 0 && t.y >= 0 && t.x < n && t.y < n && f[t.x][t.y] == kUnreached) f[t.x][t.y] = d + 1;
+                    if (OnMap(t, n) && f[t.x][t.y] == kUnreached) f[t.x][t.y] = d + 1;
             }
         }
     }
@@ -42,7 +43,7 @@ Tile2 NextStep(const Game& g, int f[kMaxMapSize][kMaxMapSize], int slot) {
     // North, south, east, west: of two equal steps the first wins.
     const Tile2 around[4] = {{x, y - 1}, {x, y + 1}, {x + 1, y}, {x - 1, y}};
     for (const Tile2& t : around)
-        if (t.x >= 0 && t.y >= 0 && t.x < n && t.y < n && f[t.x][t.y] < f[answer.x][answer.y]) answer = t;
+        if (OnMap(t, n) && f[t.x][t.y] < f[answer.x][answer.y]) answer = t;
     return answer;
 }
 

@@ -32,7 +32,8 @@ void MakePlayers(Game& game, Random& random) {
 
 int UnitCount(Random& random, Density density) {
     const int counts[][2] = {{2, 30}, {40, 120}, {190, 240}};  // sparse, medium, crowded
-    return Pick(random, counts[static_cast<int>(density)][0], counts[static_cast<int>(density)][1]);
+    const auto [least, most] = counts[static_cast<int>(density)];
+    return Pick(random, least, most);
 }
 
 int RandomType(Random& random) {
