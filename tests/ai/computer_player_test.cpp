@@ -3,10 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "ai/computer_player.h"
+#include "game/unit_types.h"
+#include "support/game_builder.h"
 #include "support/seeds.h"
-#include "test_board.h"
 
 namespace {
+
+// A small hand-made board: open land everywhere unless a test says
+// otherwise, four open seats, seat 1 a computer seat whose turn it is.
+Game MakeBoard() {
+    Game game = MakeTestGame(kSinglePlayer, 27, 0);
+    game.map.mapSeed = 1;
+    OpenSeat(game, 2, false), OpenSeat(game, 3, false);
+    for (Player& p : game.state.players) p.energy = 0;
+    game.state.currentPlayer = 1, game.rng.Seed(99);
+    return game;
+}
 
 TEST(Conversions, SixStepsAheadIsTheLineBetweenWalkingAndFlying) {
     struct Case { int type, terrain, clearingX, expected; };  // the unit at (5, 5), the clearing east of it
@@ -20,8 +32,8 @@ TEST(Conversions, SixStepsAheadIsTheLineBetweenWalkingAndFlying) {
     };
     for (const Case& c : cases) {
         Game game = MakeBoard();
-        SetTerrain(game, c.clearingX, 5, kClearing);
-        SetTerrain(game, 5, 5, c.terrain);
+        game.map.tiles[c.clearingX][5].terrain = kClearing;
+        game.map.tiles[5][5].terrain = c.terrain;
         const int unit = CreateUnit(game, 5, 5, 1, c.type);
         ComputerTurn turn(game);
         EXPECT_EQ(ConvertUnits(turn), c.expected != c.type);
@@ -38,7 +50,8 @@ TEST(Conversions, MovedUnitsDigInByTheDistanceToTheEnemy) {
         {kArtillery, 7, kStandard}};
     for (const auto& [type, distance, expected] : cases) {
         Game game = MakeBoard();
-        const int unit = PutMoved(game, 10, 10, 1, type);
+        const int unit = CreateUnit(game, 10, 10, 1, type);
+        game.state.units[unit].canMove = 0;
         CreateUnit(game, 10 + distance, 10, 2, kStandard);
         ComputerTurn turn(game);
         ConvertUnits(turn);
@@ -56,7 +69,7 @@ TEST(Purchases, GoNearestTheTargetForThePriceBelowTheCap) {
         Game game = MakeBoard();
         game.state.players[1].energy = energy;
         CreateUnit(game, 5, 5, 1, kBase), CreateUnit(game, 15, 15, 1, kBase);
-        SetTerrain(game, 18, 14, kClearing);  // 2 steps from (16, 14), beside the second base
+        game.map.tiles[18][14].terrain = kClearing;  // 2 steps from (16, 14), beside the second base
         for (int i = 0; i < units; ++i) CreateUnit(game, i, 25, 1, kStandard);
         for (int i = 2; fullTable && i < kMaxUnits; ++i) CreateUnit(game, 3 + i % 20, i / 20, 2, kBase);
         ComputerTurn turn(game);

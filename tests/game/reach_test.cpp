@@ -30,18 +30,22 @@ protected:
     }
 };
 
-// The reach is the number of steps along the four directions.
-TEST_F(ReachTest, OpenGroundGivesADiamondOfTheUnitsSpeed) {
-    const int cases[][3] = {  // type, may move, speed
-        {kStandard, 1, 6}, {kAir, 1, 10}, {kTank, 1, 2}, {kArtillery, 1, 0}, {kBase, 1, 0}, {kStandard, 0, 0}};
+// The reach is the number of steps along the four directions; the sight a
+// square of the type's range.
+TEST_F(ReachTest, OpenGroundGivesADiamondOfTheSpeedAndASquareOfTheSight) {
+    const int cases[][4] = {  // type, may move, speed, sight
+        {kStandard, 1, 6, 6}, {kAir, 1, 10, 10}, {kTank, 1, 2, 4}, {kArtillery, 1, 0, 6}, {kBase, 1, 0, 4},
+        {kStandard, 0, 0, 6}};
     const int unit = Place(13, 13, 0, kStandard);
-    for (const auto& [type, canMove, speed] : cases) {
+    for (const auto& [type, canMove, speed, sight] : cases) {
         U(unit).type = type, U(unit).canMove = canMove;
         Select(unit);
+        ComputeVisibility(game);
         for (int x = 0; x < 27; ++x)
             for (int y = 0; y < 27; ++y) {
-                const int steps = std::abs(x - 13) + std::abs(y - 13);
+                const int dx = std::abs(x - 13), dy = std::abs(y - 13), steps = dx + dy;
                 ASSERT_EQ(Reach(x, y), (steps >= 1 && steps <= speed) ? steps : -1) << type << ": " << x << "," << y;
+                ASSERT_EQ(game.visibleTiles[x][y], dx <= sight && dy <= sight) << type << ": " << x << "," << y;
             }
     }
 }
@@ -119,18 +123,7 @@ TEST_F(ReachTest, AttackMarkersCoverTheRangeSquareAndOnlyEnemies) {
 }
 
 // Enemies and wrecks lend no sight.
-TEST_F(ReachTest, SightIsASquareOfTheTypesRange) {
-    const int sights[][2] = {{kStandard, 6}, {kAir, 10}, {kTank, 4}, {kArtillery, 6}, {kBase, 4}};
-    const int unit = Place(13, 13, 0, kStandard);
-    for (const auto& [type, range] : sights) {
-        U(unit).type = type;
-        ComputeVisibility(game);
-        for (int x = 0; x < 27; ++x)
-            for (int y = 0; y < 27; ++y)
-                ASSERT_EQ(game.visibleTiles[x][y], std::abs(x - 13) <= range && std::abs(y - 13) <= range)
-                    << type << ": " << x << "," << y;
-    }
-    U(unit).state = kFree;
+TEST_F(ReachTest, OnlyOwnActiveUnitsGiveSight) {
     Place(2, 2, 0, kStandard);
     Place(13, 13, 1, kAir);
     U(Place(13, 0, 0, kAir)).state = kDestroyed;

@@ -34,8 +34,10 @@ TEST(GoldenFiles, ReadToTheirJsonAndWriteBackToTheSameBytes) {
     }
 }
 
-// A small game of two seats with a few units, as the end of a turn holds it.
+// A small game of two seats with a few units, as the end of a turn holds it,
+// and the working folder's saved games folder for it.
 Game SampleGame() {
+    std::filesystem::create_directory("Saved Games");
     Game game = MakeTestGame(kHotSeat, 36, 4242);
     game.state.gameName = "NIGHT OWLS";
     game.state.startDate = "TUESDAY, MARCH 14, 1995, 12:41:29";
@@ -49,13 +51,7 @@ Game SampleGame() {
     return game;
 }
 
-class SaveAndLoad : public InTempDir {
-protected:
-    void SetUp() override {
-        InTempDir::SetUp();
-        std::filesystem::create_directory("Saved Games");
-    }
-};
+using SaveAndLoad = InTempDir;
 
 // Only active units are stored, packed down in slot order; every save draws a
 // new key, so the bytes differ, but the game reads back the same, and the
@@ -107,17 +103,6 @@ TEST(Encoding, AGameWithoutUnitsReadsBackWithEverySlotFree) {
     for (const Unit& u : loaded.state.units) EXPECT_EQ(u.state, kFree);
 }
 
-TEST_F(SaveAndLoad, AMissingFileIsLoggedAndChangesNothing) {
-    Game game = SampleGame();
-    game.saveFileName = "NOPE.KV1";
-    const GameState before = game.state;
-    const uint32_t rngBefore = game.rng.state;
-    EXPECT_FALSE(LoadGameFromFile(game));
-    EXPECT_EQ(game.state, before);
-    EXPECT_EQ(game.rng.state, rngBefore);
-    EXPECT_EQ(ReadFile("Run.log"), "*ERROR* : LoadGameFromFile()\nfopen(\"Saved Games\\NOPE.KV1\") == NULL\n");
-}
-
 TEST_F(SaveAndLoad, AFailedWriteKeepsTheOldFileAndTheGame) {
     Game game = SampleGame();
     ASSERT_TRUE(SaveGameToFile(game));
@@ -134,20 +119,25 @@ TEST_F(SaveAndLoad, AFailedWriteKeepsTheOldFileAndTheGame) {
     EXPECT_EQ(files, 1u) << "no temporary file is left behind";
 }
 
-// Without a crash, and the game in memory left exactly as it was.
-TEST_F(SaveAndLoad, TruncatedFilesAreRefusedCleanly) {
+// Without a crash, and the game in memory left exactly as it was (checked
+// after every refusal, the missing file's too); a missing file is logged.
+TEST_F(SaveAndLoad, MissingAndTruncatedFilesAreRefusedCleanly) {
     Game game = SampleGame();
     ASSERT_TRUE(SaveGameToFile(game));
     const std::string good = ReadFile("Saved Games/HOTS-NIGHT OWLS.KV1");
-    Game victim = SampleGame();
-    victim.state.players[3].name = "UNTOUCHED";
-    const GameState before = victim.state;
+    game.state.players[3].name = "UNTOUCHED";  // unlike the file
+    const GameState before = game.state;
+    const uint32_t rngBefore = game.rng.state;
+    game.saveFileName = "NOPE.KV1";
+    EXPECT_FALSE(LoadGameFromFile(game));
+    EXPECT_EQ(ReadFile("Run.log"), "*ERROR* : LoadGameFromFile()\nfopen(\"Saved Games\\NOPE.KV1\") == NULL\n");
     for (size_t cut = 0; cut < good.size(); ++cut) {
         std::ofstream("Saved Games/CUT.KV1", std::ios::binary) << good.substr(0, cut);
-        victim.saveFileName = "CUT.KV1";
-        ASSERT_FALSE(LoadGameFromFile(victim)) << "cut at " << cut;
-        ASSERT_EQ(victim.state, before);
+        game.saveFileName = "CUT.KV1";
+        ASSERT_FALSE(LoadGameFromFile(game)) << "cut at " << cut;
+        ASSERT_EQ(game.state, before);
     }
+    EXPECT_EQ(game.rng.state, rngBefore);
 }
 
 // A file holding a value out of range or a state no play reaches (such as a

@@ -10,16 +10,10 @@
 
 namespace {
 
-Tile Ground(int terrain) {
-    Tile tile;
-    tile.terrain = terrain;
-    return tile;
-}
-
 // Every tile is marked beforehand, so that one beyond the map shows if it was written.
 Game GrowWorld(int seed, int size) {
     Game game;
-    for (auto& column : game.map.tiles) column.fill(Ground(4711));
+    for (auto& column : game.map.tiles) column.fill(Tile{4711});
     game.map.mapSeed = seed, game.map.mapSize = size;
     GenerateTerrain(game);
     return game;
@@ -70,7 +64,7 @@ TEST(GenerateTerrain, TheBorderHoldsNoClearingOrCrossingAndEveryCornerAClearing)
 TEST(AssignTileImages, PicksCellsAndCornersByTerrainAndPosition) {
     GameMap map;
     map.mapSize = 27;
-    for (auto& column : map.tiles) column.fill(Ground(kLand));
+    for (auto& column : map.tiles) column.fill(Tile{kLand});
     map.tiles[3][4].terrain = kClearing;
     map.tiles[5][5].terrain = kCrossingVertical;
     map.tiles[6][5].terrain = kCrossingHorizontal;

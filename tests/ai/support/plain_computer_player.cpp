@@ -14,11 +14,7 @@ constexpr int kBlocked = 99999;
 int groundDist[kMaxMapSize][kMaxMapSize];
 int airDist[kMaxMapSize][kMaxMapSize];
 
-struct Tile2 {
-    int x, y;
-};
-
-bool OnMap(const Tile2& t, int n) { return t.x >= 0 && t.y >= 0 && t.x < n && t.y < n; }
+bool OnMap(const TilePos& t, int n) { return t.x >= 0 && t.y >= 0 && t.x < n && t.y < n; }
 int Me(const Game& g) { return g.state.currentPlayer; }
 int Terrain(const Game& g, int x, int y) { return g.map.tiles[x][y].terrain; }
 bool Own(const Game& g, const Unit& u) { return u.state == kActive && u.owner == Me(g); }
@@ -28,21 +24,21 @@ void Flood(int f[kMaxMapSize][kMaxMapSize], int n) {
         for (int x = 0; x < n; ++x) {
             for (int y = 0; y < n; ++y) {
                 if (f[x][y] != d) continue;
-                const Tile2 around[4] = {{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}};
-                for (const Tile2& t : around)
+                const TilePos around[4] = {{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}};
+                for (const TilePos& t : around)
                     if (OnMap(t, n) && f[t.x][t.y] == kUnreached) f[t.x][t.y] = d + 1;
             }
         }
     }
 }
 
-Tile2 NextStep(const Game& g, int f[kMaxMapSize][kMaxMapSize], int slot) {
+TilePos NextStep(const Game& g, int f[kMaxMapSize][kMaxMapSize], int slot) {
     const int n = g.map.mapSize;
     const int x = g.state.units[slot].x, y = g.state.units[slot].y;
-    Tile2 answer{x, y};
+    TilePos answer{x, y};
     // North, south, east, west: of two equal steps the first wins.
-    const Tile2 around[4] = {{x, y - 1}, {x, y + 1}, {x + 1, y}, {x - 1, y}};
-    for (const Tile2& t : around)
+    const TilePos around[4] = {{x, y - 1}, {x, y + 1}, {x + 1, y}, {x - 1, y}};
+    for (const TilePos& t : around)
         if (OnMap(t, n) && f[t.x][t.y] < f[answer.x][answer.y]) answer = t;
     return answer;
 }
@@ -93,7 +89,7 @@ bool ConvertUnits(Game& g) {
         if (!Own(g, u) || !u.canAttack || u.type == kBase || !OnMap(g, u.x, u.y)) continue;
         const int t = u.type;
         const int k = Terrain(g, u.x, u.y);
-        const Tile2 step = NextStep(g, groundDist, i);
+        const TilePos step = NextStep(g, groundDist, i);
         const int ahead = groundDist[step.x][step.y];
         int result = -1;
         if (k == kClearing && t == kStandard)
@@ -133,7 +129,7 @@ bool MoveUnits(Game& g) {
         auto& f = u.type == kAir ? airDist : groundDist;
         int cur = f[u.x][u.y];
         for (int k = 0; k < s; ++k) {
-            const Tile2 next = NextStep(g, f, i);
+            const TilePos next = NextStep(g, f, i);
             if (!(f[next.x][next.y] < cur)) break;
             u.x = next.x;
             u.y = next.y;
@@ -161,9 +157,9 @@ bool AttackWithUnits(Game& g) {
     return changed;
 }
 
-Tile2 FindPlacementTile(const Game& g) {
+TilePos FindPlacementTile(const Game& g) {
     int best = kBlocked;
-    Tile2 answer{-1, 0};
+    TilePos answer{-1, 0};
     for (int i = 0; i < kMaxUnits; ++i) {
         const Unit& b = g.state.units[i];
         if (!Own(g, b) || b.type != kBase) continue;
@@ -184,7 +180,7 @@ Tile2 FindPlacementTile(const Game& g) {
 bool BuyUnitNearBase(Game& g) {
     Player& p = g.state.players[Me(g)];
     if (p.energy < 100 || CountUnits(g, Me(g)) >= g.unitCap) return false;
-    const Tile2 tile = FindPlacementTile(g);
+    const TilePos tile = FindPlacementTile(g);
     // A full unit table refuses the purchase, as the cap does.
     if (tile.x == -1 || CreateUnit(g, tile.x, tile.y, Me(g), kStandard) == -1) return false;
     p.energy -= 100;

@@ -30,17 +30,6 @@ void MakePlayers(Game& game, Random& random) {
     }
 }
 
-int UnitCount(Random& random, Density density) {
-    const int counts[][2] = {{2, 30}, {40, 120}, {190, 240}};  // sparse, medium, crowded
-    const auto [least, most] = counts[static_cast<int>(density)];
-    return Pick(random, least, most);
-}
-
-int RandomType(Random& random) {
-    static const int kTypes[] = {kStandard, kStandard, kStandard, kBase, kAir, kTank, kArtillery};
-    return kTypes[Pick(random, 0, 6)];
-}
-
 // A tile that suits the unit: bases on clearings, ground units off water and
 // rough ground, mostly a free tile, now and then anything goes; but never,
 // as in any game, two active units on one tile. A unit still exploding may
@@ -69,14 +58,17 @@ void MakeUnits(Game& game, Random& random, Density density, bool winding) {
     std::vector<int> open;
     for (int seat = 0; seat < kSeats; ++seat)
         if (game.state.players[seat].seatOpen) open.push_back(seat);
-    const int count = UnitCount(random, density);
+    const int counts[][2] = {{2, 30}, {40, 120}, {190, 240}};  // sparse, medium, crowded
+    const auto [least, most] = counts[static_cast<int>(density)];
+    const int count = Pick(random, least, most);
     std::vector<int> slots(kMaxUnits);
     for (int i = 0; i < kMaxUnits; ++i) slots[i] = i;
     std::shuffle(slots.begin(), slots.end(), random);
     for (int i = 0; i < count; ++i) {
         Unit& u = game.state.units[slots[i]];
         u.owner = open[Pick(random, 0, static_cast<int>(open.size()) - 1)];
-        u.type = RandomType(random);
+        static const int kTypes[] = {kStandard, kStandard, kStandard, kBase, kAir, kTank, kArtillery};
+        u.type = kTypes[Pick(random, 0, 6)];
         const bool enemy = u.owner != game.state.currentPlayer;
         const bool active = !Chance(random, 5);
         PlaceUnit(game, random, u, winding && enemy ? 1 : game.map.mapSize - 1, active);
@@ -94,13 +86,11 @@ void MakeUnits(Game& game, Random& random, Density density, bool winding) {
 // distance floods run long and may stop before reaching every tile.
 void BreakUpLand(Game& game, Random& random) {
     const int n = game.map.mapSize;
-    for (int x = 0; x < n; ++x) {
+    for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y) {
             int& terrain = game.map.tiles[x][y].terrain;
-            if (terrain == kClearing || Chance(random, 55)) continue;
-            terrain = Chance(random, 50) ? kWater : kRough;
+            if (terrain != kClearing && !Chance(random, 55)) terrain = Chance(random, 50) ? kWater : kRough;
         }
-    }
 }
 
 // Walls of rough ground across every other row, each with one gap near
@@ -162,17 +152,4 @@ void PassToNextComputerSeat(Game& game, uint32_t seed) {
     }
     game.state.currentPlayer = seat;
     game.state.players[seat].isHuman = 0;
-}
-
-std::string DescribeDifference(const Game& expected, const Game& actual) {
-    for (int slot = 0; slot < kMaxUnits; ++slot)
-        if (!(expected.state.units[slot] == actual.state.units[slot])) return "unit " + std::to_string(slot);
-    for (int seat = 0; seat < kSeats; ++seat)
-        if (!(expected.state.players[seat] == actual.state.players[seat])) return "seat " + std::to_string(seat);
-    if (!(expected.state == actual.state)) return "game options or turn differ";
-    if (expected.rng.state != actual.rng.state) return "random generator";
-    if (expected.statusMessage != actual.statusMessage)
-        return "status line: expected '" + expected.statusMessage + "', got '" + actual.statusMessage + "'";
-    if (expected.unitCap != actual.unitCap) return "unit cap differs";
-    return "";
 }

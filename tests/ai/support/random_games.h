@@ -4,7 +4,6 @@
 // faction and level, and units scattered over the map in any density, never
 // two active ones on a tile, with the odd explosion still on the board.
 #include <cstdint>
-#include <string>
 
 #include "game/state.h"
 
@@ -16,8 +15,3 @@ Game MakeRandomGame(uint32_t seed, int mapSize, Density density);
 // Hands the turn to the next open, living seat as the cycle would, making it
 // a computer seat; now and then the units are readied as a human turn would.
 void PassToNextComputerSeat(Game& game, uint32_t seed);
-
-// Empty when the two games are the same in every field the rules keep
-// (records, random generator, status line, unit cap); otherwise the first
-// difference in words.
-std::string DescribeDifference(const Game& expected, const Game& actual);
