@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "platform/files.h"
 #include "support/game_builder.h"
 #include "support/temp_dir.h"
 
@@ -47,21 +46,6 @@ TEST_F(TurnMemoryTest, OnlyTheSameSeatOfTheSameGameAtALaterTurnIsTold) {
             ASSERT_EQ(changes->units.size(), 1u);
             EXPECT_EQ(changes->units[0].fate, UnitFate::kGone);
         }
-    }
-}
-
-TEST_F(TurnMemoryTest, OnlyALivingHumanSeatOnAWorldIsRemembered) {
-    const std::vector<Change> cases = {
-        {"computer seat", [](Game& g) { g.state.players[0].isHuman = 0; }},
-        {"dying seat", [](Game& g) { g.state.players[0].lifeState = kDying; }},
-        {"no world yet", [](Game& g) { g.map.mapSeed = -1; }},
-    };
-    for (const auto& [name, change] : cases) {
-        SCOPED_TRACE(name);
-        Game kept = game;
-        change(kept);
-        EXPECT_TRUE(KeepTurnMemory(kept));
-        EXPECT_FALSE(GameFileExists(TurnMemoryPath(game, 0)));
     }
 }
 

@@ -104,14 +104,4 @@ TEST_F(KvtoolCommands, AdvancePlaysAsTheTurnCycleChangesTellWhatItDidAndAFinishe
     EXPECT_EQ(ReadFile("cycle.KV1"), before);
 }
 
-TEST_F(KvtoolCommands, SelfPlayIsRepeatable) {
-    const ProgramResult first = Kvtool("selfplay --size 27 --level 3 --seed 5 --turns 40 --out kept.KV1");
-    ASSERT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out.rfind("seed 5: ", 0), 0u) << first.out;
-    EXPECT_EQ(Kvtool("show kept.KV1").status, 0);
-    EXPECT_EQ(Kvtool("selfplay --size 27 --level HARD --seed 5 --turns 40").out, first.out);
-    for (const char* args : {"--size 40 --level 1", "--size 27", "--size 27 --level 4", "--size 27 --level 1 --games 2 --out x.KV1"})
-        EXPECT_EQ(Kvtool(std::string("selfplay ") + args).status, 2) << args;
-}
-
 }  // namespace

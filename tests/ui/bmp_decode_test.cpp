@@ -26,27 +26,21 @@ std::string Headers(int width, int height, int bits, uint32_t compression, const
                       {size, 4}, {2835, 4}, {2835, 4}, {coloursUsed, 4}, {0, 4}}) + extra;
 }
 
-std::string Bytes(std::initializer_list<uint32_t> values, int size) {
-    std::string b;
-    for (uint32_t v : values) b += Le({{v, size}});
-    return b;
-}
-
 TEST(DecodeBmp, EveryDepthTheGameMeetsGivesTopDownPixelsWithoutAlpha) {
     struct Case { const char* what; std::string file; int width, height; std::vector<uint32_t> pixels; };
     // 24 bits, 3 by 2: rows of 9 bytes padded to 12, the bottom row first.
     const std::string rgb = std::string("\xFF\0\0\0\xFF\0\0\0\xFF\0\0\0", 12) +
                             std::string("\x10\x20\x30\x10\x20\x30\x10\x20\x30\0\0\0", 12);
-    const std::string palette = Bytes({0x000000, 0xAABBCC}, 4);
-    const std::string masks = Bytes({0xF800, 0x07E0, 0x001F}, 4);
+    const std::string palette = Le({{0x000000, 4}, {0xAABBCC, 4}});
+    const std::string masks = Le({{0xF800, 4}, {0x07E0, 4}, {0x001F, 4}});
     const Case cases[] = {
         {"24 bits", Headers(3, 2, 24, 0, "", 24) + rgb, 3, 2, {0x302010, 0x302010, 0x302010, 0x0000FF, 0x00FF00, 0xFF0000}},
         {"1 bit", Headers(3, 1, 1, 0, palette, 4) + std::string("\x40\0\0\0", 4), 3, 1, {0, 0xAABBCC, 0}},
         // An 8-bit picture that uses only two colours lists only those two.
         {"8 bits", Headers(3, 1, 8, 0, palette, 4, 2) + std::string("\x01\x00\x01\0", 4), 3, 1, {0xAABBCC, 0, 0xAABBCC}},
         // Top-down, and the alpha dropped so that black stays the colour key.
-        {"32 bits", Headers(1, -2, 32, 0, "", 8) + Bytes({0xFF000000, 0x80123456}, 4), 1, 2, {0, 0x123456}},
-        {"16 bits", Headers(2, 1, 16, 3, masks, 4) + Bytes({0xFFFF, 0xF800}, 2), 2, 1, {0xFFFFFF, 0xFF0000}},
+        {"32 bits", Headers(1, -2, 32, 0, "", 8) + Le({{0xFF000000, 4}, {0x80123456, 4}}), 1, 2, {0, 0x123456}},
+        {"16 bits", Headers(2, 1, 16, 3, masks, 4) + Le({{0xFFFF, 2}, {0xF800, 2}}), 2, 1, {0xFFFFFF, 0xFF0000}},
     };
     for (const Case& c : cases) {
         DecodedBitmap out;

@@ -1,5 +1,5 @@
 // The blits the toolkit builds on: plain and keyed copies, stretching,
-// colour fill, the rectangles the device refuses, and clearing the screen.
+// colour fill and the rectangles the device refuses.
 #include <gtest/gtest.h>
 
 #include "display_fixture.h"
@@ -37,14 +37,6 @@ TEST_F(Blits, KeyedCopyLeavesOnlyExactBlackTransparentAndABackgroundCopyNothing)
     EXPECT_EQ(At(back, 13, 23), 1u);
     ASSERT_EQ(screen.CopySurface(back, sheet), DD_OK);
     EXPECT_EQ(At(back, 10, 20), 0u);
-}
-
-// The page on show and the one drawn next, so no old picture comes back.
-TEST_F(Blits, ClearScreenBlanksBothPages) {
-    screen.Present();
-    screen.ClearScreen();
-    EXPECT_EQ(fake.Fake()->PixelAt(0, 0), 0u);
-    EXPECT_EQ(At(back, 0, 0), 0u);
 }
 
 // No clipping: a rectangle one pixel outside either surface draws nothing.
