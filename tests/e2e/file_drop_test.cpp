@@ -53,14 +53,4 @@ TEST_F(FileDropTest, GamesDroppedOnTheMainMenuAndTheLoadScreenAreCheckedAndCopie
     EXPECT_EQ(std::distance(fs::directory_iterator("Saved Games"), fs::directory_iterator()), 2);
 }
 
-TEST_F(FileDropTest, AFileDroppedDuringATurnIsNotTakenLaterBySurprise) {
-    WriteSavedGame(PlayedGame(kSinglePlayer, {"ANNA", "RED COMP"}), "SOLO-MINE.KV1");
-    const std::string path = Received("PBEM-DUEL.KV1", "DUEL");
-    ContinueWith("SOLO-MINE.KV1");
-    Drop("ANNA's turn", [this] { return On(kHumanTurnScreen) && LabelShown(kQuitToMenuButton); }, path);
-    ClickWhen("QUIT TO MAIN MENU", [] { return true; }, kQuitToMenuButton);
-    QuitFromMenu();
-    EXPECT_FALSE(fs::exists("Saved Games/PBEM-DUEL.KV1"));
-}
-
 }  // namespace

@@ -33,7 +33,6 @@ void GameTest::NewSession(const std::string& folder) {
     fake.~FakePlatform();
     new (&fake) FakePlatform();
     new (&player) ScriptedPlayer(fake);
-    screensSeen.clear();
     StartMachine();
     fake.frameLimit = 3000;
     std::filesystem::current_path(folder);

@@ -38,12 +38,10 @@ TEST_F(PlayByMailTest, TwoPlayersPassTheSavedGameBetweenTheirFolders) {
     QuitFromMenu();
     Mail(anna, boris);
 
-    // BORIS finds it on his load screen, sets up his seat, and mails it back.
+    // BORIS opens it (a pick on the load screen is played in load_game_test),
+    // sets up his seat, and mails it back.
     NewSession(boris);
-    ClickOn(kMainMenuScreen, kLoadGameButton);
-    player.When("the game in the list", [this] { return On(kLoadGameScreen) && TextShown(16, 122, kGameFile); },
-                [](FakePlatform& f) { f.Click(40, 127); });
-    ClickOn(kLoadGameScreen, kLaunchSavedGameButton);
+    ContinueWith(kGameFile);
     EnterWhen("his set-up box", [this] { return BoxShows("SETUP TURN FOR", "PLAYER # 2"); });
     player.Then("his set-up", [this] { return On(kSetupScreen) && !PopupShowing() && LabelShown(kSeatNameButton + 1); },
                 [this] { EXPECT_TRUE(LabelShown(kTerrainButton, theGame.state.terrainName)) << "ANNA's terrain"; });

@@ -8,6 +8,7 @@
 
 #include "support/fake_display.h"
 #include "support/game_builder.h"
+#include "ui/popup_entry.h"
 #include "world/terrain.h"
 
 namespace fs = std::filesystem;
@@ -106,7 +107,7 @@ bool FakeMachineTest::BoxShows(const std::string& prompt, const std::string& tex
         if (Pixel(popupBox.boxLeft + dx, popupBox.boxTop + dy) != want) return false;
     }
     auto centred = [this](const std::string& line, int dy) {
-        return line.empty() || TextShown(CentredX(line), popupBox.boxTop + dy, line, kLargeFont);
+        return line.empty() || TextShown(CentredTextX(line), popupBox.boxTop + dy, line, kLargeFont);
     };
     return centred(prompt, 9) && centred(text, 52) && centred(hint, 94);
 }

@@ -33,8 +33,6 @@ Game PlayedGame(int gameType, const std::vector<std::string>& names, int mapSize
 inline Point TileOnScreen(int x, int y) {
     return {(x - theGame.scrollX) * kTilePixels + kTilePixels / 2, (y - theGame.scrollY) * kTilePixels + kTilePixels / 2};
 }
-// Where a line of large text centred on the screen starts.
-inline int CentredX(std::string_view text) { return (1024 - static_cast<int>(text.size()) * 16) / 2; }
 
 class FakeMachineTest : public InTempDir {
 protected:

@@ -7,12 +7,9 @@
 
 namespace {
 
-using GameOverTest = ScreenTest;
+using GameOverTest = TurnTest;
 
 TEST_F(GameOverTest, TheWholeMapIsShownFromWhereSeatZeroLastLooked) {
-    NewGame();
-    CreateUnit(theGame, 2, 2, 0, kBase);
-    CreateUnit(theGame, 24, 24, 1, kBase);
     CreateUnit(theGame, 7, 9, 0, kStandard);  // ready to move and attack
     CreateUnit(theGame, 6, 9, 1, kStandard);  // out of seat 0's sight
     GameState& s = theGame.state;

@@ -32,16 +32,11 @@ TEST_F(HumanTurnOrdersTest, ALeftClickSelectsAUnitAndShowsItsDetailsReachAndMark
     EndTurn();
 }
 
-TEST_F(HumanTurnOrdersTest, AnEnemyIsInspectedWithoutCommandsAndAnAttackHoldsEveryClickUntilItsExplosionIsOver) {
+TEST_F(HumanTurnOrdersTest, AnAttackHoldsEveryClickUntilItsExplosionIsOver) {
     const int victim = CreateUnit(theGame, 3, 4, 1, kStandard);
     theGame.state.units[victim].health = 1;
     ASSERT_TRUE(SaveGameToFile(theGame));
     int attackFrame = 0;
-    ClickTile(3, 4);
-    Then([&] {
-        EXPECT_TRUE(TextShown(835, 287, "WASP STANDARD UNIT"));
-        EXPECT_EQ(buttonTable[kAirIconButton].state, kButtonHidden);
-    });
     ClickTile(2, 4);
     Then([&] { EXPECT_TRUE(PictureShown(3 * 64 + 16, 4 * 64 + 16, sheet::kAttackMarker)); });
     ClickTile(3, 4, 2);
@@ -96,10 +91,7 @@ TEST_F(HumanTurnOrdersTest, ThePanelsCommandsSayWhatTheyCostAndPassTheirOrders) 
         EXPECT_TRUE(TextShown(16, 730, "RAISE THE POWER LEVEL TO 20 FOR 500 ENERGY: EVERY UNIT GAINS 10 HEALTH AND HITS HARDER"));
     });
     ClickButtonId(kPowerButton);
-    Then([&] {
-        EXPECT_TRUE(LabelShown(kPowerButton, "30 POWER FOR 750"));
-        EXPECT_TRUE(TextShown(838, 546, "POWER LEVEL: 20"));
-    });
+    Then([&] { EXPECT_TRUE(TextShown(838, 546, "POWER LEVEL: 20")); });
     EndTurn();
 }
 

@@ -43,7 +43,7 @@ TEST_F(HumanTurnTest, TheReportOpensAtTheStartAgainOnF4AndItsMarksGoWithTheFirst
     EndTurn();
 }
 
-TEST_F(HumanTurnTest, ANewWorldThatCannotBeSavedIsReportedOnScreenAndInTheLog) {
+TEST_F(HumanTurnTest, ANewWorldThatCannotBeSavedIsReportedOnScreen) {
     NewGame(kSinglePlayer, {"ALICE", "RED COMP"}, 27, -1);
     ASSERT_TRUE(SaveGameToFile(theGame));
     // The safe replace writes beside the file first: a folder in the way
@@ -52,8 +52,6 @@ TEST_F(HumanTurnTest, ANewWorldThatCannotBeSavedIsReportedOnScreenAndInTheLog) {
     Then([&] { EXPECT_TRUE(BoxShows("THE GAME COULD NOT BE SAVED", "SOLO-TEST", "THE LAST SAVED TURN IS KEPT")); });
     TypeKeys("\r");
     EXPECT_EQ(RunHumanTurn(), GoTo(kMainMenuScreen));
-    EXPECT_NE(ReadFile("Run.log").find("*ERROR* : SaveGameToFile()\nfopen(\"" + SaveGamePath(theGame) + "\") == NULL\n"),
-              std::string::npos);
 }
 
 // A selection is no order.

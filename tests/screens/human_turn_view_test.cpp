@@ -20,15 +20,13 @@ TEST_F(HumanTurnViewTest, EachScreenEdgeScrollsToTheMapsLimitWhileThePointerIsIn
         {0, 400, {0, 2}}, {500, 0, {0, 0}}, {1023, 400, {14, 0}}, {500, 767, {14, 15}}};
     for (const auto& edge : edges) {
         Then([&] { fake.SetCursor(edge.x, edge.y); });
-        Wait(40);
-        Then([&] { EXPECT_EQ(View(), edge.view) << edge.x << "," << edge.y; });
+        Then([&] { EXPECT_EQ(View(), edge.view) << edge.x << "," << edge.y; }, 45);
     }
     Then([&] {
         fake.cursorInWindow = false;  // the pointer left the window past its top left corner
         fake.SetCursor(0, 0);
     });
-    Wait(10);
-    Then([&] { EXPECT_EQ(View(), std::pair(14, 15)); });
+    Then([&] { EXPECT_EQ(View(), std::pair(14, 15)); }, 15);
     EndTurn();
 }
 
@@ -39,26 +37,21 @@ TEST_F(HumanTurnViewTest, ArrowKeysTapOneTileRepeatWhileHeldAndTheWheelAndTheMin
         fake.HoldKey(VK_DOWN, true);  // a slow tap: the key stays down for a tenth of a second
         fake.Key(VK_DOWN);
     });
-    Wait(6);
     Then([&] {
         fake.HoldKey(VK_DOWN, false);
         for (int tap = 0; tap < 10; ++tap) fake.Key(VK_RIGHT);  // all before the next frame
         fake.Key(VK_LEFT);
         fake.Key(VK_UP);
-    });
-    Wait(30);
-    Then([&] { EXPECT_EQ(View(), std::pair(9, 0)); fake.HoldKey(VK_DOWN, true); fake.Key(VK_DOWN); });
-    Wait(30);
-    Then([&] { fake.HoldKey(VK_DOWN, false); });
-    Wait(4);
-    Then([&] { held = theGame.scrollY; });
-    Wait(10);
+    }, 11);
+    Then([&] { EXPECT_EQ(View(), std::pair(9, 0)); fake.HoldKey(VK_DOWN, true); fake.Key(VK_DOWN); }, 35);
+    Then([&] { fake.HoldKey(VK_DOWN, false); }, 35);
+    Then([&] { held = theGame.scrollY; }, 9);
     Then([&] {
         EXPECT_GT(held, 3) << "a held key repeats";
         EXPECT_EQ(theGame.scrollY, held);  // and stops when released
         EXPECT_TRUE(PictureShown(mini.left + 3 * 9, mini.top + 3 * held, sheet::kViewFrame));
         fake.Wheel(2, 400, 400);
-    });
+    }, 15);
     Then([&] { fake.HoldKey(VK_SHIFT, true); fake.Wheel(-1, 400, 400); });
     Then([&] { fake.HoldKey(VK_SHIFT, false); EXPECT_EQ(View(), std::pair(10, held - 2)); });
     Then([&] { fake.Wheel(1, 832, 400); });

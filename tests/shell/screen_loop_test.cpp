@@ -45,17 +45,4 @@ TEST_F(ScreenLoopTest, StartsAtTheMainMenuWithTheStartSoundAndResultsAboveOneHun
     EXPECT_EQ(fake.sounds, (std::vector<std::string>{"Sounds\\Start.wav"}));
 }
 
-TEST_F(ScreenLoopTest, AResultNamingNoScreenOrAScreenWithoutAFunctionEndsTheLoop) {
-    for (int result : {13, 14, 10, 11, 12, 105, 99, 230, -5}) {
-        answers = {result};
-        visited.clear();
-        EXPECT_EQ(RunScreens(Screens()), result);
-        EXPECT_EQ(visited.size(), 1u) << result;
-    }
-    ScreenTable table = Screens();
-    table[*ScreenIndex(kLoadGameScreen)] = nullptr;
-    answers = {120};
-    EXPECT_EQ(RunScreens(table), kFatal);
-}
-
 }  // namespace
