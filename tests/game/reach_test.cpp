@@ -31,7 +31,7 @@ protected:
 };
 
 // The reach is the number of steps along the four directions; the sight a
-// square of the type's range.
+// square of the type's range, lent by own active units only.
 TEST_F(ReachTest, OpenGroundGivesADiamondOfTheSpeedAndASquareOfTheSight) {
     const int cases[][4] = {  // type, may move, speed, sight
         {kStandard, 1, 6, 6}, {kAir, 1, 10, 10}, {kTank, 1, 2, 4}, {kArtillery, 1, 0, 6}, {kBase, 1, 0, 4},
@@ -48,6 +48,16 @@ TEST_F(ReachTest, OpenGroundGivesADiamondOfTheSpeedAndASquareOfTheSight) {
                 ASSERT_EQ(game.visibleTiles[x][y], dx <= sight && dy <= sight) << type << ": " << x << "," << y;
             }
     }
+    // Enemies and wrecks lend no sight.
+    U(unit).state = kFree;
+    Place(2, 2, 0, kStandard);
+    Place(13, 13, 1, kAir);
+    U(Place(13, 0, 0, kAir)).state = kDestroyed;
+    ComputeVisibility(game);
+    int seen = 0;
+    for (int x = 0; x < 27; ++x)
+        for (int y = 0; y < 27; ++y) seen += game.visibleTiles[x][y];
+    EXPECT_EQ(seen, 9 * 9);  // the corner's 13 x 13 square, clipped
 }
 
 TEST_F(ReachTest, AGroundUnitStopsNextToAnEnemyButAirFliesOn) {
@@ -120,18 +130,6 @@ TEST_F(ReachTest, AttackMarkersCoverTheRangeSquareAndOnlyEnemies) {
     U(unit).canAttack = 0;
     Select(unit);
     EXPECT_EQ(Count(&Tile::attackMark), 0);
-}
-
-// Enemies and wrecks lend no sight.
-TEST_F(ReachTest, OnlyOwnActiveUnitsGiveSight) {
-    Place(2, 2, 0, kStandard);
-    Place(13, 13, 1, kAir);
-    U(Place(13, 0, 0, kAir)).state = kDestroyed;
-    ComputeVisibility(game);
-    int seen = 0;
-    for (int x = 0; x < 27; ++x)
-        for (int y = 0; y < 27; ++y) seen += game.visibleTiles[x][y];
-    EXPECT_EQ(seen, 9 * 9);  // the corner's 13 x 13 square, clipped
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ctime>
-
 #include "game/state.h"
 #include "support/game_builder.h"
 #include "support/seeds.h"
@@ -26,7 +24,7 @@ TEST(ResetGameState, OpensSeatsByGameTypeAndSeedsFromTheClock) {
         Game game;
         game.hooks.tickCount = [] { return 1234u; };
         game.state.gameType = type;
-        game.state.units[5].state = kActive, game.state.players[2].viewX = 9;
+        game.state.units[5].state = kActive;
         ResetGameState(game);
         const auto& p = game.state.players;
         EXPECT_EQ(p[0].seatOpen + p[1].seatOpen + 2 * (p[2].seatOpen + p[3].seatOpen), 2) << type;
@@ -34,7 +32,6 @@ TEST(ResetGameState, OpensSeatsByGameTypeAndSeedsFromTheClock) {
         EXPECT_EQ(game.state.usePasswords, passwords) << type;
         EXPECT_EQ(game.rng.state, 1234u);
         EXPECT_EQ(game.state.units[5].state, kFree);
-        EXPECT_EQ(p[2].viewX, 9) << "views are left for the world to set";
     }
 }
 
@@ -52,12 +49,6 @@ TEST(CreateUnit, ReusesTheLowestSlotThatIsNotActiveAndRefusesWhenNoneIs) {
     EXPECT_EQ(CreateUnit(game, 2, 2, 1, kBase), -1);
     EXPECT_EQ(game.state, before);
     for (const Unit& unit : game.state.units) ASSERT_EQ(unit.state, kActive);
-}
-
-TEST(LongDateText, IsTheLongFormInCapitals) {
-    tm when{};
-    when.tm_year = 95, when.tm_mon = 2, when.tm_mday = 1, when.tm_wday = 2, when.tm_hour = 19, when.tm_min = 5;
-    EXPECT_EQ(LongDateText(when), "TUESDAY, MARCH 1, 1995, 19:05:00");
 }
 
 }  // namespace

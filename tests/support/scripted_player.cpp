@@ -54,7 +54,6 @@ void ScriptedPlayer::Tick(FakePlatform& fake) {
         ADD_FAILURE() << "The player waited in vain for: " << step.what;
         steps_.clear();
         fake.Close();
-        return;
     }
     if (!steps_.empty() && !armed_) Arm();
 }

@@ -13,7 +13,8 @@ namespace {
 // Every tile is marked beforehand, so that one beyond the map shows if it was written.
 Game GrowWorld(int seed, int size) {
     Game game;
-    for (auto& column : game.map.tiles) column.fill(Tile{4711});
+    for (auto& column : game.map.tiles)
+        for (Tile& tile : column) tile.terrain = 4711;
     game.map.mapSeed = seed, game.map.mapSize = size;
     GenerateTerrain(game);
     return game;
@@ -62,9 +63,7 @@ TEST(GenerateTerrain, TheBorderHoldsNoClearingOrCrossingAndEveryCornerAClearing)
 // Special terrain has its own cell, other tiles take the ground's cell by
 // position; water and land round off against each other in the corners.
 TEST(AssignTileImages, PicksCellsAndCornersByTerrainAndPosition) {
-    GameMap map;
-    map.mapSize = 27;
-    for (auto& column : map.tiles) column.fill(Tile{kLand});
+    GameMap map = MakeTestGame(kHotSeat).map;  // plain land, 27 tiles square
     map.tiles[3][4].terrain = kClearing;
     map.tiles[5][5].terrain = kCrossingVertical;
     map.tiles[6][5].terrain = kCrossingHorizontal;

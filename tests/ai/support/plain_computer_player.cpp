@@ -123,8 +123,7 @@ bool MoveUnits(Game& g) {
         Unit& u = g.state.units[i];
         if (!Own(g, u) || !u.canMove || !OnMap(g, u.x, u.y)) continue;
         const int s = UnitSpeed(g, i);
-        if (s == 0) continue;
-        if (Terrain(g, u.x, u.y) == kClearing) continue;
+        if (s == 0 || Terrain(g, u.x, u.y) == kClearing) continue;
         if (u.canAttack && FindEnemyInRange(g, i, UnitRange(g, i)) != -1) continue;
         auto& f = u.type == kAir ? airDist : groundDist;
         int cur = f[u.x][u.y];

@@ -16,9 +16,8 @@ int Pick(Random& random, int low, int high) { return std::uniform_int_distributi
 bool Chance(Random& random, int percent) { return Pick(random, 0, 99) < percent; }
 
 void MakePlayers(Game& game, Random& random) {
-    GameState& s = game.state;
     for (int seat = 0; seat < kSeats; ++seat) {
-        Player& p = s.players[seat];
+        Player& p = game.state.players[seat];
         p.seatOpen = seat < 2 || Chance(random, 70) ? 1 : 0;
         p.isHuman = Chance(random, 30) ? 1 : 0;
         p.lifeState = p.seatOpen ? kAlive : kDead;
@@ -41,8 +40,7 @@ void PlaceUnit(const Game& game, Random& random, Unit& u, int lastRow, bool acti
         u.y = Pick(random, 0, std::min(n - 1, lastRow + attempt / 10));  // crowded rows spill over
         const int terrain = game.map.tiles[u.x][u.y].terrain;
         if (active && ActiveUnitAt(game, u.x, u.y) != -1) continue;
-        const bool free = UnitAt(game, u.x, u.y) == -1;
-        if (!free && attempt < 50) continue;
+        if (UnitAt(game, u.x, u.y) != -1 && attempt < 50) continue;
         if (u.type == kBase && terrain != kClearing && attempt < 40) continue;
         if (u.type != kAir && (terrain == kWater || terrain == kRough) && attempt < 30) continue;
         return;
@@ -144,12 +142,11 @@ Game MakeRandomGame(uint32_t seed, int mapSize, Density density) {
 void PassToNextComputerSeat(Game& game, uint32_t seed) {
     Random random(seed);
     const int seat = NextOpenSeat(game, game.state.currentPlayer);
-    if (Chance(random, 50)) {
+    if (Chance(random, 50))
         for (Unit& u : game.state.units) {
             u.canAttack = 1;
             u.canMove = u.type == kBase ? 0 : 1;
         }
-    }
     game.state.currentPlayer = seat;
     game.state.players[seat].isHuman = 0;
 }
