@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include "game/state.h"
 #include "support/game_builder.h"
 #include "support/seeds.h"
@@ -49,6 +51,19 @@ TEST(CreateUnit, ReusesTheLowestSlotThatIsNotActiveAndRefusesWhenNoneIs) {
     EXPECT_EQ(CreateUnit(game, 2, 2, 1, kBase), -1);
     EXPECT_EQ(game.state, before);
     for (const Unit& unit : game.state.units) ASSERT_EQ(unit.state, kActive);
+}
+
+// The start date a game keeps: the first and last day and month, a 24-hour clock.
+TEST(LongDateText, IsTheLongFormInCapitals) {
+    const struct { int year, month, day, weekday, hour, minute; const char* text; } cases[] = {
+        {95, 0, 1, 0, 0, 0, "SUNDAY, JANUARY 1, 1995, 00:00:00"},
+        {126, 11, 31, 6, 19, 5, "SATURDAY, DECEMBER 31, 2026, 19:05:00"}};
+    for (const auto& c : cases) {
+        tm when{};
+        when.tm_year = c.year, when.tm_mon = c.month, when.tm_mday = c.day, when.tm_wday = c.weekday;
+        when.tm_hour = c.hour, when.tm_min = c.minute;
+        EXPECT_EQ(LongDateText(when), c.text);
+    }
 }
 
 }  // namespace
